@@ -1,0 +1,15 @@
+#include "main/main.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pennantry"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pennantry"));
+    // The data files live beside the program file.
+    const QString dataFolder = QDir(QApplication::applicationDirPath()).absolutePath() + '/';
+    TMainForm window(dataFolder);
+    window.show();
+    return QApplication::exec();
+}

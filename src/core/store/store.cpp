@@ -1,0 +1,294 @@
+#include "store/store.h"
+
+#include "store/linecodec.h"
+#include "store/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pny {
+namespace {
+
+constexpr const char* kLeaguesExt = ".Leagues";
+constexpr const char* kTeamsExt = ".Teams";
+constexpr const char* kPlayersExt = ".Players";
+constexpr const char* kGamesExt = ".Games";
+constexpr const char* kFieldsExt = ".Fields";
+constexpr const char* kUmpiresExt = ".Umpires";
+constexpr const char* kTimesExt = ".Times";
+
+}  // namespace
+
+Store::Store(const QString& dataFolder) : dataFolder_(dataFolder) {
+    if (!dataFolder_.isEmpty() && !dataFolder_.endsWith(QLatin1Char('/'))) {
+        dataFolder_ += QLatin1Char('/');
+    }
+    header = YearsHeader::parse(years.line(0));
+    year = YearRecord::parse(years.line(0));
+    league = LeagueRecord::parse(leagues.line(0));
+    team = TeamRecord::parse(teams.line(0));
+    player = PlayerRecord::parse(players.line(0));
+    game = GameRecord::parse(games.line(0));
+}
+
+QString Store::pathOf(const std::string& baseName, const char* extension) const {
+    // No path is ever cut: a cut folder path would put the data under a wrong name.
+    return dataFolder_ + QString::fromLatin1(baseName.data(), static_cast<qsizetype>(baseName.size())) +
+           QLatin1String(extension);
+}
+
+QString Store::yearsPath() const { return dataFolder_ + QStringLiteral("Baseball.Years"); }
+
+std::string Store::leaguesBaseName() const { return "Y" + header.currentYear; }
+std::string Store::teamsBaseName() const { return leaguesBaseName() + "L" + year.currentLeague; }
+std::string Store::playersBaseName() const { return teamsBaseName() + "T" + league.currentTeam; }
+std::string Store::scheduleBaseName() const { return teamsBaseName(); }
+
+void Store::reportError(const QString& message) {
+    if (onFileError) onFileError(message);
+}
+
+bool Store::loadList(RecordList& list, const std::string& baseName, const char* extension) {
+    QString error;
+    if (!list.load(pathOf(baseName, extension), error)) {
+        reportError(error);
+        return false;
+    }
+    return true;
+}
+
+bool Store::saveList(RecordList& list, bool& changedFlag, const std::string& baseName,
+                     const char* extension) {
+    if (!changedFlag) return true;
+    if (baseName.empty()) {
+        changedFlag = false;  // never loaded: nothing of a file to write back
+        return true;
+    }
+    QString error;
+    if (!list.save(pathOf(baseName, extension), error)) {
+        reportError(error);
+        return false;
+    }
+    changedFlag = false;
+    return true;
+}
+
+void Store::loadYears() {
+    QString error;
+    if (!years.load(yearsPath(), error)) reportError(error);
+    header = YearsHeader::parse(years.line(0));
+    readYear(toNumber(header.currentYear));
+}
+
+bool Store::ensureLeagues() {
+    const std::string name = leaguesBaseName();
+    if (name == loaded.leagues) return true;
+    if (!saveLeagueLevel()) return false;
+    loaded.leagues = name;
+    loadList(leagues, name, kLeaguesExt);
+    readLeague(toNumber(year.currentLeague));
+    return true;
+}
+
+bool Store::ensureTeams() {
+    if (!ensureLeagues()) return false;
+    const std::string name = loaded.leagues + "L" + year.currentLeague;
+    if (name == loaded.teams) return true;
+    if (!saveTeamLevel()) return false;
+    loaded.teams = name;
+    loadList(teams, name, kTeamsExt);
+    readTeam(toNumber(league.currentTeam));
+    return true;
+}
+
+bool Store::ensurePlayers() {
+    if (!ensureTeams()) return false;
+    const std::string name = loaded.teams + "T" + league.currentTeam;
+    if (name == loaded.players) return true;
+    if (!savePlayers()) return false;
+    loaded.players = name;
+    loadList(players, name, kPlayersExt);
+    readPlayer(toNumber(team.currentPlayer));
+    return true;
+}
+
+bool Store::ensureGames() {
+    if (!ensureLeagues()) return false;
+    const std::string name = loaded.leagues + "L" + year.currentLeague;
+    if (name == loaded.games) return true;
+    if (!saveSchedule()) return false;
+    loaded.games = name;
+    teamFilter.clear();
+    umpireFilter.clear();
+    loadList(games, name, kGamesExt);
+    readGame(toNumber(league.currentGame));
+    return true;
+}
+
+void Store::ensureFields() {
+    if (loaded.fields == loaded.games) return;
+    loaded.fields = loaded.games;
+    loadList(fields, loaded.fields, kFieldsExt);
+}
+
+void Store::ensureUmpires() {
+    if (loaded.umpires == loaded.games) return;
+    loaded.umpires = loaded.games;
+    loadList(umpires, loaded.umpires, kUmpiresExt);
+}
+
+void Store::loadTimes() {
+    times.clear();
+    const QString path = pathOf(loaded.games, kTimesExt);
+    if (!QFileInfo::exists(path)) return;
+    std::vector<std::string> lines;
+    QString error;
+    if (!readTextLines(path, lines, error)) {
+        reportError(error);
+        return;
+    }
+    for (const std::string& line : lines) times.insert(line);
+}
+
+bool Store::saveTimes() {
+    if (!changed.times) return true;
+    if (loaded.games.empty()) {
+        changed.times = false;
+        return true;
+    }
+    QString error;
+    if (!writeTextLines(pathOf(loaded.games, kTimesExt), times.lines(), error)) {
+        reportError(error);
+        return false;
+    }
+    changed.times = false;
+    return true;
+}
+
+bool Store::savePlayers() {
+    return saveList(players, changed.players, loaded.players, kPlayersExt);
+}
+
+bool Store::saveTeamLevel() {
+    const bool playersSaved = savePlayers();
+    const bool teamsSaved = saveList(teams, changed.teams, loaded.teams, kTeamsExt);
+    return playersSaved && teamsSaved;
+}
+
+bool Store::saveSchedule() {
+    bool ok = saveList(games, changed.games, loaded.games, kGamesExt);
+    ok = saveList(fields, changed.fields, loaded.fields, kFieldsExt) && ok;
+    ok = saveList(umpires, changed.umpires, loaded.umpires, kUmpiresExt) && ok;
+    ok = saveTimes() && ok;
+    return ok;
+}
+
+bool Store::saveLeagueLevel() {
+    bool ok = saveTeamLevel();
+    ok = saveSchedule() && ok;
+    ok = saveList(leagues, changed.leagues, loaded.leagues, kLeaguesExt) && ok;
+    return ok;
+}
+
+bool Store::saveAll() {
+    bool ok = saveLeagueLevel();
+    std::vector<std::string> lines = years.lines();
+    lines[0] = header.build();
+    years.setLines(lines);
+    QString error;
+    if (!years.save(yearsPath(), error)) {
+        reportError(error);
+        ok = false;
+    }
+    return ok;
+}
+
+bool Store::hasUnsavedChanges() const {
+    return changed.leagues || changed.teams || changed.players || changed.games ||
+           changed.fields || changed.umpires || changed.times;
+}
+
+void Store::readYear(int index) { year = YearRecord::parse(years.line(index)); }
+
+void Store::writeYear() { years.setLine(toNumber(header.currentYear), year.build()); }
+
+void Store::addYear() {
+    year.flag.clear();
+    header.currentYear = numberText(years.append(year.build()));
+}
+
+void Store::readLeague(int index) {
+    league = LeagueRecord::parse(leagues.line(index));
+    if (onLeagueRead) onLeagueRead(league);
+}
+
+void Store::writeLeague() {
+    changed.leagues = true;
+    leagues.setLine(toNumber(year.currentLeague), league.build());
+}
+
+void Store::addLeague() {
+    league.flag.clear();
+    changed.leagues = true;
+    year.currentLeague = numberText(leagues.append(league.build()));
+    writeYear();
+}
+
+void Store::readTeam(int index) { team = TeamRecord::parse(teams.line(index)); }
+
+void Store::writeTeam() {
+    changed.teams = true;
+    teams.setLine(toNumber(league.currentTeam), team.build());
+}
+
+void Store::addTeam() {
+    team.flag.clear();
+    changed.teams = true;
+    league.currentTeam = numberText(teams.append(team.build()));
+    writeLeague();
+}
+
+void Store::readPlayer(int index) { player = PlayerRecord::parse(players.line(index)); }
+
+void Store::writePlayer() {
+    changed.players = true;
+    players.setLine(toNumber(team.currentPlayer), player.build());
+}
+
+void Store::addPlayer() {
+    player.flag.clear();
+    changed.players = true;
+    team.currentPlayer = numberText(players.append(player.build()));
+    writeTeam();
+}
+
+void Store::readGame(int index) { game = GameRecord::parse(games.line(index)); }
+
+void Store::writeGame() {
+    changed.games = true;
+    games.setLine(toNumber(league.currentGame), game.build());
+}
+
+void Store::addGame() {
+    game.flag.clear();
+    changed.games = true;
+    league.currentGame = numberText(games.append(game.build()));
+    writeLeague();
+}
+
+void Store::readField(int index) { field = NamedRecord::parse(fields.line(index)); }
+void Store::readUmpire(int index) { umpire = NamedRecord::parse(umpires.line(index)); }
+
+void Store::addField() {
+    field.flag.clear();
+    fields.append(field.build());
+    changed.fields = true;
+}
+
+void Store::addUmpire() {
+    umpire.flag.clear();
+    umpires.append(umpire.build());
+    changed.umpires = true;
+}
+
+}  // namespace pny

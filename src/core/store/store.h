@@ -1,0 +1,148 @@
+#pragma once
+
+#include "store/recordlist.h"
+#include "store/records.h"
+#include "store/sortedlist.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+namespace pny {
+
+// The data store: the in-memory lists, which file each holds, their changed flags and one
+// current-record buffer per kind. Which file a list holds follows from the current selection:
+// the years header names the current year, a year its current league, a league its current team
+// and game, a team its current player. The Ensure operations load the file the selection points
+// to, saving the old one first; the Save operations write changed lists back.
+//
+// Nothing is lost on a failing disk: a save that fails keeps its changed flag, and an Ensure whose
+// save fails keeps the old list in memory instead of loading the next one.
+class Store {
+public:
+    explicit Store(const QString& dataFolder);
+
+    // The folder of the data files, with its trailing separator.
+    const QString& dataFolder() const { return dataFolder_; }
+    QString pathOf(const std::string& baseName, const char* extension) const;
+    QString yearsPath() const;
+
+    // The lists.
+    RecordList years{'Y'};
+    RecordList leagues{'L'};
+    RecordList teams{'T'};
+    RecordList players{'P'};
+    RecordList games{'G'};
+    RecordList fields{'F'};
+    RecordList umpires{'U'};
+    SortedList times;  // field time slots: no header line, kept sorted
+
+    // The current-record buffers; year, league, team and player together are the selection.
+    YearsHeader header;
+    YearRecord year;
+    LeagueRecord league;
+    TeamRecord team;
+    PlayerRecord player;
+    GameRecord game;
+    FieldRecord field;
+    UmpireRecord umpire;
+
+    // Changed flags: set when a line is built for writing, cleared by a successful save.
+    struct ChangedFlags {
+        bool leagues = false;
+        bool teams = false;
+        bool players = false;
+        bool games = false;
+        bool fields = false;
+        bool umpires = false;
+        bool times = false;
+    } changed;
+
+    // The base name each list was loaded under (empty before its first load).
+    struct LoadedNames {
+        std::string leagues, teams, players, games, fields, umpires;
+    } loaded;
+
+    // Schedule filters: team and umpire indexes, empty for none; cleared when another league's
+    // games are loaded.
+    std::string teamFilter;
+    std::string umpireFilter;
+
+    // Called whenever a league record is read, so that the window can apply its font.
+    std::function<void(const LeagueRecord&)> onLeagueRead;
+    // Called with a message naming the file and the reason whenever a file cannot be read or
+    // written.
+    std::function<void(const QString&)> onFileError;
+
+    // Base names that the current selection points to.
+    std::string leaguesBaseName() const;
+    std::string teamsBaseName() const;
+    std::string playersBaseName() const;
+    std::string scheduleBaseName() const;
+
+    // Start-up load of the years list and the current year.
+    void loadYears();
+
+    // Each returns false when a save it needed failed; the old list then stays loaded.
+    bool ensureLeagues();
+    bool ensureTeams();
+    bool ensurePlayers();
+    bool ensureGames();
+    void ensureFields();
+    void ensureUmpires();
+    // Loads the times list of the current league (under the games' base name).
+    void loadTimes();
+
+    // Each returns false when a file could not be written; its changed flag then stays set.
+    bool savePlayers();
+    bool saveTeamLevel();
+    bool saveSchedule();
+    bool saveLeagueLevel();
+    bool saveAll();
+
+    // True when some list holds changes that are not yet written.
+    bool hasUnsavedChanges() const;
+
+    void readYear(int index);
+    void writeYear();
+    void addYear();
+
+    void readLeague(int index);
+    void writeLeague();
+    void addLeague();
+
+    void readTeam(int index);
+    void writeTeam();
+    void addTeam();
+
+    void readPlayer(int index);
+    void writePlayer();
+    void addPlayer();
+
+    void readGame(int index);
+    void writeGame();
+    void addGame();
+
+    void readField(int index);
+    void readUmpire(int index);
+    void addField();
+    void addUmpire();
+
+    // The selection levels: a current record with a non-empty flag means "no usable item".
+    bool hasYear() const { return year.flag.empty(); }
+    bool hasLeague() const { return league.flag.empty(); }
+    bool hasTeam() const { return team.flag.empty(); }
+    bool hasPlayer() const { return player.flag.empty(); }
+
+private:
+    bool loadList(RecordList& list, const std::string& baseName, const char* extension);
+    bool saveList(RecordList& list, bool& changedFlag, const std::string& baseName,
+                  const char* extension);
+    bool saveTimes();
+    void reportError(const QString& message);
+
+    QString dataFolder_;
+};
+
+}  // namespace pny

@@ -1,0 +1,66 @@
+#include "store/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pny {
+
+std::vector<std::string> splitLines(const QByteArray& bytes) {
+    std::vector<std::string> lines;
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0) end = bytes.size();
+    std::string current;
+    bool open = false;  // text seen since the last line break
+    for (qsizetype i = 0; i < end; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(current);
+            current.clear();
+            open = false;
+            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ++i;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open) lines.push_back(current);
+    return lines;
+}
+
+bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason =
+            QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(path, reason);
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(path, file.errorString());
+        return false;
+    }
+    lines = splitLines(bytes);
+    return true;
+}
+
+bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
+        return false;
+    }
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append("\r\n", 2);
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        error = QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pny

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace pny {
+
+// Splits file bytes into lines: CR LF, a lone CR and a lone LF all end a line, a NUL ends the
+// text, and a line break at the very end starts no further line.
+std::vector<std::string> splitLines(const QByteArray& bytes);
+
+// Reads a whole text file into lines. Returns false with a message naming the file and the reason
+// when the file exists but cannot be read.
+bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error);
+
+// Replaces a text file atomically with the lines, each ended by CR LF: a failure at any point
+// leaves the old file as it was. Returns false with a message naming the file and the reason.
+bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error);
+
+}  // namespace pny

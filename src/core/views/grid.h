@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pny {
+
+// A table view as cell texts, built by the core and shown by the main window as it stands.
+// Column 0 is the key column: for each data row the line index of the record the row shows.
+struct ViewGrid {
+    // Row 0: the header texts, one per grid column (column 0, the key column, has an empty one).
+    std::vector<std::string> headers;
+    // The data rows, each with as many cells as `headers`.
+    std::vector<std::vector<std::string>> rows;
+    // The data row (1 = first data row) showing the current record, or 0 for none.
+    int currentRow = 0;
+    // Grid columns of the shown name columns, in order (at most 7).
+    std::vector<int> wideColumns;
+    // The main window's caption for this view.
+    std::string caption;
+
+    int columnCount() const { return static_cast<int>(headers.size()); }
+};
+
+}  // namespace pny

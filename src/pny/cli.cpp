@@ -1,0 +1,31 @@
+#include "cli.h"
+
+#include <QTextStream>
+
+namespace pny::cli {
+namespace {
+
+const char* const kUsage =
+    "Usage: pny COMMAND [OPTIONS]\n"
+    "\n"
+    "The command-line companion of Pennantry. It reads and writes the same data files\n"
+    "as the program.\n"
+    "\n"
+    "Commands:\n"
+    "  --help    show this text\n";
+
+}  // namespace
+
+int run(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
+        arguments.at(1) == QLatin1String("-h")) {
+        out << kUsage;
+        return arguments.size() < 2 ? 2 : 0;
+    }
+    err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
+    return 2;
+}
+
+}  // namespace pny::cli
