@@ -6,7 +6,9 @@
 
 namespace testsupport {
 
-void pinLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+void pinLocale() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -18,10 +20,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return file.readAll();
 }
 
-QString dataPath(const QString& name) { return QStringLiteral(PNY_TEST_DATA "/") + name; }
+QString dataPath(const QString& name) {
+    return QStringLiteral(PNY_TEST_DATA "/") + name;
+}
 
 }  // namespace testsupport

@@ -43,7 +43,8 @@ bool toCodePage(const QString& text, std::string& bytes) {
                 break;
             }
         }
-        if (!found) return false;
+        if (!found)
+            return false;
     }
     return true;
 }

@@ -6,15 +6,19 @@
 
 namespace pny {
 
-RecordList::RecordList(char headerLetter) : letter_(headerLetter) { reset(); }
+RecordList::RecordList(char headerLetter) : letter_(headerLetter) {
+    reset();
+}
 
 const std::string& RecordList::line(int index) const {
-    if (index < 0 || index >= size()) return lines_.front();
+    if (index < 0 || index >= size())
+        return lines_.front();
     return lines_[static_cast<std::size_t>(index)];
 }
 
 void RecordList::setLine(int index, const std::string& text) {
-    if (isValidRecord(index)) lines_[static_cast<std::size_t>(index)] = text;
+    if (isValidRecord(index))
+        lines_[static_cast<std::size_t>(index)] = text;
 }
 
 int RecordList::append(const std::string& text) {
@@ -31,12 +35,14 @@ void RecordList::reset() {
 void RecordList::setLines(std::vector<std::string> lines) {
     lines_ = std::move(lines);
     // A file without even a header line still gets one, so that index 0 always exists.
-    if (lines_.empty()) lines_.push_back(headerLine());
+    if (lines_.empty())
+        lines_.push_back(headerLine());
 }
 
 bool RecordList::load(const QString& path, QString& error) {
     reset();
-    if (!QFileInfo::exists(path)) return true;
+    if (!QFileInfo::exists(path))
+        return true;
     std::vector<std::string> lines;
     if (!readTextLines(path, lines, error)) {
         unreadable_ = true;

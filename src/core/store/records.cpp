@@ -6,7 +6,8 @@ namespace pny {
 namespace {
 
 std::string rightTrimmed(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 
@@ -62,23 +63,40 @@ std::string YearRecord::build() const {
 }
 
 unsigned char defaultPlayerMaskCode(int position) {
-    if (position == 1) return 160;
-    if (position <= 3) return 191;
-    if (position <= 11) return 129;
-    if (position == 12) return 144;
-    if (position <= 14) return 129;
-    if (position <= 20) return 132;
-    if (position <= 31) return 130;
-    if (position <= 38) return 144;
-    if (position <= 40) return 136;
-    if (position <= 42) return 128;
-    if (position == 43) return 136;
-    if (position <= 45) return 128;
-    if (position <= 47) return 136;
-    if (position == 48) return 128;
-    if (position == 49) return 136;
-    if (position == 50) return 128;
-    if (position <= 56) return 136;
+    if (position == 1)
+        return 160;
+    if (position <= 3)
+        return 191;
+    if (position <= 11)
+        return 129;
+    if (position == 12)
+        return 144;
+    if (position <= 14)
+        return 129;
+    if (position <= 20)
+        return 132;
+    if (position <= 31)
+        return 130;
+    if (position <= 38)
+        return 144;
+    if (position <= 40)
+        return 136;
+    if (position <= 42)
+        return 128;
+    if (position == 43)
+        return 136;
+    if (position <= 45)
+        return 128;
+    if (position <= 47)
+        return 136;
+    if (position == 48)
+        return 128;
+    if (position == 49)
+        return 136;
+    if (position == 50)
+        return 128;
+    if (position <= 56)
+        return 136;
     return 128;
 }
 
@@ -100,7 +118,8 @@ LeagueRecord LeagueRecord::parse(const std::string& line) {
     // Sort keys: a blank means sort key 1 (the player number).
     r.sortKeys = filledTo(nextField(buffer, width::kSortKeys), width::kSortKeys);
     for (char& c : r.sortKeys) {
-        if (c == ' ') c = static_cast<char>(129);
+        if (c == ' ')
+            c = static_cast<char>(129);
     }
     r.sortDirections = filledTo(nextField(buffer, width::kSortKeys), width::kSortKeys);
 
@@ -113,14 +132,17 @@ LeagueRecord LeagueRecord::parse(const std::string& line) {
     }
 
     std::string schedule = nextField(buffer, width::kScheduleMask);
-    if (schedule.empty()) schedule = " ****** *";
+    if (schedule.empty())
+        schedule = " ****** *";
     r.scheduleMask = filledTo(schedule, width::kScheduleMask);
 
     std::string team = nextField(buffer, width::kTeamMask);
-    if (team.empty()) team = "********";
+    if (team.empty())
+        team = "********";
     r.teamMask = filledTo(team, width::kTeamMask);
 
-    for (std::string& header : r.userHeaders) header = nextField(buffer, width::kUserHeader);
+    for (std::string& header : r.userHeaders)
+        header = nextField(buffer, width::kUserHeader);
     return r;
 }
 
@@ -142,7 +164,8 @@ std::string LeagueRecord::build() const {
         .add(playerMask, width::kPlayerMask)
         .add(rightTrimmed(scheduleMask), width::kScheduleMask)
         .add(rightTrimmed(teamMask), width::kTeamMask);
-    for (const std::string& header : userHeaders) b.add(header, width::kUserHeader);
+    for (const std::string& header : userHeaders)
+        b.add(header, width::kUserHeader);
     return b.line();
 }
 
@@ -171,7 +194,9 @@ std::string TeamRecord::build() const {
         .line();
 }
 
-int PlayerRecord::value(PlayerStat s) const { return toNumber(stats[s]); }
+int PlayerRecord::value(PlayerStat s) const {
+    return toNumber(stats[s]);
+}
 
 PlayerRecord PlayerRecord::parse(const std::string& line) {
     std::string buffer = line;
@@ -179,14 +204,16 @@ PlayerRecord PlayerRecord::parse(const std::string& line) {
     r.flag = nextField(buffer, width::kFlag);
     r.number = nextField(buffer, width::kNumber);
     r.name = nextField(buffer, width::kName);
-    for (std::string& stat : r.stats) stat = nextField(buffer, width::kCount);
+    for (std::string& stat : r.stats)
+        stat = nextField(buffer, width::kCount);
     return r;
 }
 
 std::string PlayerRecord::build() const {
     LineBuilder b;
     b.add(flag, width::kFlag).add(number, width::kNumber).add(name, width::kName);
-    for (const std::string& stat : stats) b.add(stat, width::kCount);
+    for (const std::string& stat : stats)
+        b.add(stat, width::kCount);
     return b.line();
 }
 
@@ -199,7 +226,8 @@ GameRecord GameRecord::parse(const std::string& line) {
     r.field = nextField(buffer, width::kIndex);
     r.home = nextField(buffer, width::kIndex);
     r.away = nextField(buffer, width::kIndex);
-    for (std::string& umpire : r.umpires) umpire = nextField(buffer, width::kIndex);
+    for (std::string& umpire : r.umpires)
+        umpire = nextField(buffer, width::kIndex);
     r.homeScore = nextField(buffer, width::kCount);
     r.awayScore = nextField(buffer, width::kCount);
     return r;
@@ -213,7 +241,8 @@ std::string GameRecord::build() const {
         .add(field, width::kIndex)
         .add(home, width::kIndex)
         .add(away, width::kIndex);
-    for (const std::string& umpire : umpires) b.add(umpire, width::kIndex);
+    for (const std::string& umpire : umpires)
+        b.add(umpire, width::kIndex);
     b.add(homeScore, width::kCount).add(awayScore, width::kCount);
     return b.line();
 }

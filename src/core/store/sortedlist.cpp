@@ -32,7 +32,8 @@ std::size_t SortedList::lowerBound(const std::string& line) const {
 
 bool SortedList::insert(const std::string& line) {
     const std::size_t at = lowerBound(line);
-    if (at < lines_.size() && compare(lines_[at], line) == 0) return false;
+    if (at < lines_.size() && compare(lines_[at], line) == 0)
+        return false;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
     return true;
 }
@@ -43,7 +44,8 @@ bool SortedList::contains(const std::string& line) const {
 }
 
 void SortedList::removeAt(int index) {
-    if (index >= 0 && index < size()) lines_.erase(lines_.begin() + index);
+    if (index >= 0 && index < size())
+        lines_.erase(lines_.begin() + index);
 }
 
 }  // namespace pny

@@ -33,19 +33,31 @@ Store::Store(const QString& dataFolder) : dataFolder_(dataFolder) {
 
 QString Store::pathOf(const std::string& baseName, const char* extension) const {
     // No path is ever cut: a cut folder path would put the data under a wrong name.
-    return dataFolder_ + QString::fromLatin1(baseName.data(), static_cast<qsizetype>(baseName.size())) +
+    return dataFolder_ +
+           QString::fromLatin1(baseName.data(), static_cast<qsizetype>(baseName.size())) +
            QLatin1String(extension);
 }
 
-QString Store::yearsPath() const { return dataFolder_ + QStringLiteral("Baseball.Years"); }
+QString Store::yearsPath() const {
+    return dataFolder_ + QStringLiteral("Baseball.Years");
+}
 
-std::string Store::leaguesBaseName() const { return "Y" + header.currentYear; }
-std::string Store::teamsBaseName() const { return leaguesBaseName() + "L" + year.currentLeague; }
-std::string Store::playersBaseName() const { return teamsBaseName() + "T" + league.currentTeam; }
-std::string Store::scheduleBaseName() const { return teamsBaseName(); }
+std::string Store::leaguesBaseName() const {
+    return "Y" + header.currentYear;
+}
+std::string Store::teamsBaseName() const {
+    return leaguesBaseName() + "L" + year.currentLeague;
+}
+std::string Store::playersBaseName() const {
+    return teamsBaseName() + "T" + league.currentTeam;
+}
+std::string Store::scheduleBaseName() const {
+    return teamsBaseName();
+}
 
 void Store::reportError(const QString& message) {
-    if (onFileError) onFileError(message);
+    if (onFileError)
+        onFileError(message);
 }
 
 bool Store::loadList(RecordList& list, const std::string& baseName, const char* extension) {
@@ -59,7 +71,8 @@ bool Store::loadList(RecordList& list, const std::string& baseName, const char* 
 
 bool Store::saveList(RecordList& list, bool& changedFlag, const std::string& baseName,
                      const char* extension) {
-    if (!changedFlag) return true;
+    if (!changedFlag)
+        return true;
     if (baseName.empty()) {
         changedFlag = false;  // never loaded: nothing of a file to write back
         return true;
@@ -75,15 +88,18 @@ bool Store::saveList(RecordList& list, bool& changedFlag, const std::string& bas
 
 void Store::loadYears() {
     QString error;
-    if (!years.load(yearsPath(), error)) reportError(error);
+    if (!years.load(yearsPath(), error))
+        reportError(error);
     header = YearsHeader::parse(years.line(0));
     readYear(toNumber(header.currentYear));
 }
 
 bool Store::ensureLeagues() {
     const std::string name = leaguesBaseName();
-    if (name == loaded.leagues) return true;
-    if (!saveLeagueLevel()) return false;
+    if (name == loaded.leagues)
+        return true;
+    if (!saveLeagueLevel())
+        return false;
     loaded.leagues = name;
     loadList(leagues, name, kLeaguesExt);
     readLeague(toNumber(year.currentLeague));
@@ -91,10 +107,13 @@ bool Store::ensureLeagues() {
 }
 
 bool Store::ensureTeams() {
-    if (!ensureLeagues()) return false;
+    if (!ensureLeagues())
+        return false;
     const std::string name = loaded.leagues + "L" + year.currentLeague;
-    if (name == loaded.teams) return true;
-    if (!saveTeamLevel()) return false;
+    if (name == loaded.teams)
+        return true;
+    if (!saveTeamLevel())
+        return false;
     loaded.teams = name;
     loadList(teams, name, kTeamsExt);
     readTeam(toNumber(league.currentTeam));
@@ -102,10 +121,13 @@ bool Store::ensureTeams() {
 }
 
 bool Store::ensurePlayers() {
-    if (!ensureTeams()) return false;
+    if (!ensureTeams())
+        return false;
     const std::string name = loaded.teams + "T" + league.currentTeam;
-    if (name == loaded.players) return true;
-    if (!savePlayers()) return false;
+    if (name == loaded.players)
+        return true;
+    if (!savePlayers())
+        return false;
     loaded.players = name;
     loadList(players, name, kPlayersExt);
     readPlayer(toNumber(team.currentPlayer));
@@ -113,10 +135,13 @@ bool Store::ensurePlayers() {
 }
 
 bool Store::ensureGames() {
-    if (!ensureLeagues()) return false;
+    if (!ensureLeagues())
+        return false;
     const std::string name = loaded.leagues + "L" + year.currentLeague;
-    if (name == loaded.games) return true;
-    if (!saveSchedule()) return false;
+    if (name == loaded.games)
+        return true;
+    if (!saveSchedule())
+        return false;
     loaded.games = name;
     teamFilter.clear();
     umpireFilter.clear();
@@ -126,13 +151,15 @@ bool Store::ensureGames() {
 }
 
 void Store::ensureFields() {
-    if (loaded.fields == loaded.games) return;
+    if (loaded.fields == loaded.games)
+        return;
     loaded.fields = loaded.games;
     loadList(fields, loaded.fields, kFieldsExt);
 }
 
 void Store::ensureUmpires() {
-    if (loaded.umpires == loaded.games) return;
+    if (loaded.umpires == loaded.games)
+        return;
     loaded.umpires = loaded.games;
     loadList(umpires, loaded.umpires, kUmpiresExt);
 }
@@ -140,18 +167,21 @@ void Store::ensureUmpires() {
 void Store::loadTimes() {
     times.clear();
     const QString path = pathOf(loaded.games, kTimesExt);
-    if (!QFileInfo::exists(path)) return;
+    if (!QFileInfo::exists(path))
+        return;
     std::vector<std::string> lines;
     QString error;
     if (!readTextLines(path, lines, error)) {
         reportError(error);
         return;
     }
-    for (const std::string& line : lines) times.insert(line);
+    for (const std::string& line : lines)
+        times.insert(line);
 }
 
 bool Store::saveTimes() {
-    if (!changed.times) return true;
+    if (!changed.times)
+        return true;
     if (loaded.games.empty()) {
         changed.times = false;
         return true;
@@ -204,13 +234,17 @@ bool Store::saveAll() {
 }
 
 bool Store::hasUnsavedChanges() const {
-    return changed.leagues || changed.teams || changed.players || changed.games ||
-           changed.fields || changed.umpires || changed.times;
+    return changed.leagues || changed.teams || changed.players || changed.games || changed.fields ||
+           changed.umpires || changed.times;
 }
 
-void Store::readYear(int index) { year = YearRecord::parse(years.line(index)); }
+void Store::readYear(int index) {
+    year = YearRecord::parse(years.line(index));
+}
 
-void Store::writeYear() { years.setLine(toNumber(header.currentYear), year.build()); }
+void Store::writeYear() {
+    years.setLine(toNumber(header.currentYear), year.build());
+}
 
 void Store::addYear() {
     year.flag.clear();
@@ -219,7 +253,8 @@ void Store::addYear() {
 
 void Store::readLeague(int index) {
     league = LeagueRecord::parse(leagues.line(index));
-    if (onLeagueRead) onLeagueRead(league);
+    if (onLeagueRead)
+        onLeagueRead(league);
 }
 
 void Store::writeLeague() {
@@ -234,7 +269,9 @@ void Store::addLeague() {
     writeYear();
 }
 
-void Store::readTeam(int index) { team = TeamRecord::parse(teams.line(index)); }
+void Store::readTeam(int index) {
+    team = TeamRecord::parse(teams.line(index));
+}
 
 void Store::writeTeam() {
     changed.teams = true;
@@ -248,7 +285,9 @@ void Store::addTeam() {
     writeLeague();
 }
 
-void Store::readPlayer(int index) { player = PlayerRecord::parse(players.line(index)); }
+void Store::readPlayer(int index) {
+    player = PlayerRecord::parse(players.line(index));
+}
 
 void Store::writePlayer() {
     changed.players = true;
@@ -262,7 +301,9 @@ void Store::addPlayer() {
     writeTeam();
 }
 
-void Store::readGame(int index) { game = GameRecord::parse(games.line(index)); }
+void Store::readGame(int index) {
+    game = GameRecord::parse(games.line(index));
+}
 
 void Store::writeGame() {
     changed.games = true;
@@ -276,8 +317,12 @@ void Store::addGame() {
     writeLeague();
 }
 
-void Store::readField(int index) { field = NamedRecord::parse(fields.line(index)); }
-void Store::readUmpire(int index) { umpire = NamedRecord::parse(umpires.line(index)); }
+void Store::readField(int index) {
+    field = NamedRecord::parse(fields.line(index));
+}
+void Store::readUmpire(int index) {
+    umpire = NamedRecord::parse(umpires.line(index));
+}
 
 void Store::addField() {
     field.flag.clear();

@@ -9,7 +9,8 @@ namespace pny {
 std::vector<std::string> splitLines(const QByteArray& bytes) {
     std::vector<std::string> lines;
     qsizetype end = bytes.indexOf('\0');
-    if (end < 0) end = bytes.size();
+    if (end < 0)
+        end = bytes.size();
     std::string current;
     bool open = false;  // text seen since the last line break
     for (qsizetype i = 0; i < end; ++i) {
@@ -18,13 +19,15 @@ std::vector<std::string> splitLines(const QByteArray& bytes) {
             lines.push_back(current);
             current.clear();
             open = false;
-            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ++i;
+            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n')
+                ++i;
         } else {
             current += c;
             open = true;
         }
     }
-    if (open) lines.push_back(current);
+    if (open)
+        lines.push_back(current);
     return lines;
 }
 

@@ -1,7 +1,436 @@
 #include "main/main.h"
 
-TMainForm::TMainForm(const QString& dataFolder, QWidget* parent) : QWidget(parent) {
-    Q_UNUSED(dataFolder);
+#include "common/icons.h"
+#include "common/messages.h"
+#include "help/helpviewer.h"
+#include "main/about.h"
+#include "main/msg.h"
+#include "store/codepage.h"
+#include "store/linecodec.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QShortcut>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kTabCaptions[] = {"Teams",    "Players",  "Hitting", "Running",
+                                    "Pitching", "Fielding", "Custom",  "Schedule"};
+
+}  // namespace
+
+TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
+    : QWidget(parent), store_(std::make_unique<pny::Store>(dataFolder)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pennantry"));
+    setWindowIcon(icons::application());
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+
+    createButtonPanel();
+    createTable();
+    createBottomTab();
+    createPopupMenu();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buttonPanel_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(bottomTab_);
+
+    // Escape opens the File menu, Enter runs Update, from anywhere in the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TMainForm::FileButtonClick);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, &TMainForm::UpdateButtonClick);
+    }
+
+    aboutForm_ = new TAboutForm(this);
+    msgForm_ = new TMsgForm(this);
+
+    store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
+    store_->onLeagueRead = [this](const pny::LeagueRecord& league) { applyLeagueFont(league); };
+
+    resize(556, 365);
+}
+
+TMainForm::~TMainForm() = default;
+
+QToolButton* TMainForm::addButton(const QString& name, const QString& caption, const QString& icon,
+                                  int width, void (TMainForm::*slot)()) {
+    auto* button = new QToolButton(buttonPanel_);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(icons::button(icon));
+    button->setIconSize(QSize(22, 22));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(width);
+    button->setFixedHeight(49);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, slot);
+    buttonPanel_->layout()->addWidget(button);
+    return button;
+}
+
+void TMainForm::createButtonPanel() {
+    buttonPanel_ = new QFrame(this);
+    buttonPanel_->setObjectName(QStringLiteral("ButtonPanel"));
+    buttonPanel_->setAutoFillBackground(true);
+    QPalette palette = buttonPanel_->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    buttonPanel_->setPalette(palette);
+    auto* row = new QHBoxLayout(buttonPanel_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    fileButton_ = addButton("FileButton", "&File", "file", 40, &TMainForm::FileButtonClick);
+    addButton("YearButton", "&Year", "year", 42, &TMainForm::YearButtonClick);
+    addButton("LeagueButton", "&League", "league", 56, &TMainForm::LeagueButtonClick);
+    addButton("TeamButton", "&Team", "team", 48, &TMainForm::TeamButtonClick);
+    addButton("PlayerButton", "&Player", "player", 50, &TMainForm::PlayerButtonClick);
+    updateButton_ =
+        addButton("UpdateButton", "&Update", "update", 56, &TMainForm::UpdateButtonClick);
+    setupButton_ = addButton("SetupButton", "&Setup", "setup", 48, &TMainForm::SetupButtonClick);
+    noteButton_ = addButton("NoteButton", "&Notes", "notes", 48, &TMainForm::NoteButtonClick);
+    fontButton_ = addButton("FontButton", "F&ont", "font", 40, &TMainForm::FontButtonClick);
+    printButton_ = addButton("PrintButton", "P&rint", "print", 48, &TMainForm::PrintButtonClick);
+    addButton("HelpButton", "&Help", "help", 40, &TMainForm::HelpButtonClick);
+    addButton("QuitButton", "E&xit", "exit", 40, &TMainForm::ExitClick);
+
+    // The panel's own caption shows right of the buttons when the window is wide enough.
+    auto* caption = new QLabel(QStringLiteral("PNY "), buttonPanel_);
+    caption->setObjectName(QStringLiteral("PanelCaption"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(32);
+    font.setBold(true);
+    caption->setFont(font);
+    caption->setStyleSheet(QStringLiteral("color: grey;"));
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->setMinimumWidth(0);
+    caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(caption, 1);
+}
+
+void TMainForm::createTable() {
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("Table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(17);
+    table_->verticalHeader()->setMinimumSectionSize(8);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table_->horizontalHeader()->setMinimumSectionSize(0);
+    table_->setWordWrap(false);
+    table_->setTextElideMode(Qt::ElideNone);
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Base, QColor(192, 192, 192));
+    table_->setPalette(palette);
+    QFont font = table_->font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    table_->setFont(font);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { UpdateButtonClick(); });
+    connect(table_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int, int) { TableSelectCell(row, column); });
+    connect(table_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popupMenu_->popup(table_->viewport()->mapToGlobal(at)); });
+}
+
+void TMainForm::createBottomTab() {
+    bottomTab_ = new QTabBar(this);
+    bottomTab_->setObjectName(QStringLiteral("BottomTab"));
+    bottomTab_->setShape(QTabBar::RoundedSouth);
+    bottomTab_->setExpanding(false);
+    bottomTab_->setFocusPolicy(Qt::NoFocus);
+    for (const char* caption : kTabCaptions)
+        bottomTab_->addTab(QString::fromLatin1(caption));
+    connect(bottomTab_, &QTabBar::currentChanged, this, &TMainForm::BottomTabClick);
+}
+
+void TMainForm::createPopupMenu() {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
+    auto add = [this](const char* name, const QString& caption, const QKeySequence& key,
+                      void (TMainForm::*slot)()) {
+        auto* action = popupMenu_->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);  // so that the shortcut works while the menu is closed
+        return action;
+    };
+    add("BackupItem", "&Backup All", QKeySequence(Qt::CTRL | Qt::Key_B),
+        &TMainForm::BackupItemClick);
+    add("ImportItem", "&Import PZS", QKeySequence(Qt::CTRL | Qt::Key_I),
+        &TMainForm::ImportItemClick);
+    add("SaveItem", "&Save Data", QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::SaveItemClick);
+    popupMenu_->addSeparator();
+    add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
+    add("AboutItem", "&About", QKeySequence(Qt::Key_F2), &TMainForm::AboutItemClick);
+    add("QuitItem", "E&xit", QKeySequence(Qt::Key_F3), &TMainForm::ExitClick);
+}
+
+int TMainForm::currentTab() const {
+    return bottomTab_->currentIndex();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TMainForm::FormShow() {
+    store_->loadYears();
+    const pny::YearsHeader& header = store_->header;
+    QSize size = this->size();
+    if (!header.height.empty() && pny::toNumber(header.height) > 0) {
+        size.setHeight(pny::toNumber(header.height));
+    }
+    if (!header.width.empty() && pny::toNumber(header.width) > 0) {
+        size.setWidth(pny::toNumber(header.width));
+    }
+    resize(size);
+
+    int tab = pny::toNumber(header.tab);
+    if (tab < 0 || tab >= bottomTab_->count())
+        tab = 0;
+    {
+        const QSignalBlocker blocker(bottomTab_);
+        bottomTab_->setCurrentIndex(tab);
+    }
+    BottomTabClick(tab);
+}
+
+void TMainForm::BottomTabClick(int index) {
+    if (index < 0)
+        return;
+    BuildHeaders();
+    store_->header.tab = pny::numberText(index);
+    finishCommand();
+}
+
+void TMainForm::BuildHeaders() {
+    // The views fill the table from the records; until a league is chosen the table holds the
+    // header row of the key column and one blank row.
+    store_->ensureLeagues();
+    RefreshTable();
+}
+
+void TMainForm::RefreshTable() {
+    store_->ensureTeams();
+    pny::ViewGrid grid;
+    grid.headers.assign(1, std::string());
+    grid.rows.assign(1, std::vector<std::string>(1));
+    showGrid(grid);
+    msgForm_->finish();
+}
+
+void TMainForm::showGrid(const pny::ViewGrid& grid) {
+    building_ = true;
+    table_->clear();
+    table_->setColumnCount(grid.columnCount());
+    table_->setRowCount(static_cast<int>(grid.rows.size()));
+    QStringList headers;
+    for (const std::string& text : grid.headers)
+        headers << pny::fromCodePage(text);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
+        const std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            table_->setItem(
+                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
+        }
+    }
+    wideColumns_ = grid.wideColumns;
+    if (!grid.caption.empty())
+        setWindowTitle(pny::fromCodePage(grid.caption));
+    sizeColumns();
+    building_ = false;
+}
+
+void TMainForm::sizeColumns() {
+    if (table_->columnCount() > 0)
+        table_->setColumnWidth(0, 0);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    sizeColumns();
+    // Only the normal size is remembered, so the next start restores the last normal size.
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        store_->header.height = pny::numberText(height()).substr(0, 5);
+        store_->header.width = pny::numberText(width()).substr(0, 5);
+    }
+}
+
+void TMainForm::TableSelectCell(int row, int column) {
+    Q_UNUSED(row);
+    Q_UNUSED(column);
+    if (building_)
+        return;
+}
+
+void TMainForm::FileButtonClick() {
+    popupMenu_->popup(fileButton_->mapToGlobal(QPoint(5, fileButton_->height() + 2)));
+}
+
+void TMainForm::YearButtonClick() {
+    finishCommand();
+}
+void TMainForm::LeagueButtonClick() {
+    finishCommand();
+}
+void TMainForm::TeamButtonClick() {
+    finishCommand();
+}
+void TMainForm::PlayerButtonClick() {
+    finishCommand();
+}
+
+void TMainForm::UpdateButtonClick() {
+    const int tab = currentTab();
+    if (tab == 0) {
+        if (!store_->hasTeam())
+            TeamButtonClick();
+    } else if (tab >= 1 && tab <= 6) {
+        if (!store_->hasPlayer())
+            PlayerButtonClick();
+    } else if (!store_->hasLeague()) {
+        LeagueButtonClick();
+    }
+    finishCommand();
+}
+
+void TMainForm::SetupButtonClick() {
+    finishCommand();
+}
+void TMainForm::NoteButtonClick() {
+    finishCommand();
+}
+void TMainForm::FontButtonClick() {
+    finishCommand();
+}
+void TMainForm::PrintButtonClick() {
+    finishCommand();
+}
+void TMainForm::BackupItemClick() {
+    finishCommand();
+}
+void TMainForm::ImportItemClick() {
+    finishCommand();
+}
+
+void TMainForm::HelpButtonClick() {
+    HelpViewer::showTopic(QStringLiteral("Contents"));
+}
+
+void TMainForm::HelpItemClick() {
+    HelpButtonClick();
+}
+
+void TMainForm::AboutItemClick() {
+    aboutForm_->exec();
+    finishCommand();
+}
+
+void TMainForm::SaveItemClick() {
+    store_->saveAll();
+    finishCommand();
+}
+
+void TMainForm::ExitClick() {
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TMainForm::FormCloseQuery() {
+    for (;;) {
+        fileErrors_.clear();
+        if (store_->saveAll())
+            return true;
+        const QString text =
+            QStringLiteral(
+                "Your data could not be saved:\n\n%1\n\n"
+                "Retry to try again, Cancel to stay in Pennantry with your changes "
+                "kept, or Discard to close and lose the changes not yet saved.")
+                .arg(fileErrors_.join(QLatin1Char('\n')));
+        fileErrors_.clear();
+        const auto answer = Messages::ask(
+            this, QMessageBox::Critical, text,
+            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
+        if (answer == QMessageBox::Discard)
+            return true;
+        if (answer != QMessageBox::Retry)
+            return false;
+    }
+}
+
+void TMainForm::finishCommand() {
+    reportFileErrors();
+    table_->setFocus();
+}
+
+void TMainForm::reportFileErrors() {
+    if (fileErrors_.isEmpty())
+        return;
+    const QString text = fileErrors_.join(QLatin1Char('\n'));
+    fileErrors_.clear();
+    Messages::error(this, text);
+}
+
+void TMainForm::applyLeagueFont(const pny::LeagueRecord& league) {
+    // Fields left empty keep what the table has, so it keeps the design font until one is stored.
+    QFont font = table_->font();
+    QPalette palette = table_->palette();
+    if (!league.fontColor.empty()) {
+        const int value = pny::toNumber(league.fontColor);
+        palette.setColor(QPalette::Text,
+                         QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF));
+    }
+    if (!league.fontName.empty())
+        font.setFamily(pny::fromCodePage(league.fontName));
+    if (!league.fontSize.empty() && pny::toNumber(league.fontSize) > 0) {
+        font.setPointSize(pny::toNumber(league.fontSize));
+    }
+    if (league.bold == "1") {
+        font.setBold(true);
+        font.setItalic(false);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
+    }
+    if (league.italic == "1")
+        font.setItalic(true);
+    table_->setFont(font);
+    table_->setPalette(palette);
+    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
 }
