@@ -1,0 +1,41 @@
+#include "common/filedialogs.h"
+
+#include <QFileDialog>
+
+namespace {
+
+QStringList& presets() {
+    static QStringList names;
+    return names;
+}
+
+}  // namespace
+
+bool FileDialogs::takePreset(QString& name) {
+    if (presets().isEmpty()) return false;
+    name = presets().takeFirst();
+    return true;
+}
+
+QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                  const QString& filter) {
+    QString name;
+    if (takePreset(name)) return name;
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+QString FileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                  const QString& filter, QString* selectedFilter) {
+    QString name;
+    if (takePreset(name)) return name;
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter, selectedFilter);
+}
+
+QString FileDialogs::existingFolder(QWidget* parent, const QString& caption,
+                                    const QString& folder) {
+    QString name;
+    if (takePreset(name)) return name;
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+void FileDialogs::presetNames(const QStringList& names) { presets() = names; }

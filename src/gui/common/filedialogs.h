@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every file dialog of the program goes through here, so that tests can preset the next answer:
+// a queued name is taken instead of showing a dialog (an empty name stands for Cancel).
+class FileDialogs {
+public:
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter, QString* selectedFilter = nullptr);
+    static QString existingFolder(QWidget* parent, const QString& caption, const QString& folder);
+
+    // Test hook: the next answers, in order.
+    static void presetNames(const QStringList& names);
+
+private:
+    static bool takePreset(QString& name);
+};
