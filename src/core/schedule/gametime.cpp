@@ -9,15 +9,18 @@ namespace {
 
 // Characters `from` (1-based) to `to` of a text, as far as it reaches.
 std::string slice(const std::string& text, std::size_t from, std::size_t to) {
-    if (text.size() < from) return {};
+    if (text.size() < from)
+        return {};
     return text.substr(from - 1, to - from + 1);
 }
 
 bool readDigits(const std::string& text, int& value) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
         value = value * 10 + (c - '0');
     }
     return true;
@@ -52,7 +55,8 @@ std::optional<QDateTime> readGameDateTime(const std::string& date, const std::st
     }
     const QDate d(year, month, day);
     const QTime t(hour, minute);
-    if (!d.isValid() || !t.isValid()) return std::nullopt;
+    if (!d.isValid() || !t.isValid())
+        return std::nullopt;
     return QDateTime(d, t);
 }
 
@@ -63,7 +67,8 @@ std::string invalidDateTimeMessage(const std::string& date, const std::string& t
 std::string weekdayName(const QDate& date) {
     std::string bytes;
     const QString name = QLocale().dayName(date.dayOfWeek(), QLocale::ShortFormat);
-    if (!toCodePage(name, bytes)) return name.toLatin1().toStdString();
+    if (!toCodePage(name, bytes))
+        return name.toLatin1().toStdString();
     return bytes;
 }
 

@@ -12,7 +12,8 @@ QStringList& presets() {
 }  // namespace
 
 bool FileDialogs::takePreset(QString& name) {
-    if (presets().isEmpty()) return false;
+    if (presets().isEmpty())
+        return false;
     name = presets().takeFirst();
     return true;
 }
@@ -20,22 +21,27 @@ bool FileDialogs::takePreset(QString& name) {
 QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                   const QString& filter) {
     QString name;
-    if (takePreset(name)) return name;
+    if (takePreset(name))
+        return name;
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 QString FileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                   const QString& filter, QString* selectedFilter) {
     QString name;
-    if (takePreset(name)) return name;
+    if (takePreset(name))
+        return name;
     return QFileDialog::getSaveFileName(parent, caption, folder, filter, selectedFilter);
 }
 
 QString FileDialogs::existingFolder(QWidget* parent, const QString& caption,
                                     const QString& folder) {
     QString name;
-    if (takePreset(name)) return name;
+    if (takePreset(name))
+        return name;
     return QFileDialog::getExistingDirectory(parent, caption, folder);
 }
 
-void FileDialogs::presetNames(const QStringList& names) { presets() = names; }
+void FileDialogs::presetNames(const QStringList& names) {
+    presets() = names;
+}
