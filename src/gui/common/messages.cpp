@@ -21,8 +21,7 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) {
     shown().append(text);
-    if (!presets().isEmpty())
-        return presets().takeFirst();
+    if (!presets().isEmpty()) return presets().takeFirst();
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(defaultButton);
@@ -47,7 +46,8 @@ bool Messages::question(QWidget* parent, const QString& text) {
 }
 
 QMessageBox::StandardButton Messages::ask(QWidget* parent, QMessageBox::Icon icon,
-                                          const QString& text, QMessageBox::StandardButtons buttons,
+                                          const QString& text,
+                                          QMessageBox::StandardButtons buttons,
                                           QMessageBox::StandardButton defaultButton) {
     return show(parent, icon, text, buttons, defaultButton);
 }
@@ -56,10 +56,6 @@ void Messages::presetAnswers(const QList<QMessageBox::StandardButton>& answers) 
     presets() = answers;
 }
 
-QStringList Messages::shownTexts() {
-    return shown();
-}
+QStringList Messages::shownTexts() { return shown(); }
 
-void Messages::clearShown() {
-    shown().clear();
-}
+void Messages::clearShown() { shown().clear(); }
