@@ -15,7 +15,14 @@ QString& lastTopicText() {
 
 }  // namespace
 
+// The pages live in the windows library, which is linked statically: register them before use.
+static void initHelpResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 QString HelpViewer::urlOfTopic(const QString& topic) {
+    static const bool registered = (initHelpResources(), true);
+    Q_UNUSED(registered);
     const QDir pages(QStringLiteral(":/help"));
     const QString anchor = QStringLiteral("name=\"%1\"").arg(topic);
     for (const QString& name :

@@ -4,7 +4,10 @@
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "main/about.h"
+#include "main/list.h"
 #include "main/msg.h"
+#include "main/name.h"
+#include "main/selection.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 
@@ -58,7 +61,16 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     }
 
     aboutForm_ = new TAboutForm(this);
+    nameForm_ = new TNameForm(this);
+    listForm_ = new TListForm(*nameForm_, this);
+    listForm_->setMainWindow(this);
     msgForm_ = new TMsgForm(this);
+
+    SelectionCommands::Hooks hooks;
+    hooks.buildHeaders = [this] { BuildHeaders(); };
+    hooks.refreshTable = [this] { RefreshTable(); };
+    hooks.clearStatsCache = [] {};
+    selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
     store_->onLeagueRead = [this](const pny::LeagueRecord& league) { applyLeagueFont(league); };

@@ -13,8 +13,11 @@ class QMenu;
 class QTabBar;
 class QTableWidget;
 class QToolButton;
+class SelectionCommands;
 class TAboutForm;
+class TListForm;
 class TMsgForm;
+class TNameForm;
 
 // The main window: the button row, the table and the tab row. It only wires commands to the
 // units that do the work; the data live in the store, the views are built by the core.
@@ -95,5 +98,8 @@ private:
     QToolButton* printButton_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;
+    TListForm* listForm_ = nullptr;
+    TNameForm* nameForm_ = nullptr;
     TMsgForm* msgForm_ = nullptr;
+    std::unique_ptr<SelectionCommands> selection_;
 };
