@@ -4,6 +4,16 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+// The manual lives in the windows library, a static library: its resources must be registered
+// by hand before the first page is read.
+static void registerManual() {
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace {
 
 QString& lastTopicText() {
@@ -15,6 +25,7 @@ QString& lastTopicText() {
 
 void HelpViewer::showTopic(const QString& topic) {
     lastTopicText() = topic;
+    registerManual();
     static QPointer<QTextBrowser> browser;
     if (!browser) {
         browser = new QTextBrowser;
