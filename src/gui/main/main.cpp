@@ -1,6 +1,8 @@
 #include "main/main.h"
 
 #include "common/icons.h"
+#include "entry/player.h"
+#include "entry/team.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "main/about.h"
@@ -65,11 +67,13 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     listForm_ = new TListForm(*nameForm_, this);
     listForm_->setMainWindow(this);
     msgForm_ = new TMsgForm(this);
+    playerForm_ = new TPlayerForm(this);
+    teamForm_ = new TTeamForm(this);
 
     SelectionCommands::Hooks hooks;
     hooks.buildHeaders = [this] { BuildHeaders(); };
     hooks.refreshTable = [this] { RefreshTable(); };
-    hooks.clearStatsCache = [] {};
+    hooks.clearStatsCache = [this] { clearStatsCache(); };
     selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
@@ -419,6 +423,8 @@ void TMainForm::reportFileErrors() {
     fileErrors_.clear();
     Messages::error(this, text);
 }
+
+void TMainForm::clearStatsCache() {}
 
 void TMainForm::applyLeagueFont(const pny::LeagueRecord& league) {
     // Fields left empty keep what the table has, so it keeps the design font until one is stored.

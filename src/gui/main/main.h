@@ -18,6 +18,8 @@ class TAboutForm;
 class TListForm;
 class TMsgForm;
 class TNameForm;
+class TPlayerForm;
+class TTeamForm;
 
 // The main window: the button row, the table and the tab row. It only wires commands to the
 // units that do the work; the data live in the store, the views are built by the core.
@@ -70,6 +72,8 @@ private:
     void createPopupMenu();
     QToolButton* addButton(const QString& name, const QString& caption, const QString& icon,
                            int width, void (TMainForm::*slot)());
+    // Forgets the derived player statistics, so the next player view computes them again.
+    void clearStatsCache();
     void applyLeagueFont(const pny::LeagueRecord& league);
     void showGrid(const pny::ViewGrid& grid);
     void sizeColumns();
@@ -101,5 +105,7 @@ private:
     TListForm* listForm_ = nullptr;
     TNameForm* nameForm_ = nullptr;
     TMsgForm* msgForm_ = nullptr;
+    TPlayerForm* playerForm_ = nullptr;
+    TTeamForm* teamForm_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
 };
