@@ -314,28 +314,48 @@ void TMainForm::FileButtonClick() {
 }
 
 void TMainForm::YearButtonClick() {
+    selection_->YearButtonClick();
     finishCommand();
 }
+
 void TMainForm::LeagueButtonClick() {
+    selection_->LeagueButtonClick();
     finishCommand();
 }
+
 void TMainForm::TeamButtonClick() {
+    selection_->TeamButtonClick();
     finishCommand();
 }
+
 void TMainForm::PlayerButtonClick() {
+    selection_->PlayerButtonClick();
     finishCommand();
 }
 
 void TMainForm::UpdateButtonClick() {
+    // A missing item is asked for first; when it is still missing, no dialog opens.
     const int tab = currentTab();
     if (tab == 0) {
         if (!store_->hasTeam())
-            TeamButtonClick();
+            selection_->TeamButtonClick();
+        if (store_->hasTeam() && teamForm_->EnterTeamResult(*store_) != EntryResult::Cancelled) {
+            RefreshTable();
+        }
     } else if (tab >= 1 && tab <= 6) {
         if (!store_->hasPlayer())
-            PlayerButtonClick();
+            selection_->PlayerButtonClick();
+        if (store_->hasPlayer()) {
+            const EntryResult result = playerForm_->EnterPlayerStatistics(*store_);
+            if (result != EntryResult::Cancelled)
+                clearStatsCache();
+            if (result == EntryResult::Rebuild)
+                BuildHeaders();
+            if (result == EntryResult::Refresh)
+                RefreshTable();
+        }
     } else if (!store_->hasLeague()) {
-        LeagueButtonClick();
+        selection_->LeagueButtonClick();
     }
     finishCommand();
 }
