@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "exportcommand.h"
+
 #include <QTextStream>
 
 namespace pny::cli {
@@ -14,6 +16,12 @@ const char* const kUsage =
     "Commands:\n"
     "  --help    show this text\n";
 
+const char* const kExamples =
+    "\n"
+    "Examples:\n"
+    "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
+    "  pny export --tab teams --league 2 --format csv\n";
+
 }  // namespace
 
 int run(const QStringList& arguments) {
@@ -21,9 +29,11 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage;
+        out << kUsage << kExportUsage << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
+    if (arguments.at(1) == QLatin1String("export"))
+        return runExport(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

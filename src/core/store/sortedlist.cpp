@@ -4,6 +4,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <numeric>
+
 namespace pny {
 
 SortedList::SortedList() : collator_(QLocale()) {
@@ -41,6 +44,32 @@ bool SortedList::insert(const std::string& line) {
 bool SortedList::contains(const std::string& line) const {
     const std::size_t at = lowerBound(line);
     return at < lines_.size() && compare(lines_[at], line) == 0;
+}
+
+void SortedList::insertAll(const std::vector<std::string>& lines) {
+    // The lines already present come first so that, as with insert(), a new line equal to one of
+    // them is dropped, and among equal new lines the first one stays.
+    std::vector<std::string> all;
+    all.reserve(lines_.size() + lines.size());
+    all.insert(all.end(), lines_.begin(), lines_.end());
+    all.insert(all.end(), lines.begin(), lines.end());
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(all.size());
+    for (const std::string& line : all)
+        keys.push_back(collator_.sortKey(fromCodePage(line)));
+    std::vector<std::size_t> order(all.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
+        return keys[a].compare(keys[b]) < 0;
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(all.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        if (k > 0 && keys[order[k - 1]].compare(keys[order[k]]) == 0)
+            continue;
+        sorted.push_back(std::move(all[order[k]]));
+    }
+    lines_ = std::move(sorted);
 }
 
 void SortedList::removeAt(int index) {

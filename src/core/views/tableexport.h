@@ -1,0 +1,24 @@
+#pragma once
+
+#include "views/grid.h"
+
+#include <QString>
+
+namespace pny {
+
+// A view as text to publish or to hand to another program. The key column is never written;
+// cell texts are converted from the code page of the data files.
+
+// Tab-separated: the header row, then every row, each cell exactly as shown (leading blanks
+// kept), cells joined by one tab, every line ended by LF.
+QString exportTsv(const ViewGrid& grid);
+
+// Comma-separated (RFC 4180): cells trimmed, a cell holding a comma, a quote or a line break is
+// quoted with its quotes doubled, every line ended by CR LF.
+QString exportCsv(const ViewGrid& grid);
+
+// A standalone HTML page readable on a phone: the caption as title and heading, then the table
+// with its header row.
+QString exportHtml(const ViewGrid& grid);
+
+}  // namespace pny

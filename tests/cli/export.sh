@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# pny export on a small data folder built by hand.
+set -u
+pny=${1:?usage: export.sh PATH/TO/pny}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+expect_output() {  # name, expected text, command...
+    local name=$1 expected=$2
+    shift 2
+    local actual
+    if ! actual=$("$@" 2>"$dir/err"); then
+        fail "$name: exit code $? ($(cat "$dir/err"))"
+        return
+    fi
+    if [[ "$actual" != "$expected" ]]; then
+        fail "$name"
+        diff <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") | cat -A | head -20
+    fi
+}
+
+expect_failure() {  # name, text the message must hold, command...
+    local name=$1 message=$2
+    shift 2
+    if "$@" >"$dir/out" 2>"$dir/err"; then
+        fail "$name: succeeded"
+    elif ! grep -qi -- "$message" "$dir/err"; then
+        fail "$name: message \"$(cat "$dir/err")\" lacks \"$message\""
+    fi
+    [[ -s "$dir/out" ]] && fail "$name: printed to standard output"
+}
+
+data="$dir/data"
+mkdir "$data"
+# Tab 2 (Hitting) is stored; year 1, its league 1, the league's team 2.
+printf 'Y|2||1|||\r\n|2024|Summer|1|\r\n' >"$data/Baseball.Years"
+printf 'L|\r\n|1|City League|2||\r\n|2|Other|||\r\n' >"$data/Y1.Leagues"
+printf 'T|\r\n|10|Eagles|3|5|||\r\n|20|Tigers|6|2|1|1|\r\nX|30|Gone|9|0||\r\n' >"$data/Y1L1.Teams"
+# Tigers: Lee (line 1) 3 singles and a home run in 6 PA with 2 walks; Baker (line 2) deleted;
+# M\xfcller (line 3) a double in 2 PA.
+printf 'P|\r\n|7|Lee|5||6|3|||1||2||||||||||||||||||||||||||||||||||\r\nX|8|Baker|\r\n|9|M\xfcller|2||2||1|\r\n' \
+    >"$data/Y1L1T2.Players"
+before=$(cd "$data" && md5sum * | md5sum)
+
+tab=$'\t'
+expect_output "standings tsv" \
+" Place${tab} Team#${tab} Team Name${tab} Won${tab} Lost${tab} Tied${tab} Pct.${tab} GB
+ 1${tab} 20${tab} Tigers${tab} 6${tab} 2${tab} 1${tab} .750${tab} 
+ 2${tab} 10${tab} Eagles${tab} 3${tab} 5${tab} ${tab} .375${tab} 3" \
+    "$pny" export --folder "$data" --tab teams
+
+expect_output "players tsv (UTF-8, totals row)" \
+" No${tab} Player Name${tab} G${tab} AB${tab} H${tab} W${tab} Sac${tab} Avg${tab} Slg${tab} OB%${tab} PA${tab} BO
+ 7${tab} Lee${tab} 5${tab} 4${tab} 4${tab} 2${tab}${tab}1.000${tab}1.750${tab}1.000${tab} 6${tab} 
+ 9${tab} Müller${tab} 2${tab} 2${tab} 1${tab}${tab}${tab} .500${tab}1.000${tab} .500${tab} 2${tab} 
+ ***${tab} Totals${tab} 9${tab} 6${tab} 5${tab} 2${tab}${tab} .833${tab}1.500${tab} .875${tab} 8${tab} ***" \
+    "$pny" export --folder "$data" --tab PLAYERS
+
+expect_output "stored tab (Hitting) and csv" \
+"No,Player Name,1B,2B,3B,HR,RBI,SO,BB,HP,WCI,SBnt,SFly
+7,Lee,3,,,1,,,2,,,,
+9,Müller,,1,,,,,,,,,
+***,Totals,3,1,,1,,,2,,,," \
+    bash -c "'$pny' export --folder '$data' --format csv | tr -d '\r'"
+
+expect_output "team override shows one blank row" \
+" No${tab} Player Name${tab} G${tab} AB${tab} H${tab} W${tab} Sac${tab} Avg${tab} Slg${tab} OB%${tab} PA${tab} BO
+${tab}${tab}${tab}${tab}${tab}${tab}${tab}${tab}${tab}${tab}${tab}" \
+    "$pny" export --folder "$data" --tab Players --team 1
+
+"$pny" export --folder "$data" --tab Teams --format html --output "$dir/page.html" || fail "html export"
+grep -q '<title>2024 City League</title>' "$dir/page.html" || fail "html title"
+grep -q 'name="viewport"' "$dir/page.html" || fail "html viewport"
+
+expect_failure "unknown tab" "unknown tab" "$pny" export --folder "$data" --tab Standings
+expect_failure "missing folder" "no data folder" "$pny" export --folder "$dir/none"
+expect_failure "no usable league" "no usable league" "$pny" export --folder "$data" --league 5
+expect_failure "unknown format" "unknown format" "$pny" export --folder "$data" --format xml
+"$pny" --help | grep -q -- "export \[--folder DIR\]" || fail "export is not in the usage text"
+
+after=$(cd "$data" && md5sum * | md5sum)
+[[ "$before" == "$after" ]] || fail "export changed the data files"
+[[ $(ls "$data" | wc -l) == 4 ]] || fail "export created files: $(ls "$data")"
+
+if ((failures > 0)); then
+    echo "$failures failure(s)"
+    exit 1
+fi
+echo "all export checks passed"
