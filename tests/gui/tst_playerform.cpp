@@ -337,14 +337,17 @@ void TestPlayerForm::helpKeepsDialogOpen() {
     QCOMPARE(HelpViewer::lastTopic(), QStringLiteral("Update_Button"));
     // The manual is open at the topic, which is there to read.
     QTextBrowser* browser = nullptr;
+    QWidget* window = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("HelpViewer"))
-            browser = qobject_cast<QTextBrowser*>(w);
+        if (w->objectName() == QLatin1String("HelpWindow"))
+            window = w;
     }
+    QVERIFY(window);
+    browser = window->findChild<QTextBrowser*>("HelpBrowser");
     QVERIFY(browser);
     QCOMPARE(browser->source().fragment(), QStringLiteral("Update_Button"));
     QVERIFY(browser->toPlainText().contains("Entering results"));
-    browser->close();
+    window->close();
 }
 
 void TestPlayerForm::keyboardOrder() {

@@ -1,5 +1,6 @@
 #include "main/main.h"
 
+#include "common/filedialogs.h"
 #include "common/icons.h"
 #include "entry/player.h"
 #include "entry/team.h"
@@ -12,12 +13,16 @@
 #include "main/selection.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
+#include "views/tableexport.h"
+#include "views/tableview.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSaveFile>
 #include <QLabel>
 #include <QMenu>
 #include <QShortcut>
@@ -200,6 +205,8 @@ void TMainForm::createPopupMenu() {
     add("ImportItem", "&Import PZS", QKeySequence(Qt::CTRL | Qt::Key_I),
         &TMainForm::ImportItemClick);
     add("SaveItem", "&Save Data", QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::SaveItemClick);
+    add("ExportItem", "&Export Table...", QKeySequence(Qt::CTRL | Qt::Key_E),
+        &TMainForm::ExportItemClick);
     popupMenu_->addSeparator();
     add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
     add("AboutItem", "&About", QKeySequence(Qt::Key_F2), &TMainForm::AboutItemClick);
@@ -249,18 +256,15 @@ void TMainForm::BottomTabClick(int index) {
 }
 
 void TMainForm::BuildHeaders() {
-    // The views fill the table from the records; until a league is chosen the table holds the
-    // header row of the key column and one blank row.
-    store_->ensureLeagues();
+    // The view builder makes the header row of the tab's catalogue and then the rows.
     RefreshTable();
 }
 
 void TMainForm::RefreshTable() {
-    store_->ensureTeams();
-    pny::ViewGrid grid;
-    grid.headers.assign(1, std::string());
-    grid.rows.assign(1, std::vector<std::string>(1));
-    showGrid(grid);
+    msgForm_->start();
+    grid_ = pny::buildTable(*store_, viewState_, currentTab(),
+                            [this](int value, int maximum) { msgForm_->advance(value, maximum); });
+    showGrid(grid_);
     msgForm_->finish();
 }
 
@@ -280,16 +284,36 @@ void TMainForm::showGrid(const pny::ViewGrid& grid) {
                 r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
         }
     }
-    wideColumns_ = grid.wideColumns;
-    if (!grid.caption.empty())
-        setWindowTitle(pny::fromCodePage(grid.caption));
+    // Until a year and league are chosen the caption would be blank: keep the program's name.
+    const QString caption = pny::fromCodePage(grid.caption);
+    setWindowTitle(caption.trimmed().isEmpty() ? QStringLiteral("Pennantry") : caption);
     sizeColumns();
+
+    const pny::CommandStates states = pny::commandStates(*store_, grid);
+    setupButton_->setEnabled(states.setup);
+    fontButton_->setEnabled(states.font);
+    updateButton_->setEnabled(states.update);
+    noteButton_->setEnabled(states.notes);
+    printButton_->setEnabled(states.print);
+    // The row of the current record is selected; moving there changes no record.
+    if (grid.currentRow > 0 && states.focusColumn > 0) {
+        table_->setCurrentCell(grid.currentRow - 1, states.focusColumn);
+    } else if (!grid.rows.empty()) {
+        table_->setCurrentCell(0, 0);
+    }
+    table_->setFocus();
     building_ = false;
 }
 
 void TMainForm::sizeColumns() {
-    if (table_->columnCount() > 0)
-        table_->setColumnWidth(0, 0);
+    const int count = table_->columnCount();
+    if (count == 0)
+        return;
+    const std::vector<int> widths =
+        pny::sizeColumns(count, grid_.wideColumns, table_->viewport()->width());
+    for (int c = 0; c < count && c < static_cast<int>(widths.size()); ++c) {
+        table_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
@@ -303,10 +327,12 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
 }
 
 void TMainForm::TableSelectCell(int row, int column) {
-    Q_UNUSED(row);
-    Q_UNUSED(column);
-    if (building_)
+    if (building_ || column <= 0 || row < 0)
         return;
+    const QTableWidgetItem* key = table_->item(row, 0);
+    if (!key || key->text().isEmpty())
+        return;
+    pny::selectRecord(*store_, currentTab(), key->text().toStdString());
 }
 
 void TMainForm::FileButtonClick() {
@@ -397,6 +423,39 @@ void TMainForm::SaveItemClick() {
     finishCommand();
 }
 
+void TMainForm::ExportItemClick() {
+    // The table as shown, for a league web page or a spreadsheet.
+    const QString csv = QStringLiteral("Comma-separated values (*.csv)");
+    const QString tsv = QStringLiteral("Tab-separated text (*.tsv *.txt)");
+    const QString html = QStringLiteral("Web page (*.html *.htm)");
+    QString filter = csv;
+    const QString name =
+        FileDialogs::saveFileName(this, QStringLiteral("Export Table"), store_->dataFolder(),
+                                  csv + ";;" + tsv + ";;" + html, &filter);
+    if (name.isEmpty()) {
+        finishCommand();
+        return;
+    }
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    QString text;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
+        (suffix.isEmpty() && filter == html)) {
+        text = pny::exportHtml(grid_);
+    } else if (suffix == QLatin1String("tsv") || suffix == QLatin1String("txt") ||
+               (suffix.isEmpty() && filter == tsv)) {
+        text = pny::exportTsv(grid_);
+    } else {
+        text = pny::exportCsv(grid_);
+    }
+    QSaveFile file(name);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Messages::error(this,
+                        QStringLiteral("Cannot write \"%1\": %2.").arg(name, file.errorString()));
+    }
+    finishCommand();
+}
+
 void TMainForm::ExitClick() {
     close();
 }
@@ -444,7 +503,9 @@ void TMainForm::reportFileErrors() {
     Messages::error(this, text);
 }
 
-void TMainForm::clearStatsCache() {}
+void TMainForm::clearStatsCache() {
+    viewState_.clearStatsCache();
+}
 
 void TMainForm::applyLeagueFont(const pny::LeagueRecord& league) {
     // Fields left empty keep what the table has, so it keeps the design font until one is stored.

@@ -2,6 +2,7 @@
 
 #include "store/store.h"
 #include "views/grid.h"
+#include "views/viewstate.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -54,6 +55,7 @@ public slots:
     void HelpButtonClick();
     void ExitClick();
     void SaveItemClick();
+    void ExportItemClick();
     void BackupItemClick();
     void ImportItemClick();
     void HelpItemClick();
@@ -85,10 +87,11 @@ private:
     void reportFileErrors();
 
     std::unique_ptr<pny::Store> store_;
+    pny::ViewState viewState_;
+    pny::ViewGrid grid_;  // the view the table shows
     QStringList fileErrors_;
     bool shown_ = false;
     bool building_ = false;  // while the table is filled, moving its cursor changes no record
-    std::vector<int> wideColumns_;
 
     QFrame* buttonPanel_ = nullptr;
     QTableWidget* table_ = nullptr;
