@@ -1,5 +1,7 @@
 #include "cli.h"
 
+#include "backupcommand.h"
+
 #include <QTextStream>
 
 namespace pny::cli {
@@ -12,6 +14,7 @@ const char* const kUsage =
     "as the program.\n"
     "\n"
     "Commands:\n"
+    "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
     "  --help    show this text\n";
 
 }  // namespace
@@ -24,6 +27,8 @@ int run(const QStringList& arguments) {
         out << kUsage;
         return arguments.size() < 2 ? 2 : 0;
     }
+    if (arguments.at(1) == QLatin1String("backup"))
+        return runBackup(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }
