@@ -245,7 +245,8 @@ void TPrintForm::OkButtonClick() {
     report_->clearJobs();
     const int copies = spinCopies_->value();
     QPrinter* printer = report_->printer();
-    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat && copies > 1;
+    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat &&
+                        !printer->outputFileName().isEmpty() && copies > 1;
     const QFileInfo file(printer->outputFileName());
     for (int copy = 1; copy <= copies; ++copy) {
         // Every copy is a job of its own; into files, each gets a file of its own.

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPageLayout>
 #include <QPrinter>
@@ -56,8 +57,10 @@ bool TReportEngine::RunReport() {
 }
 
 bool TReportEngine::RunReport(QPrinter* printer, bool checkPrinters) {
-    if (checkPrinters && printer->outputFormat() == QPrinter::NativeFormat &&
-        QPrinterInfo::availablePrinters().isEmpty()) {
+    // Nowhere to print: no printer defined, and no PDF file chosen instead.
+    const bool toFile =
+        printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+    if (checkPrinters && !toFile && QPrinterInfo::availablePrinters().isEmpty()) {
         Messages::error(messageParent_, QString::fromLatin1(kNoPrinters));
         return false;
     }
@@ -76,7 +79,7 @@ bool TReportEngine::RunReport(QPrinter* printer, bool checkPrinters) {
     painter_ = &painter;
     Job job;
     job.title = Title;
-    if (printer->outputFormat() == QPrinter::PdfFormat)
+    if (painter.paintEngine()->type() == QPaintEngine::Pdf)
         job.outputFile = printer->outputFileName();
     jobs_.append(job);
     for (int page = 1;; ++page) {
