@@ -22,7 +22,11 @@ using testsupport::writeFile;
 class TestBackupForm : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::pinLocale(); }
+    void initTestCase() {
+        testsupport::pinLocale();
+        // The help pages are resources of the static windows library.
+        Q_INIT_RESOURCE(resources);
+    }
     void cleanup();
     void controlsAndStart();
     void backupCopiesAndCloses();
@@ -70,6 +74,7 @@ void TestBackupForm::controlsAndStart() {
     QCOMPARE(label, QDir::toNativeSeparators(QDir::cleanPath(root)));
     QVERIFY(listHidden);
     QCOMPARE(HelpViewer::lastTopic(), QString("File_Button"));
+    QVERIFY(HelpViewer::urlOfTopic("File_Button").endsWith("#File_Button"));
 }
 
 void TestBackupForm::backupCopiesAndCloses() {

@@ -97,7 +97,11 @@ int pdfPages(const QString& path) {
 class TestPrint : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testsupport::pinLocale(); }
+    void initTestCase() {
+        testsupport::pinLocale();
+        // The help pages are resources of the static windows library.
+        Q_INIT_RESOURCE(resources);
+    }
     void cleanup();
     void threeCopiesAreThreeJobs();
     void boxLines_data();
@@ -415,6 +419,7 @@ void TestPrint::setupAndHelp() {
     TPrintForm form;
     form.findChild<QPushButton*>("HelpButton")->click();
     QCOMPARE(HelpViewer::lastTopic(), QString("Print_Button"));
+    QVERIFY(HelpViewer::urlOfTopic("Print_Button").endsWith("#Print_Button"));
     bool sawSetup = false;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
