@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include "backupcommand.h"
 #include "exportcommand.h"
 
 #include <QTextStream>
@@ -14,6 +15,7 @@ const char* const kUsage =
     "as the program.\n"
     "\n"
     "Commands:\n"
+    "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
     "  --help    show this text\n";
 
 const char* const kExamples =
@@ -34,6 +36,8 @@ int run(const QStringList& arguments) {
     }
     if (arguments.at(1) == QLatin1String("export"))
         return runExport(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("backup"))
+        return runBackup(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

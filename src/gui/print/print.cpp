@@ -1,0 +1,300 @@
+#include "print/print.h"
+
+#include "common/messages.h"
+#include "help/helpviewer.h"
+#include "print/reportengine.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TPrintRadioGroup::TPrintRadioGroup(const QString& title, const QStringList& items, QWidget* parent)
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
+    auto* layout = new QVBoxLayout(this);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items.at(i), this);
+        buttons_->addButton(button, i);
+        layout->addWidget(button);
+    }
+    setCheckedIndex(0);
+}
+
+int TPrintRadioGroup::checkedIndex() const {
+    return buttons_->checkedId();
+}
+
+void TPrintRadioGroup::setCheckedIndex(int index) {
+    if (QAbstractButton* button = buttons_->button(index))
+        button->setChecked(true);
+}
+
+void TPrintRadioGroup::focusChecked() {
+    if (QAbstractButton* button = buttons_->checkedButton())
+        button->setFocus();
+}
+
+TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("PrintForm"));
+    report_ = new TReportEngine(this);
+    report_->setObjectName(QStringLiteral("Report"));
+    report_->OnPrintPage = [this](int page) { return PrintPage(page); };
+
+    radioLines_ = new TPrintRadioGroup(QStringLiteral("Lines"),
+                                       {"None", "Horizontal", "Vertical", "Both"}, this);
+    radioLines_->setObjectName(QStringLiteral("RadioLines"));
+    radioShading_ =
+        new TPrintRadioGroup(QStringLiteral("Shading"), {"None", "Rows", "Columns", "Both"}, this);
+    radioShading_->setObjectName(QStringLiteral("RadioShading"));
+
+    spinCopies_ = new QSpinBox(this);
+    spinCopies_->setObjectName(QStringLiteral("SpinCopies"));
+    spinCopies_->setRange(1, 99);
+    spinCopies_->setValue(1);
+    auto* copiesLabel = new QLabel(QStringLiteral("Copies"), this);
+    copiesLabel->setBuddy(spinCopies_);
+
+    auto* noteBox = new QGroupBox(this);
+    noteBox->setObjectName(QStringLiteral("NoteBox"));
+    auto* note = new QLabel(
+        QStringLiteral("NOTE:  Printing Lines and Shading may be Limited by the Amount of Memory "
+                       "in Your Printer."),
+        noteBox);
+    note->setObjectName(QStringLiteral("NoteLabel"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setWordWrap(true);
+    QFont noteFont = note->font();
+    noteFont.setBold(true);
+    note->setFont(noteFont);
+    QPalette notePalette = note->palette();
+    notePalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    note->setPalette(notePalette);
+    auto* noteLayout = new QVBoxLayout(noteBox);
+    noteLayout->addWidget(note);
+
+    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("OkButton"));
+    okButton->setDefault(true);
+    auto* setupButton = new QPushButton(QStringLiteral("&Setup"), this);
+    setupButton->setObjectName(QStringLiteral("SetupButton"));
+    auto* previewButton = new QPushButton(QStringLiteral("Pre&view"), this);
+    previewButton->setObjectName(QStringLiteral("PreviewButton"));
+    auto* helpButton = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton->setObjectName(QStringLiteral("HelpButton"));
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(okButton, &QPushButton::clicked, this, &TPrintForm::OkButtonClick);
+    connect(setupButton, &QPushButton::clicked, this, &TPrintForm::SetupButtonClick);
+    connect(previewButton, &QPushButton::clicked, this, &TPrintForm::PreviewButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TPrintForm::HelpButtonClick);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(radioLines_);
+    groups->addWidget(radioShading_);
+    auto* copies = new QHBoxLayout;
+    copies->addWidget(copiesLabel);
+    copies->addWidget(spinCopies_);
+    copies->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(groups);
+    left->addLayout(copies);
+    left->addWidget(noteBox);
+    auto* right = new QVBoxLayout;
+    for (QPushButton* button : {okButton, setupButton, previewButton, helpButton, cancelButton})
+        right->addWidget(button);
+    right->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+}
+
+TPrintForm::~TPrintForm() = default;
+
+void TPrintForm::setTable(const QTableWidget* table, const QString& caption) {
+    caption_ = caption;
+    headers_.clear();
+    rows_.clear();
+    columnWidths_.clear();
+    const int columns = table->columnCount();
+    for (int c = 0; c < columns; ++c) {
+        const QTableWidgetItem* item = table->horizontalHeaderItem(c);
+        headers_ << (item ? item->text() : QString());
+        columnWidths_ << table->columnWidth(c);
+    }
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < columns; ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            row << (item ? item->text() : QString());
+        }
+        rows_ << row;
+    }
+    // The columns' width on screen: the right edge of the last column, at most what is visible.
+    screenWidth_ = 0;
+    if (columns > 0) {
+        const QHeaderView* header = table->horizontalHeader();
+        const int right =
+            header->sectionViewportPosition(columns - 1) + header->sectionSize(columns - 1);
+        screenWidth_ = std::min(right, table->viewport()->width());
+    }
+    const QFont font = table->font();
+    fontName_ = font.family();
+    fontSize_ = font.pointSizeF();
+    if (fontSize_ <= 0 && font.pixelSize() > 0)
+        fontSize_ = font.pixelSize() * 72.0 / table->logicalDpiY();
+}
+
+void TPrintForm::PrintTable(const QTableWidget* table, const QString& caption) {
+    setTable(table, caption);
+    setWindowTitle(caption);
+    radioLines_->focusChecked();
+    exec();
+}
+
+void TPrintForm::setOutputFileForTesting(const QString& fileName) {
+    report_->setOutputPdf(fileName);
+}
+
+bool TPrintForm::PrintPage(int page) {
+    Q_UNUSED(page);
+    TReportEngine* report = report_;
+    const int lines = radioLines_->checkedIndex();
+    const int shading = radioShading_->checkedIndex();
+    const bool rowShading = shading == ShadingRows || shading == ShadingBoth;
+    const int columns = static_cast<int>(headers_.size());
+
+    // The tab stops are built on the first page of a copy and serve all its pages.
+    if (printedRows_ == 0) {
+        report->ResetTabs();
+        report->SelectFont(fontName_, fontSize_);
+        static const int kBoxLines[] = {0, 12, 3, 15};
+        const int boxLines = kBoxLines[std::clamp(lines, 0, 3)];
+        const bool columnShading = shading == ShadingColumns || shading == ShadingBoth;
+        // The columns keep their proportions and together take the page width less 0.9 inch.
+        const double printedWidth = report->PageWidth() - 0.9;
+        for (int c = 1; c < columns; ++c) {
+            const double width =
+                screenWidth_ > 0 ? columnWidths_.at(c) * printedWidth / screenWidth_ : 0.0;
+            report->AddTab(TReportEngine::kAfterPreviousTab, TReportEngine::JustifyCenter, width, 2,
+                           boxLines, columnShading && c % 2 == 1 ? 8 : 0);
+        }
+    }
+
+    report->GoToTop();
+    report->SetBold(true);
+    report->PrintCentered(caption_, report->PageWidth() * 0.5);
+    report->EndLine();
+    report->EndLine();
+
+    report->SetTabShade(rowShading ? 16 : 8);
+    QString header;
+    for (int c = 1; c < columns; ++c)
+        header += QLatin1Char('\t') + headers_.at(c);
+    report->PrintTabbed(header);
+    report->EndLine();
+    report->SetBold(false);
+
+    const int before = printedRows_;
+    while (report->RemainingLines() > 0 && printedRows_ < rows_.size()) {
+        // Zebra shading: the first data row of every page is plain.
+        report->SetTabShade(rowShading && report->TabShade() == 0 ? 8 : 0);
+        const QStringList& row = rows_.at(printedRows_++);
+        QString text;
+        for (int c = 1; c < columns; ++c)
+            text += QLatin1Char('\t') + row.value(c);
+        report->PrintTabbed(text);
+        report->EndLine();
+    }
+    // A page without room for a single row would be followed by endless pages just like it.
+    if (printedRows_ == before && printedRows_ < rows_.size()) {
+        stalled_ = true;
+        return false;
+    }
+    return printedRows_ < rows_.size();
+}
+
+bool TPrintForm::printCopy(const QString& fileName) {
+    QPrinter* printer = report_->printer();
+    const QString saved = printer->outputFileName();
+    if (!fileName.isEmpty())
+        printer->setOutputFileName(fileName);
+    printedRows_ = 0;
+    stalled_ = false;
+    const bool ok = report_->RunReport();
+    printer->setOutputFileName(saved);
+    if (ok && stalled_) {
+        Messages::error(this, QStringLiteral("The page has no room for a single row of the "
+                                             "table in this font; the print job was cut short."));
+        return false;
+    }
+    return ok;
+}
+
+void TPrintForm::OkButtonClick() {
+    report_->clearJobs();
+    const int copies = spinCopies_->value();
+    QPrinter* printer = report_->printer();
+    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat &&
+                        !printer->outputFileName().isEmpty() && copies > 1;
+    const QFileInfo file(printer->outputFileName());
+    for (int copy = 1; copy <= copies; ++copy) {
+        // Every copy is a job of its own; into files, each gets a file of its own.
+        QString name;
+        if (toFile) {
+            const QString suffix = file.suffix().isEmpty() ? QString() : "." + file.suffix();
+            name = file.dir().filePath(file.completeBaseName() + QStringLiteral("-%1").arg(copy) +
+                                       suffix);
+        }
+        if (!printCopy(name))
+            return;
+    }
+    accept();
+}
+
+void TPrintForm::SetupButtonClick() {
+    report_->ExportPrinterSettings();
+    QPrintDialog dialog(report_->printer(), this);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() == QDialog::Accepted) {
+        const int copies = report_->ImportPrinterSettings();
+        if (copies > 1)
+            spinCopies_->setValue(std::min(copies, spinCopies_->maximum()));
+    } else {
+        report_->ImportPrinterSettings();
+    }
+    radioLines_->focusChecked();
+}
+
+void TPrintForm::PreviewButtonClick() {
+    QPrintPreviewDialog dialog(report_->printer(), this);
+    dialog.setObjectName(QStringLiteral("PreviewDialog"));
+    dialog.setWindowTitle(caption_);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        printedRows_ = 0;
+        stalled_ = false;
+        report_->RunReport(printer, false);
+    });
+    dialog.exec();
+    radioLines_->focusChecked();
+}
+
+void TPrintForm::HelpButtonClick() {
+    HelpViewer::showTopic(QStringLiteral("Print_Button"));
+    radioLines_->focusChecked();
+}

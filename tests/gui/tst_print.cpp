@@ -1,0 +1,450 @@
+#include "common/messages.h"
+#include "help/helpviewer.h"
+#include "print/print.h"
+#include "print/reportengine.h"
+
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using Engine = TReportEngine;
+
+namespace {
+
+// A shown table like the main window's: header items, data rows, column 0 the key column.
+std::unique_ptr<QTableWidget> makeTable(const QList<int>& widths, int rows, int viewportWidth = 0) {
+    auto table = std::make_unique<QTableWidget>(rows, widths.size());
+    table->verticalHeader()->hide();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->horizontalHeader()->setMinimumSectionSize(0);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(10);
+    table->setFont(font);
+    int total = 0;
+    for (int c = 0; c < widths.size(); ++c) {
+        table->setHorizontalHeaderItem(c,
+                                       new QTableWidgetItem(c == 0 ? "" : QString("H%1").arg(c)));
+        table->setColumnWidth(c, widths.at(c));
+        total += widths.at(c);
+        for (int r = 0; r < rows; ++r)
+            table->setItem(r, c,
+                           new QTableWidgetItem(c == 0 ? QString("KEY%1").arg(r + 1)
+                                                       : QString("r%1c%2").arg(r + 1).arg(c)));
+    }
+    table->resize((viewportWidth > 0 ? viewportWidth : total + 50) + 2 * table->frameWidth(), 300);
+    table->show();
+    return table;
+}
+
+struct Fixture {
+    QTemporaryDir dir;
+    TPrintForm form;
+    Fixture() { form.setOutputFileForTesting(dir.filePath("out.pdf")); }
+    TReportEngine* report() { return form.Report(); }
+    void choose(int lines, int shading, int copies = 1) {
+        form.findChild<TPrintRadioGroup*>("RadioLines")->setCheckedIndex(lines);
+        form.findChild<TPrintRadioGroup*>("RadioShading")->setCheckedIndex(shading);
+        form.findChild<QSpinBox*>("SpinCopies")->setValue(copies);
+    }
+    void print(const QTableWidget& table) {
+        form.setTable(&table, "1999 Majors");
+        form.findChild<QPushButton*>("OkButton")->click();
+    }
+    // Makes the paper just high enough for `rows` data rows below the title, blank line and header.
+    void paperFor(int rows, const QTableWidget& table) {
+        TReportEngine probe;
+        probe.printer()->setResolution(report()->printer()->resolution());
+        probe.SelectFont(table.font().family(), table.font().pointSizeF());
+        const double plain = probe.LineHeight();
+        probe.SetBold(true);
+        const double bold = probe.LineHeight();
+        const double height = 1.0 + 3 * bold + (rows + 0.5) * plain;
+        report()->printer()->setPageSize(QPageSize(QSizeF(8.5, height), QPageSize::Inch));
+    }
+};
+
+QList<int> rowsPerPage(const Engine::Job& job) {
+    QList<int> counts;
+    for (const Engine::DrawnPage& page : job.pages)
+        counts << page.lines.size() - 3;
+    return counts;
+}
+
+int pdfPages(const QString& path) {
+    const QByteArray pdf = testsupport::readFile(path);
+    return static_cast<int>(
+        QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?![s])")));
+}
+
+}  // namespace
+
+class TestPrint : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        testsupport::pinLocale();
+        // The help pages are resources of the static windows library.
+        Q_INIT_RESOURCE(resources);
+    }
+    void cleanup();
+    void threeCopiesAreThreeJobs();
+    void boxLines_data();
+    void boxLines();
+    void pagesRepeatTitleAndHeader();
+    void zebraRestartsOnEveryPage();
+    void columnZeroIsNeverPrinted();
+    void widthsFollowTheScreen();
+    void onlyVisibleWidthCounts();
+    void shading_data();
+    void shading();
+    void emptyDataRow();
+    void tabShadeIsClamped();
+    void noPrinterIsReported();
+    void dialogKeepsChoicesAndCaption();
+    void previewShowsThePages();
+    void setupAndHelp();
+    void sampleForTheEye();
+};
+
+void TestPrint::cleanup() {
+    Messages::presetAnswers({});
+    Messages::clearShown();
+    while (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
+void TestPrint::threeCopiesAreThreeJobs() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 5);
+    f.choose(TPrintForm::LinesBoth, TPrintForm::ShadingRows, 3);
+    f.print(*table);
+    const QList<Engine::Job>& jobs = f.report()->jobs();
+    QCOMPARE(jobs.size(), 3);
+    for (int copy = 1; copy <= 3; ++copy) {
+        const Engine::Job& job = jobs.at(copy - 1);
+        QCOMPARE(job.title, QString("Pennantry Report"));
+        QCOMPARE(job.outputFile, f.dir.filePath(QString("out-%1.pdf").arg(copy)));
+        QVERIFY(testsupport::readFile(job.outputFile).startsWith("%PDF"));
+        QCOMPARE(pdfPages(job.outputFile), 1);
+        QCOMPARE(job.pages.size(), 1);
+        const Engine::DrawnPage& page = job.pages.first();
+        const Engine::DrawnPage& first = jobs.first().pages.first();
+        QCOMPARE(page.lines.size(), first.lines.size());
+        for (int l = 0; l < page.lines.size(); ++l) {
+            QCOMPARE(page.lines[l].cells.size(), first.lines[l].cells.size());
+            for (int c = 0; c < page.lines[l].cells.size(); ++c) {
+                QCOMPARE(page.lines[l].cells[c].text, first.lines[l].cells[c].text);
+                QCOMPARE(page.lines[l].cells[c].shade, first.lines[l].cells[c].shade);
+                QCOMPARE(page.lines[l].cells[c].rect, first.lines[l].cells[c].rect);
+            }
+        }
+    }
+    QVERIFY(!QFile::exists(f.dir.filePath("out.pdf")));
+    QCOMPARE(f.form.result(), int(QDialog::Accepted));
+}
+
+void TestPrint::boxLines_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("bits");
+    QTest::newRow("None") << int(TPrintForm::LinesNone) << 0;
+    QTest::newRow("Horizontal") << int(TPrintForm::LinesHorizontal)
+                                << (Engine::BoxTop | Engine::BoxBottom);
+    QTest::newRow("Vertical") << int(TPrintForm::LinesVertical)
+                              << (Engine::BoxLeft | Engine::BoxRight);
+    QTest::newRow("Both") << int(TPrintForm::LinesBoth) << 15;
+}
+
+void TestPrint::boxLines() {
+    QFETCH(int, lines);
+    QFETCH(int, bits);
+    Fixture f;
+    auto table = makeTable({0, 50, 70, 30}, 4);
+    f.choose(lines, TPrintForm::ShadingNone);
+    f.print(*table);
+    QCOMPARE(f.report()->jobs().size(), 1);
+    int cells = 0;
+    for (const Engine::DrawnLine& line : f.report()->jobs().first().pages.first().lines) {
+        for (const Engine::DrawnCell& cell : line.cells) {
+            QCOMPARE(cell.boxLines, bits);
+            ++cells;
+        }
+    }
+    QCOMPARE(cells, 3 * 5);  // header and four rows, three printed columns
+}
+
+void TestPrint::pagesRepeatTitleAndHeader() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60, 60}, 100);
+    f.paperFor(40, *table);
+    f.print(*table);
+    const Engine::Job& job = f.report()->jobs().first();
+    QCOMPARE(rowsPerPage(job), (QList<int>{40, 40, 20}));
+    QCOMPARE(pdfPages(job.outputFile), 3);
+    int row = 0;
+    for (const Engine::DrawnPage& page : job.pages) {
+        QCOMPARE(page.lines[0].texts.size(), 1);
+        QCOMPARE(page.lines[0].texts[0].text, QString("1999 Majors"));
+        QVERIFY(page.lines[0].texts[0].bold);
+        // Centred on the page.
+        QVERIFY(qAbs(page.lines[0].texts[0].rect.center().x() - 4.25) < 0.01);
+        QVERIFY(page.lines[1].texts.isEmpty() && page.lines[1].cells.isEmpty());
+        QCOMPARE(page.lines[2].cells.size(), 3);
+        QCOMPARE(page.lines[2].cells[0].text, QString("H1"));
+        QCOMPARE(page.lines[2].cells[2].text, QString("H3"));
+        QVERIFY(page.lines[2].cells[0].bold);
+        QVERIFY(qAbs(page.lines[0].top - 0.5) < 1e-9);
+        for (int l = 3; l < page.lines.size(); ++l) {
+            ++row;
+            QCOMPARE(page.lines[l].cells[1].text, QString("r%1c2").arg(row));
+            QVERIFY(!page.lines[l].cells[1].bold);
+        }
+        // Nothing below the bottom margin.
+        const Engine::DrawnCell& last = page.lines.last().cells.last();
+        QVERIFY(last.rect.bottom() <= f.report()->PageHeight() - 0.5 + 1e-9);
+    }
+    QCOMPARE(row, 100);
+}
+
+void TestPrint::zebraRestartsOnEveryPage() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 7);
+    f.paperFor(3, *table);
+    f.choose(TPrintForm::LinesNone, TPrintForm::ShadingRows);
+    f.print(*table);
+    const Engine::Job& job = f.report()->jobs().first();
+    QCOMPARE(rowsPerPage(job), (QList<int>{3, 3, 1}));
+    for (const Engine::DrawnPage& page : job.pages) {
+        QList<int> shades;
+        for (int l = 3; l < page.lines.size(); ++l)
+            shades << page.lines[l].cells[0].shade;
+        QCOMPARE(shades, (QList<int>{0, 8, 0}.mid(0, shades.size())));
+    }
+}
+
+void TestPrint::columnZeroIsNeverPrinted() {
+    Fixture f;
+    auto table = makeTable({40, 60, 60}, 3);
+    f.print(*table);
+    const Engine::DrawnPage& page = f.report()->jobs().first().pages.first();
+    QVERIFY(qAbs(page.lines[2].cells[0].rect.left() - 0.5) < 1e-9);
+    for (const Engine::DrawnLine& line : page.lines) {
+        for (const Engine::DrawnCell& cell : line.cells)
+            QVERIFY2(!cell.text.startsWith("KEY"), qPrintable(cell.text));
+        if (!line.cells.isEmpty())
+            QCOMPARE(line.cells.size(), 2);
+    }
+    // The key column's share of the screen is left blank on the right.
+    const double right = page.lines[2].cells[1].rect.right();
+    QVERIFY(qAbs(right - (0.5 + 120.0 / 160.0 * (f.report()->PageWidth() - 0.9))) < 1e-6);
+}
+
+void TestPrint::widthsFollowTheScreen() {
+    auto widths = [](const QList<int>& screen) {
+        Fixture f;
+        auto table = makeTable(screen, 2);
+        f.print(*table);
+        QList<double> printed;
+        double x = 0.5;
+        for (const Engine::DrawnCell& cell :
+             f.report()->jobs().first().pages.first().lines[2].cells) {
+            // Each column starts where the previous one ends.
+            if (qAbs(cell.rect.left() - x) > 1e-9)
+                return QList<double>();
+            printed << cell.rect.width();
+            x = cell.rect.right();
+        }
+        return printed;
+    };
+    const QList<double> even = widths({0, 80, 80, 80});
+    const QList<double> wide = widths({0, 80, 160, 80});
+    QCOMPARE(even.size(), 3);
+    QCOMPARE(wide.size(), 3);
+    const double total = TPrintForm().Report()->PageWidth() - 0.9;
+    QVERIFY(qAbs(even[0] + even[1] + even[2] - total) < 1e-6);
+    QVERIFY(qAbs(wide[0] + wide[1] + wide[2] - total) < 1e-6);
+    QVERIFY(qAbs(even[1] - total / 3) < 1e-6);
+    QVERIFY(qAbs(wide[1] - 2 * wide[0]) < 1e-6);
+    QVERIFY(qAbs(wide[2] - wide[0]) < 1e-6);
+}
+
+void TestPrint::onlyVisibleWidthCounts() {
+    // Columns running past the visible part of the table run past the printed width too.
+    Fixture f;
+    auto table = makeTable({0, 100, 100, 100}, 2, 200);
+    QCOMPARE(table->viewport()->width(), 200);
+    f.print(*table);
+    const QList<Engine::DrawnCell>& cells = f.report()->jobs().first().pages.first().lines[2].cells;
+    QVERIFY(qAbs(cells[0].rect.width() - (f.report()->PageWidth() - 0.9) / 2) < 1e-6);
+    QVERIFY(qAbs(cells[1].rect.right() - (f.report()->PageWidth() - 0.4)) < 1e-6);
+}
+
+void TestPrint::shading_data() {
+    QTest::addColumn<int>("shading");
+    QTest::addColumn<QList<int>>("expected");  // header row, then data rows, three columns each
+    QTest::newRow("None") << int(TPrintForm::ShadingNone)
+                          << QList<int>{8, 8, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("Rows") << int(TPrintForm::ShadingRows)
+                          << QList<int>{16, 16, 16, 0, 0, 0, 8, 8, 8, 0, 0, 0, 8, 8, 8};
+    QTest::newRow("Columns") << int(TPrintForm::ShadingColumns)
+                             << QList<int>{8, 8, 8, 8, 0, 8, 8, 0, 8, 8, 0, 8, 8, 0, 8};
+    QTest::newRow("Both") << int(TPrintForm::ShadingBoth)
+                          << QList<int>{8, 16, 8, 8, 0, 8, 8, 8, 8, 8, 0, 8, 8, 8, 8};
+}
+
+void TestPrint::shading() {
+    QFETCH(int, shading);
+    QFETCH(QList<int>, expected);
+    Fixture f;
+    auto table = makeTable({0, 50, 50, 50}, 4);
+    f.choose(TPrintForm::LinesNone, shading);
+    f.print(*table);
+    QList<int> shades;
+    for (const Engine::DrawnLine& line : f.report()->jobs().first().pages.first().lines)
+        for (const Engine::DrawnCell& cell : line.cells)
+            shades << cell.shade;
+    QCOMPARE(shades, expected);
+}
+
+void TestPrint::emptyDataRow() {
+    Fixture f;
+    QTableWidget table(1, 3);
+    table.resize(300, 100);
+    table.show();
+    f.print(table);
+    const Engine::Job& job = f.report()->jobs().first();
+    QCOMPARE(job.pages.size(), 1);
+    QCOMPARE(job.pages.first().lines.size(), 4);
+    QCOMPARE(job.pages.first().lines[3].cells.size(), 2);
+    QCOMPARE(job.pages.first().lines[3].cells[0].text, QString());
+}
+
+void TestPrint::tabShadeIsClamped() {
+    Engine engine;
+    engine.SetTabShade(140);
+    QCOMPARE(engine.TabShade(), 100);
+    engine.SetTabShade(-5);
+    QCOMPARE(engine.TabShade(), 0);
+    engine.AddTab(1.0, Engine::JustifyLeft, 1.0, 0, 0, 0);
+    engine.AddTab(Engine::kAfterPreviousTab, Engine::JustifyCenter, 0.5, 0, 0, 0);
+    QCOMPARE(engine.tabs().at(1).position, 2.0);
+    engine.ResetTabs();
+    engine.AddTab(Engine::kAfterPreviousTab, Engine::JustifyCenter, 0.5, 0, 0, 0);
+    QCOMPARE(engine.tabs().at(0).position, 0.5);
+    const QFont before = engine.font();
+    engine.SelectFont("DejaVu Serif", 0);
+    QCOMPARE(engine.font(), before);
+}
+
+void TestPrint::noPrinterIsReported() {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has printers");
+    TPrintForm form;
+    auto table = makeTable({0, 60}, 2);
+    Messages::presetAnswers({QMessageBox::Ok});
+    form.setTable(table.get(), "1999 Majors");
+    form.findChild<QSpinBox*>("SpinCopies")->setValue(2);
+    form.findChild<QPushButton*>("OkButton")->click();
+    QCOMPARE(Messages::shownTexts(), QStringList{"No printers are defined, aborting print job."});
+    QVERIFY(form.Report()->jobs().isEmpty());
+}
+
+void TestPrint::dialogKeepsChoicesAndCaption() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 2);
+    f.choose(TPrintForm::LinesVertical, TPrintForm::ShadingColumns, 1);
+    QString caption;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        caption = modal->windowTitle();
+        modal->findChild<QPushButton*>("OkButton")->click();
+    });
+    f.form.PrintTable(table.get(), "2001 Eastern League");
+    QCOMPARE(caption, QString("2001 Eastern League"));
+    QCOMPARE(f.report()->jobs().size(), 1);
+    QCOMPARE(f.report()->jobs().first().pages.first().lines[0].texts[0].text,
+             QString("2001 Eastern League"));
+
+    QTimer::singleShot(0, this, [&] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>("CancelButton")->click();
+    });
+    f.report()->clearJobs();
+    f.form.PrintTable(table.get(), "2001 Eastern League");
+    QVERIFY(f.report()->jobs().isEmpty());
+    QCOMPARE(f.form.findChild<TPrintRadioGroup*>("RadioLines")->checkedIndex(),
+             int(TPrintForm::LinesVertical));
+    QCOMPARE(f.form.findChild<TPrintRadioGroup*>("RadioShading")->checkedIndex(),
+             int(TPrintForm::ShadingColumns));
+}
+
+void TestPrint::previewShowsThePages() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 100);
+    f.paperFor(40, *table);
+    f.form.setTable(table.get(), "1999 Majors");
+    bool sawPreview = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        sawPreview = preview != nullptr;
+        if (preview) {
+            QTRY_VERIFY(!f.report()->jobs().isEmpty());
+            preview->reject();
+        }
+    });
+    f.form.findChild<QPushButton*>("PreviewButton")->click();
+    QVERIFY(sawPreview);
+    QVERIFY(!f.report()->jobs().isEmpty());
+    QCOMPARE(rowsPerPage(f.report()->jobs().last()), (QList<int>{40, 40, 20}));
+    QVERIFY(f.report()->jobs().last().outputFile.isEmpty());
+    QVERIFY(!QFile::exists(f.dir.filePath("out.pdf")));
+}
+
+void TestPrint::setupAndHelp() {
+    TPrintForm form;
+    form.findChild<QPushButton*>("HelpButton")->click();
+    QCOMPARE(HelpViewer::lastTopic(), QString("Print_Button"));
+    QVERIFY(HelpViewer::urlOfTopic("Print_Button").endsWith("#Print_Button"));
+    bool sawSetup = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        sawSetup = dialog != nullptr;
+        if (dialog)
+            dialog->reject();
+    });
+    form.findChild<QPushButton*>("SetupButton")->click();
+    QVERIFY(sawSetup);
+    QCOMPARE(form.findChild<QSpinBox*>("SpinCopies")->value(), 1);
+}
+
+void TestPrint::sampleForTheEye() {
+    // PNY_SAMPLE_PDF=file keeps a small printed table for a look.
+    Fixture f;
+    auto table = makeTable({0, 120, 40, 40, 40, 60}, 12);
+    f.choose(TPrintForm::LinesBoth, TPrintForm::ShadingBoth);
+    f.print(*table);
+    const QString sample = qEnvironmentVariable("PNY_SAMPLE_PDF");
+    if (!sample.isEmpty()) {
+        QFile::remove(sample);
+        QVERIFY(QFile::copy(f.dir.filePath("out.pdf"), sample));
+    }
+    QCOMPARE(pdfPages(f.dir.filePath("out.pdf")), 1);
+}
+
+QTEST_MAIN(TestPrint)
+#include "tst_print.moc"
