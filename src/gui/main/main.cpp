@@ -11,6 +11,8 @@
 #include "main/msg.h"
 #include "main/name.h"
 #include "main/selection.h"
+#include "print/backup.h"
+#include "print/print.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "views/tableexport.h"
@@ -74,6 +76,8 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     msgForm_ = new TMsgForm(this);
     playerForm_ = new TPlayerForm(this);
     teamForm_ = new TTeamForm(this);
+    printForm_ = new TPrintForm(this);
+    backupForm_ = new TBackupForm(this);
 
     SelectionCommands::Hooks hooks;
     hooks.buildHeaders = [this] { BuildHeaders(); };
@@ -396,9 +400,11 @@ void TMainForm::FontButtonClick() {
     finishCommand();
 }
 void TMainForm::PrintButtonClick() {
+    printForm_->PrintTable(table_, windowTitle());
     finishCommand();
 }
 void TMainForm::BackupItemClick() {
+    backupForm_->BackupAll(store_->dataFolder());
     finishCommand();
 }
 void TMainForm::ImportItemClick() {

@@ -16,6 +16,8 @@ class QTableWidget;
 class QToolButton;
 class SelectionCommands;
 class TAboutForm;
+class TBackupForm;
+class TPrintForm;
 class TListForm;
 class TMsgForm;
 class TNameForm;
@@ -109,6 +111,8 @@ private:
     TNameForm* nameForm_ = nullptr;
     TMsgForm* msgForm_ = nullptr;
     TPlayerForm* playerForm_ = nullptr;
+    TPrintForm* printForm_ = nullptr;
+    TBackupForm* backupForm_ = nullptr;
     TTeamForm* teamForm_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
 };
