@@ -11,6 +11,9 @@
 #include "main/msg.h"
 #include "main/name.h"
 #include "main/selection.h"
+#include "notes/notes.h"
+#include "notes/notescommand.h"
+#include "notes/radio.h"
 #include "print/backup.h"
 #include "print/print.h"
 #include "store/codepage.h"
@@ -78,11 +81,16 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     teamForm_ = new TTeamForm(this);
     printForm_ = new TPrintForm(this);
     backupForm_ = new TBackupForm(this);
+    noteForm_ = new TNoteForm(this);
+    radioNoteForm_ = new TRadioNoteForm(this);
 
     SelectionCommands::Hooks hooks;
     hooks.buildHeaders = [this] { BuildHeaders(); };
     hooks.refreshTable = [this] { RefreshTable(); };
     hooks.clearStatsCache = [this] { clearStatsCache(); };
+    hooks.openNotes = [this](const QString& heading, const std::string& reference) {
+        noteForm_->OpenNotes(*store_, windowTitle(), heading, reference);
+    };
     selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
@@ -394,6 +402,7 @@ void TMainForm::SetupButtonClick() {
     finishCommand();
 }
 void TMainForm::NoteButtonClick() {
+    runNoteCommand(*store_, currentTab(), *radioNoteForm_, *noteForm_, windowTitle(), this);
     finishCommand();
 }
 void TMainForm::FontButtonClick() {

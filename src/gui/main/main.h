@@ -21,6 +21,8 @@ class TPrintForm;
 class TListForm;
 class TMsgForm;
 class TNameForm;
+class TNoteForm;
+class TRadioNoteForm;
 class TPlayerForm;
 class TTeamForm;
 
@@ -112,6 +114,8 @@ private:
     TMsgForm* msgForm_ = nullptr;
     TPlayerForm* playerForm_ = nullptr;
     TPrintForm* printForm_ = nullptr;
+    TNoteForm* noteForm_ = nullptr;
+    TRadioNoteForm* radioNoteForm_ = nullptr;
     TBackupForm* backupForm_ = nullptr;
     TTeamForm* teamForm_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
