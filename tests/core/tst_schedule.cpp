@@ -1,5 +1,5 @@
 #include "schedule/fieldtimes.h"
-#include "schedule/generator.h"
+#include "schedule/roundrobin.h"
 #include "store/store.h"
 
 #include "testsupport.h"

@@ -1,4 +1,4 @@
-#include "schedule/generator.h"
+#include "schedule/roundrobin.h"
 
 #include "schedule/fieldtimes.h"
 #include "schedule/pairings.h"
