@@ -1,4 +1,5 @@
 #include "common/messages.h"
+#include "help/helpviewer.h"
 #include "schedule/field.h"
 #include "schedule/generator.h"
 #include "schedule/make.h"
@@ -72,6 +73,7 @@ private slots:
     void setSlotsAndMakeTheSchedule();
     void editDeleteResetAndCancel();
     void doubleBookingsAreReported();
+    void helpTopics();
 };
 
 void TestGenerator::refusals_data() {
@@ -297,6 +299,23 @@ void TestGenerator::doubleBookingsAreReported() {
     QCOMPARE(report.size(), 1 + kDoubleBookingsListed + 1);
     QCOMPARE(report[1], QString("1996/06/15 6:30 pm: team 1 A has 2 games"));
     QCOMPARE(report.last(), QString("and 4 more."));
+}
+
+void TestGenerator::helpTopics() {
+    TFieldForm fieldForm;
+    TMakeForm makeForm;
+    fieldForm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fieldForm));
+    QTest::keyClick(&fieldForm, Qt::Key_F1);
+    QCOMPARE(HelpViewer::lastTopic(), QString("Make_Button"));
+    fieldForm.hide();
+    makeForm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&makeForm));
+    QTest::keyClick(&makeForm, Qt::Key_F1);
+    QCOMPARE(HelpViewer::lastTopic(), QString("Field_Availability"));
+    QVERIFY(HelpViewer::urlOfTopic("Make_Button").endsWith("generate.html#Make_Button"));
+    QVERIFY(HelpViewer::urlOfTopic("Field_Availability").endsWith("#Field_Availability"));
+    makeForm.hide();
 }
 
 QTEST_MAIN(TestGenerator)
