@@ -2,6 +2,7 @@
 
 #include "backupcommand.h"
 #include "exportcommand.h"
+#include "generatecommand.h"
 
 #include <QTextStream>
 
@@ -31,13 +32,15 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage << kExportUsage << kExamples;
+        out << kUsage << kExportUsage << kGenerateUsage << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments.at(1) == QLatin1String("export"))
         return runExport(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("backup"))
         return runBackup(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("generate"))
+        return runGenerate(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

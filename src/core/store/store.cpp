@@ -165,6 +165,9 @@ void Store::ensureUmpires() {
 }
 
 void Store::loadTimes() {
+    if (!loaded.times.empty() && loaded.times == loaded.games)
+        return;
+    loaded.times = loaded.games;
     times.clear();
     const QString path = pathOf(loaded.games, kTimesExt);
     if (!QFileInfo::exists(path))
@@ -182,12 +185,15 @@ void Store::loadTimes() {
 bool Store::saveTimes() {
     if (!changed.times)
         return true;
-    if (loaded.games.empty()) {
+    // The list belongs to the league it was loaded for, which is the games' league unless the
+    // selection moved on without a save step in between.
+    const std::string& name = loaded.times.empty() ? loaded.games : loaded.times;
+    if (name.empty()) {
         changed.times = false;
         return true;
     }
     QString error;
-    if (!writeTextLines(pathOf(loaded.games, kTimesExt), times.lines(), error)) {
+    if (!writeTextLines(pathOf(name, kTimesExt), times.lines(), error)) {
         reportError(error);
         return false;
     }

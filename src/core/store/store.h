@@ -62,6 +62,8 @@ public:
     // The base name each list was loaded under (empty before its first load).
     struct LoadedNames {
         std::string leagues, teams, players, games, fields, umpires;
+        // The league whose times list is in memory (the games' base name at its load).
+        std::string times;
     } loaded;
 
     // Schedule filters: team and umpire indexes, empty for none; cleared when another league's
@@ -91,7 +93,8 @@ public:
     bool ensureGames();
     void ensureFields();
     void ensureUmpires();
-    // Loads the times list of the current league (under the games' base name).
+    // Loads the times list of the current league (under the games' base name). When the list in
+    // memory already belongs to that league it is kept, unsaved changes and all.
     void loadTimes();
 
     // Each returns false when a file could not be written; its changed flag then stays set.
