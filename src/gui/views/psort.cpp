@@ -155,7 +155,11 @@ bool TPlayerSortForm::Execute(pny::Store& store, int tab, const QString& tabCapt
         CheckBoxes[static_cast<std::size_t>(k)]->setChecked(checks[static_cast<std::size_t>(k)]);
     setWindowTitle(QStringLiteral("Choose Items to Display and Sort Sequence for ") + tabCaption +
                    QStringLiteral(" Page"));
-    RadioSort->setFocus();
+    // The focus goes to the sort item when that page shows, else to the first check box.
+    if (RadioSort->isVisibleTo(this) && sortGroup_->checkedButton())
+        sortGroup_->checkedButton()->setFocus();
+    else
+        CheckBoxes[0]->setFocus();
 
     if (exec() != QDialog::Accepted)
         return false;

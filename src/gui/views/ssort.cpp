@@ -177,7 +177,8 @@ bool TScheduleSortForm::Execute(pny::Store& store, TListForm& list) {
     const std::vector<bool> checks = pny::scheduleColumnChecks(store.league);
     for (std::size_t k = 0; k < CheckBoxes.size(); ++k)
         CheckBoxes[k]->setChecked(checks[k]);
-    RadioGroup->setFocus();
+    if (QAbstractButton* item = sortGroup_->checkedButton())
+        item->setFocus();
 
     const bool accepted = exec() == QDialog::Accepted;
     store_ = nullptr;
