@@ -11,6 +11,13 @@ std::string rightTrimmed(std::string text) {
     return text;
 }
 
+// A mask field stored with its trailing blanks removed; a mask that hides every column keeps one
+// blank, since an empty field reads as the default mask and the hidden columns would come back.
+std::string maskField(const std::string& mask) {
+    const std::string text = rightTrimmed(mask);
+    return text.empty() && !mask.empty() ? std::string(" ") : text;
+}
+
 std::string filledTo(std::string text, std::size_t length) {
     text.resize(length, ' ');
     return text;
@@ -162,8 +169,8 @@ std::string LeagueRecord::build() const {
         .add(sortKeys, width::kSortKeys)
         .add(rightTrimmed(sortDirections), width::kSortKeys)
         .add(playerMask, width::kPlayerMask)
-        .add(rightTrimmed(scheduleMask), width::kScheduleMask)
-        .add(rightTrimmed(teamMask), width::kTeamMask);
+        .add(maskField(scheduleMask), width::kScheduleMask)
+        .add(maskField(teamMask), width::kTeamMask);
     for (const std::string& header : userHeaders)
         b.add(header, width::kUserHeader);
     return b.line();

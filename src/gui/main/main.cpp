@@ -17,6 +17,10 @@
 #include "print/backup.h"
 #include "print/print.h"
 #include "store/codepage.h"
+#include "views/fontchooser.h"
+#include "views/psort.h"
+#include "views/setup.h"
+#include "views/ssort.h"
 #include "store/linecodec.h"
 #include "views/tableexport.h"
 #include "views/tableview.h"
@@ -82,6 +86,9 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     printForm_ = new TPrintForm(this);
     backupForm_ = new TBackupForm(this);
     noteForm_ = new TNoteForm(this);
+    setupForm_ = new TSetupForm(this);
+    playerSortForm_ = new TPlayerSortForm(this);
+    scheduleSortForm_ = new TScheduleSortForm(this);
     radioNoteForm_ = new TRadioNoteForm(this);
 
     SelectionCommands::Hooks hooks;
@@ -399,6 +406,20 @@ void TMainForm::UpdateButtonClick() {
 }
 
 void TMainForm::SetupButtonClick() {
+    // Each tab has its own settings dialog; every one of them stores into the league.
+    const int tab = currentTab();
+    bool rebuild = false;
+    if (tab == 0) {
+        rebuild = setupForm_->Execute(*store_);
+        if (rebuild)
+            clearStatsCache();  // the innings per game change every ERA
+    } else if (tab >= 1 && tab <= 6) {
+        rebuild = playerSortForm_->Execute(*store_, tab, bottomTab_->tabText(tab));
+    } else {
+        rebuild = scheduleSortForm_->Execute(*store_, *listForm_);
+    }
+    if (rebuild)
+        BuildHeaders();
     finishCommand();
 }
 void TMainForm::NoteButtonClick() {
@@ -406,6 +427,7 @@ void TMainForm::NoteButtonClick() {
     finishCommand();
 }
 void TMainForm::FontButtonClick() {
+    chooseTableFont(this, *store_, table_);
     finishCommand();
 }
 void TMainForm::PrintButtonClick() {
