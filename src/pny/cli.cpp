@@ -3,6 +3,7 @@
 #include "backupcommand.h"
 #include "exportcommand.h"
 #include "generatecommand.h"
+#include "importcommand.h"
 
 #include <QTextStream>
 
@@ -17,6 +18,7 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
+    "  import FILE [--folder DIR]  add the seasons of an older .PZS statistics file\n"
     "  --help    show this text\n";
 
 const char* const kExamples =
@@ -41,6 +43,8 @@ int run(const QStringList& arguments) {
         return runBackup(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("generate"))
         return runGenerate(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("import"))
+        return runImport(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

@@ -6,6 +6,7 @@
 #include "entry/team.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
+#include "import/importcommand.h"
 #include "main/about.h"
 #include "main/list.h"
 #include "main/msg.h"
@@ -439,6 +440,8 @@ void TMainForm::BackupItemClick() {
     finishCommand();
 }
 void TMainForm::ImportItemClick() {
+    if (runImport(this, *store_, msgForm_))
+        BuildHeaders();
     finishCommand();
 }
 

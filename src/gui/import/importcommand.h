@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+class TMsgForm;
+
+namespace pny {
+class Store;
+}
+
+// The "&Import PZS" command: asks for a legacy statistics file (".PZS"), imports every season in
+// it with its notes into the store as new years, showing the progress in `progressWindow` (may be
+// null), and reports what went wrong. Returns true when seasons were added and the current year
+// moved to the last of them: the main window then rebuilds the table (BuildHeaders).
+bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow);

@@ -1,0 +1,82 @@
+#include "importcommand.h"
+
+#include "import/legacyimport.h"
+#include "store/store.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace pny::cli {
+
+int runImport(const QStringList& arguments) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const char* const usage = "Usage: pny import FILE [--folder DIR]\n";
+    QString file;
+    QString folder = QCoreApplication::applicationDirPath();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == QLatin1String("--folder") && i + 1 < arguments.size()) {
+            folder = arguments.at(++i);
+        } else if (arg.startsWith(QLatin1String("--folder="))) {
+            folder = arg.mid(9);
+        } else if (!arg.startsWith(QLatin1String("--")) && file.isEmpty()) {
+            file = arg;
+        } else {
+            err << "pny import: unexpected argument \"" << arg << "\"\n" << usage;
+            return 2;
+        }
+    }
+    if (file.isEmpty()) {
+        err << usage;
+        return 2;
+    }
+    if (!QFileInfo(folder).isDir()) {
+        err << "pny import: the data folder \"" << folder << "\" does not exist\n";
+        return 1;
+    }
+    if (!pny::hasLegacyExtension(file)) {
+        err << "pny import: The File Extension Must be .PZS (\"" << file << "\")\n";
+        return 1;
+    }
+
+    pny::Store store(folder);
+    bool fileError = false;
+    store.onFileError = [&](const QString& message) {
+        err << "pny import: " << message << "\n";
+        fileError = true;
+    };
+    store.loadYears();
+    if (fileError)
+        return 1;  // never save over a years file that could not be read
+    const pny::ImportResult result = pny::importLegacyFile(store, file);
+    for (const QString& warning : result.warnings)
+        err << "pny import: " << warning << "\n";
+    if (!result.ok() && result.counts.seasons == 0) {
+        err << "pny import: " << result.error << "\n";
+        return 1;
+    }
+    const bool saved = store.saveAll();
+    const pny::ImportCounts& c = result.counts;
+    out << "Added " << c.seasons << (c.seasons == 1 ? " season, " : " seasons, ") << c.leagues
+        << (c.leagues == 1 ? " league, " : " leagues, ") << c.teams
+        << (c.teams == 1 ? " team, " : " teams, ") << c.players
+        << (c.players == 1 ? " player, " : " players, ") << c.games
+        << (c.games == 1 ? " game, " : " games, ") << c.fields
+        << (c.fields == 1 ? " field, " : " fields, ") << c.umpires
+        << (c.umpires == 1 ? " umpire" : " umpires") << " and " << c.notes
+        << (c.notes == 1 ? " notes file" : " notes files") << " from " << file << "\n";
+    out.flush();
+    if (!result.ok()) {
+        err << "pny import: " << result.error << "\n";
+        return 1;
+    }
+    if (!saved || fileError) {
+        err << "pny import: the imported data could not all be saved\n";
+        return 1;
+    }
+    return result.warnings.isEmpty() ? 0 : 1;
+}
+
+}  // namespace pny::cli
