@@ -1,5 +1,6 @@
 #include "common/messages.h"
 #include "entry/game.h"
+#include "entry/schedulelistbox.h"
 #include "help/helpviewer.h"
 #include "main/list.h"
 #include "main/name.h"
@@ -98,6 +99,7 @@ private slots:
     void makeSchedule();
     void helpKeepsDialogOpen();
     void keyboardOrder();
+    void filterCodesPick();
 
 private:
     void load(const QList<QByteArray>& games, const QList<QByteArray>& fields = kFields);
@@ -498,6 +500,45 @@ void TestGameForm::keyboardOrder() {
     QCOMPARE(edit(form_.get(), "EditYr")->maxLength(), 4);
     QCOMPARE(edit(form_.get(), "EditMn")->maxLength(), 2);
     QCOMPARE(form_->findChild<QLabel*>("FName")->focusPolicy(), Qt::NoFocus);
+}
+
+void TestGameForm::filterCodesPick() {
+    // The schedule filter dialog picks one team into the home slot ("T") and one umpire into the
+    // umpire 1 slot ("U").
+    load({kGame});
+    store_->ensureGames();
+    PickSlots picks;
+    picks.home = "2";
+    picks.umpires[0] = "2";
+
+    ModalScript cancel;
+    cancel.then("ListForm", chooseItem("Owls"));
+    cancel.start();
+    QVERIFY(!ScheduleListBox(*store_, *listForm_, picks, 'T'));
+    QCOMPARE(picks.home, std::string("3"));
+    QCOMPARE(pickedRecord(*store_, 'T').name, std::string("Owls"));
+    QCOMPARE(store_->team.name, std::string("Owls"));
+
+    ModalScript added;
+    added.then("ListForm", deferClick("NewButton"))
+        .then("NameForm", ModalScript::typeNumberAndName("9", "Cy"))
+        .then("ListForm", ModalScript::click("OkButton"));
+    added.start();
+    QVERIFY(ScheduleListBox(*store_, *listForm_, picks, 'U'));
+    QVERIFY(added.finished());
+    QCOMPARE(picks.umpires[0], std::string("3"));
+    QCOMPARE(store_->umpires.line(3), std::string("|9|Cy|"));
+    QVERIFY(store_->changed.umpires);
+    QVERIFY(!store_->changed.teams);
+    QCOMPARE(pickedRecord(*store_, 'U').number, std::string("9"));
+
+    // Cancel keeps the slot's reference and reads its record.
+    ModalScript none;
+    none.then("ListForm", ModalScript::click("CancelButton"));
+    none.start();
+    ScheduleListBox(*store_, *listForm_, picks, 'F');
+    QCOMPARE(picks.field, std::string());
+    QCOMPARE(pickedRecord(*store_, 'F').name, std::string());
 }
 
 QTEST_MAIN(TestGameForm)

@@ -30,7 +30,9 @@ bool ScheduleListBox(pny::Store& store, TListForm& listForm, pny::PickSlots& pic
     const pny::PickList kind = pny::pickListOf(code);
     if (!slot || kind == pny::PickList::None)
         return false;
-    // The schedule's lists belong to the league of the games in memory.
+    // The lists of the current league, loaded if they are not yet.
+    store.ensureTeams();
+    store.ensureGames();
     store.ensureFields();
     store.ensureUmpires();
 
