@@ -75,16 +75,19 @@ TGameForm::TGameForm(QWidget* parent) : QDialog(parent) {
     auto* dateTime = new QGridLayout;
     auto* dateLabel = new QLabel(QStringLiteral("Date <small>(Y-M-D)</small>"), this);
     auto* gameLabel = new QLabel(QStringLiteral("Game"), this);
-    gameLabel->setAlignment(Qt::AlignCenter);
     auto* timeLabel = new QLabel(QStringLiteral("Time"), this);
     dateTime->addWidget(dateLabel, 0, 0, 1, 5);
-    dateTime->addWidget(gameLabel, 0, 5, 1, 4);
+    // "Game" heads the time area, with "Time" over the hour and minutes.
+    auto* timeHeading = new QHBoxLayout;
+    timeHeading->addWidget(gameLabel);
+    timeHeading->addWidget(timeLabel);
+    timeHeading->addStretch(1);
+    dateTime->addLayout(timeHeading, 0, 5, 1, 4);
     dateTime->addWidget(EditYr, 1, 0);
     dateTime->addWidget(joiner(QStringLiteral("-"), this), 1, 1);
     dateTime->addWidget(EditMo, 1, 2);
     dateTime->addWidget(joiner(QStringLiteral("-"), this), 1, 3);
     dateTime->addWidget(EditDa, 1, 4);
-    dateTime->addWidget(timeLabel, 2, 5, 1, 3);
     dateTime->addWidget(EditHr, 1, 5);
     dateTime->addWidget(joiner(QStringLiteral(":"), this), 1, 6);
     dateTime->addWidget(EditMn, 1, 7);
