@@ -4,6 +4,7 @@
 #include "store/linecodec.h"
 #include "store/store.h"
 #include "views/catalogues.h"
+#include "views/icsexport.h"
 #include "views/tableexport.h"
 #include "views/tableview.h"
 
@@ -20,7 +21,7 @@ namespace pny::cli {
 
 const char* const kExportUsage =
     "  export [--folder DIR] [--tab TAB] [--year N] [--league N] [--team N]\n"
-    "         [--format tsv|csv|html] [--output FILE]\n"
+    "         [--format tsv|csv|html|ics] [--output FILE]\n"
     "            print the table of one tab as the program shows it; nothing is written\n"
     "            to the data files.\n"
     "            DIR     the data folder (default: the folder of the pny program)\n"
@@ -31,6 +32,7 @@ const char* const kExportUsage =
     "            tsv     (default) cells as shown, tab-separated, one row per line\n"
     "            csv     cells trimmed, comma-separated (RFC 4180)\n"
     "            html    a standalone page with the caption as its title\n"
+    "            ics     the shown games as a calendar file (Schedule tab only)\n"
     "            FILE    write to FILE instead of standard output\n";
 
 namespace {
@@ -102,8 +104,9 @@ QString parseOptions(const QStringList& arguments, ExportOptions& options) {
         } else if (option == QLatin1String("--format")) {
             options.format = value.toLower();
             if (options.format != QLatin1String("tsv") && options.format != QLatin1String("csv") &&
-                options.format != QLatin1String("html")) {
-                return QStringLiteral("unknown format \"%1\"; use tsv, csv or html").arg(value);
+                options.format != QLatin1String("html") && options.format != QLatin1String("ics")) {
+                return QStringLiteral("unknown format \"%1\"; use tsv, csv, html or ics")
+                    .arg(value);
             }
         } else if (option == QLatin1String("--output")) {
             options.output = value;
@@ -166,8 +169,8 @@ int runExport(const QStringList& arguments) {
         return fail(QStringLiteral("the stored tab %1 is not one of 0 to 7; choose one with --tab")
                         .arg(tab));
     }
-    if (tab == kScheduleTab)
-        return fail(QStringLiteral("the Schedule tab is not yet available"));
+    if (options.format == QLatin1String("ics") && tab != kScheduleTab)
+        return fail(QStringLiteral("the ics format is for the Schedule tab only"));
 
     // The selection given on the command line takes the place of the one stored in the files,
     // in memory only.
@@ -194,7 +197,16 @@ int runExport(const QStringList& arguments) {
     const ViewGrid grid = buildTable(store, state, tab);
     if (!fileError.isEmpty())
         return fail(fileError);
+    // A game whose date cannot be read stops the table: a part of it is not published as whole.
+    if (!grid.error.empty())
+        return fail(fromCodePage(grid.error));
 
+    QString writeError;
+    if (options.format == QLatin1String("ics")) {
+        if (!writeOutput(options.output, exportIcs(store, grid), writeError))
+            return fail(writeError);
+        return 0;
+    }
     QString text;
     if (options.format == QLatin1String("csv")) {
         text = exportCsv(grid);
@@ -203,7 +215,6 @@ int runExport(const QStringList& arguments) {
     } else {
         text = exportTsv(grid);
     }
-    QString writeError;
     if (!writeOutput(options.output, text.toUtf8(), writeError))
         return fail(writeError);
     return 0;

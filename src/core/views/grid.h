@@ -18,8 +18,15 @@ struct ViewGrid {
     std::vector<int> wideColumns;
     // The main window's caption for this view.
     std::string caption;
+    // A message the window shows once the table is shown (code page bytes), empty when the build
+    // went through: a game whose date and time cannot be read stops the rows there.
+    std::string error;
 
     int columnCount() const { return static_cast<int>(headers.size()); }
+    // Whether the view shows at least one record: the one blank row of an empty view has no key.
+    bool hasRecords() const {
+        return !rows.empty() && !rows.front().empty() && !rows.front().front().empty();
+    }
 };
 
 }  // namespace pny

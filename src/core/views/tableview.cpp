@@ -4,6 +4,7 @@
 #include "store/store.h"
 #include "views/catalogues.h"
 #include "views/playerview.h"
+#include "views/scheduleview.h"
 #include "views/teamview.h"
 
 namespace pny {
@@ -20,8 +21,9 @@ ViewGrid buildTable(Store& store, ViewState& state, int tab, const ProgressFn& p
         buildTeamView(store, state, grid, progress);
     } else if (isPlayerTab(tab)) {
         buildPlayerView(store, state, tab, grid, progress);
+    } else if (tab == kScheduleTab) {
+        buildScheduleView(store, state, grid, progress);
     } else {
-        // The schedule's rows are not built yet: its header row over one blank row.
         clearTableBody(grid);
     }
     return grid;
@@ -58,10 +60,7 @@ CommandStates commandStates(const Store& store, const ViewGrid& grid) {
     states.font = states.setup;
     const int wide = wideColumn(grid);
     states.update = wide > 0;
-    // A view with records has a key in its first row; the one blank row has none.
-    const bool hasRecords =
-        !grid.rows.empty() && !grid.rows.front().empty() && !grid.rows.front().front().empty();
-    states.notes = states.update && hasRecords;
+    states.notes = states.update && grid.hasRecords();
     states.print = states.notes;
     states.focusColumn = states.notes ? wide : 0;
     return states;

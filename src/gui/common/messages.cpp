@@ -1,5 +1,6 @@
 #include "common/messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 
 namespace {
@@ -26,6 +27,9 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, QMessageBox::Icon ic
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(defaultButton);
+    // The program's Yes/No/All questions call the third answer simply "All".
+    if (QAbstractButton* all = box.button(QMessageBox::YesToAll))
+        all->setText(QStringLiteral("&All"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -14,7 +14,8 @@ public:
     static void information(QWidget* parent, const QString& text);
     // A confirmation with Yes and No; true for Yes.
     static bool question(QWidget* parent, const QString& text);
-    // A question with the given buttons; returns the button chosen.
+    // A question with the given buttons; returns the button chosen. QMessageBox::YesToAll is
+    // shown as "All".
     static QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& text,
                                            QMessageBox::StandardButtons buttons,

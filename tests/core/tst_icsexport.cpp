@@ -1,0 +1,181 @@
+#include "store/store.h"
+#include "views/catalogues.h"
+#include "views/icsexport.h"
+#include "views/tableview.h"
+
+#include "schedulefolder.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace pny;
+
+namespace {
+
+// One parsed event: property name (parameters dropped) to its unescaped value.
+using Event = QMap<QString, QString>;
+
+QString unescape(const QString& value) {
+    QString text;
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            ++i;
+            text += value[i] == 'n' || value[i] == 'N' ? QChar('\n') : value[i];
+        } else {
+            text += value[i];
+        }
+    }
+    return text;
+}
+
+// Parses an iCalendar text back as a reader would, checking the line rules on the way.
+QList<Event> parseIcs(const QByteArray& ics) {
+    QList<Event> events;
+    if (!ics.endsWith("\r\n")) {
+        qWarning("the file does not end in CR LF");
+        return {};
+    }
+    QList<QByteArray> physical = ics.split('\n');
+    physical.removeLast();  // the empty text after the last line end
+    QList<QByteArray> logical;
+    for (QByteArray line : physical) {
+        if (!line.endsWith('\r')) {
+            qWarning("a line without CR");
+            return {};
+        }
+        line.chop(1);
+        if (line.size() > 75) {
+            qWarning("a line longer than 75 octets");
+            return {};
+        }
+        if (line.startsWith(' ') && !logical.isEmpty())
+            logical.last() += line.mid(1);
+        else
+            logical << line;
+    }
+    QStringList stack;
+    Event event;
+    for (const QByteArray& bytes : logical) {
+        const QString line = QString::fromUtf8(bytes);
+        const int colon = line.indexOf(':');
+        const QString name = line.left(colon).section(';', 0, 0);
+        const QString value = line.mid(colon + 1);
+        if (name == "BEGIN") {
+            stack << value;
+            event.clear();
+        } else if (name == "END") {
+            if (stack.isEmpty() || stack.takeLast() != value)
+                return {};
+            if (value == "VEVENT")
+                events << event;
+        } else if (stack.size() == 2) {
+            event[name] = unescape(value);
+        }
+    }
+    return stack.isEmpty() ? events : QList<Event>{};
+}
+
+}  // namespace
+
+class TestIcsExport : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::pinLocale(); }
+    void eventsOfTheView();
+    void folding_data();
+    void folding();
+    void escaping();
+};
+
+void TestIcsExport::eventsOfTheView() {
+    QTemporaryDir dir;
+    testsupport::writeScheduleFolder(
+        dir.path(),
+        {"|19960615|2300|1|1|2|||||5|4|", "X|19960614|1800|2|2|3|||||||",
+         "|19960614|1800|2||3|||||||", "|19960616|0930|3|3|1|||||||"},
+        {"|3|North Park, Lot \"B\"|", "|1|South Field|",
+         "|4|A very long field name of forty chars|"},
+        {});
+    Store store(dir.path());
+    store.loadYears();
+    store.ensureGames();  // loading the games clears the filters
+    store.teamFilter = "3";
+    ViewState state;
+    const ViewGrid grid = buildTable(store, state, kScheduleTab);
+
+    const QDateTime stamp(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+    const QList<Event> events = parseIcs(exportIcs(store, grid, stamp));
+    // The filter leaves out line 1; the deleted line 2 is never shown; the order is the view's.
+    QCOMPARE(events.size(), 2);
+    const Event& first = events[0];
+    QCOMPARE(first["UID"], QStringLiteral("pennantry-Y1L1-game-3@pennantry"));
+    QCOMPARE(first["DTSTAMP"], QStringLiteral("20260301T120000Z"));
+    QCOMPARE(first["DTSTART"], QStringLiteral("19960614T180000"));
+    QCOMPARE(first["DTEND"], QStringLiteral("19960614T200000"));
+    QCOMPARE(first["SUMMARY"], QStringLiteral("Owls at ?"));
+    QCOMPARE(first["LOCATION"], QStringLiteral("South Field"));
+    QVERIFY(!first.contains("DESCRIPTION"));
+    const Event& second = events[1];
+    QCOMPARE(second["SUMMARY"], QStringLiteral("Eagles at Owls"));
+    QCOMPARE(second["LOCATION"], QStringLiteral("A very long field name of forty chars"));
+
+    // Without the filter: the late game ends after midnight, and its text is escaped.
+    store.teamFilter.clear();
+    const ViewGrid all = buildTable(store, state, kScheduleTab);
+    const QList<Event> allEvents = parseIcs(exportIcs(store, all, stamp));
+    QCOMPARE(allEvents.size(), 3);
+    const Event& late = allEvents[1];
+    QCOMPARE(late["DTSTART"], QStringLiteral("19960615T230000"));
+    QCOMPARE(late["DTEND"], QStringLiteral("19960616T010000"));
+    QCOMPARE(late["LOCATION"], QStringLiteral("North Park, Lot \"B\""));
+    QCOMPARE(late["SUMMARY"], QStringLiteral("Tigers at Eagles"));
+    QCOMPARE(late["DESCRIPTION"], QStringLiteral("Final: Tigers 4\nEagles 5"));
+    // The same game keeps its UID from one export to the next.
+    QCOMPARE(allEvents[0]["UID"], first["UID"]);
+    QVERIFY(exportIcs(store, all, stamp).contains("LOCATION:North Park\\, Lot \"B\"\r\n"));
+}
+
+void TestIcsExport::folding_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("short") << "SUMMARY:Owls at Eagles";
+    QTest::newRow("exactly 75") << "SUMMARY:" + QString(67, 'x');
+    QTest::newRow("76") << "SUMMARY:" + QString(68, 'x');
+    QTest::newRow("long") << "DESCRIPTION:" + QString(300, 'y');
+    QTest::newRow("multibyte at the fold")
+        << "SUMMARY:" + QString(66, 'x') + QString(40, QChar(0xfc));
+}
+
+void TestIcsExport::folding() {
+    QFETCH(QString, text);
+    const QByteArray bytes = text.toUtf8();
+    const QByteArray folded = foldIcsLine(bytes);
+    QVERIFY(folded.endsWith("\r\n"));
+    QByteArray unfolded;
+    const QList<QByteArray> lines = folded.chopped(2).split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (i + 1 < lines.size()) {
+            QVERIFY(line.endsWith('\r'));
+            line.chop(1);
+        }
+        QVERIFY2(line.size() <= 75, line.constData());
+        if (i > 0) {
+            QVERIFY(line.startsWith(' '));
+            line.remove(0, 1);
+        }
+        // Every piece is whole UTF-8 text.
+        QVERIFY(QString::fromUtf8(line).toUtf8() == line);
+        unfolded += line;
+    }
+    QCOMPARE(unfolded, bytes);
+    QCOMPARE(lines.size() > 1, bytes.size() > 75);
+}
+
+void TestIcsExport::escaping() {
+    QCOMPARE(escapeIcsText(QStringLiteral("a,b;c\\d\r\ne")), QByteArray("a\\,b\\;c\\\\d\\ne"));
+    QCOMPARE(escapeIcsText(QString::fromUtf8("M\xc3\xbcller")), QByteArray("M\xc3\xbcller"));
+}
+
+QTEST_GUILESS_MAIN(TestIcsExport)
+#include "tst_icsexport.moc"
