@@ -2,6 +2,7 @@
 
 #include "common/filedialogs.h"
 #include "common/icons.h"
+#include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
 #include "common/messages.h"
@@ -17,8 +18,12 @@
 #include "notes/radio.h"
 #include "print/backup.h"
 #include "print/print.h"
+#include "schedule/field.h"
+#include "schedule/generator.h"
+#include "schedule/make.h"
 #include "store/codepage.h"
 #include "views/fontchooser.h"
+#include "views/icsexport.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
@@ -87,6 +92,13 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     printForm_ = new TPrintForm(this);
     backupForm_ = new TBackupForm(this);
     noteForm_ = new TNoteForm(this);
+    gameForm_ = new TGameForm(this);
+    fieldForm_ = new TFieldForm(this);
+    makeForm_ = new TMakeForm(this);
+    // The game dialog's Make fills the schedule from the fields' free time slots.
+    gameForm_->makeSchedule = [this] {
+        return MakeSchedule(gameForm_, *store_, *fieldForm_, *makeForm_);
+    };
     setupForm_ = new TSetupForm(this);
     playerSortForm_ = new TPlayerSortForm(this);
     scheduleSortForm_ = new TScheduleSortForm(this);
@@ -286,6 +298,9 @@ void TMainForm::RefreshTable() {
                             [this](int value, int maximum) { msgForm_->advance(value, maximum); });
     showGrid(grid_);
     msgForm_->finish();
+    // A game whose date cannot be read stops the schedule there; the table is complete anyway.
+    if (!grid_.error.empty())
+        Messages::error(this, pny::fromCodePage(grid_.error));
 }
 
 void TMainForm::showGrid(const pny::ViewGrid& grid) {
@@ -400,8 +415,12 @@ void TMainForm::UpdateButtonClick() {
             if (result == EntryResult::Refresh)
                 RefreshTable();
         }
-    } else if (!store_->hasLeague()) {
-        selection_->LeagueButtonClick();
+    } else {
+        if (!store_->hasLeague())
+            selection_->LeagueButtonClick();
+        if (store_->hasLeague() &&
+            gameForm_->EnterGame(*store_, *listForm_, grid_.hasRecords()) != EntryResult::Cancelled)
+            RefreshTable();
     }
     finishCommand();
 }
@@ -464,31 +483,37 @@ void TMainForm::SaveItemClick() {
 }
 
 void TMainForm::ExportItemClick() {
-    // The table as shown, for a league web page or a spreadsheet.
+    // The table as shown, for a league web page or a spreadsheet; the schedule also as a calendar.
     const QString csv = QStringLiteral("Comma-separated values (*.csv)");
     const QString tsv = QStringLiteral("Tab-separated text (*.tsv *.txt)");
     const QString html = QStringLiteral("Web page (*.html *.htm)");
+    const QString ics = QStringLiteral("Calendar (*.ics)");
+    const bool schedule = currentTab() == 7;
+    QString filters = csv + ";;" + tsv + ";;" + html;
+    if (schedule)
+        filters += ";;" + ics;
     QString filter = csv;
-    const QString name =
-        FileDialogs::saveFileName(this, QStringLiteral("Export Table"), store_->dataFolder(),
-                                  csv + ";;" + tsv + ";;" + html, &filter);
+    const QString name = FileDialogs::saveFileName(this, QStringLiteral("Export Table"),
+                                                   store_->dataFolder(), filters, &filter);
     if (name.isEmpty()) {
         finishCommand();
         return;
     }
     const QString suffix = QFileInfo(name).suffix().toLower();
-    QString text;
-    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm") ||
-        (suffix.isEmpty() && filter == html)) {
-        text = pny::exportHtml(grid_);
-    } else if (suffix == QLatin1String("tsv") || suffix == QLatin1String("txt") ||
-               (suffix.isEmpty() && filter == tsv)) {
-        text = pny::exportTsv(grid_);
+    const auto chosen = [&](const QStringList& suffixes, const QString& byFilter) {
+        return suffixes.contains(suffix) || (suffix.isEmpty() && filter == byFilter);
+    };
+    QByteArray bytes;
+    if (schedule && chosen({"ics"}, ics)) {
+        bytes = pny::exportIcs(*store_, grid_);
+    } else if (chosen({"html", "htm"}, html)) {
+        bytes = pny::exportHtml(grid_).toUtf8();
+    } else if (chosen({"tsv", "txt"}, tsv)) {
+        bytes = pny::exportTsv(grid_).toUtf8();
     } else {
-        text = pny::exportCsv(grid_);
+        bytes = pny::exportCsv(grid_).toUtf8();
     }
     QSaveFile file(name);
-    const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Messages::error(this,
                         QStringLiteral("Cannot write \"%1\": %2.").arg(name, file.errorString()));
