@@ -2,10 +2,10 @@
 
 #include "common/filedialogs.h"
 #include "common/icons.h"
+#include "common/messages.h"
 #include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
-#include "common/messages.h"
 #include "help/helpviewer.h"
 #include "import/importcommand.h"
 #include "main/about.h"
@@ -22,12 +22,12 @@
 #include "schedule/generator.h"
 #include "schedule/make.h"
 #include "store/codepage.h"
+#include "store/linecodec.h"
 #include "views/fontchooser.h"
 #include "views/icsexport.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
-#include "store/linecodec.h"
 #include "views/tableexport.h"
 #include "views/tableview.h"
 
@@ -37,9 +37,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSaveFile>
 #include <QLabel>
 #include <QMenu>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
@@ -82,27 +82,30 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
         connect(enter, &QShortcut::activated, this, &TMainForm::UpdateButtonClick);
     }
 
+    // The dialogs live for the whole run and keep their choices between uses. The number-and-name
+    // dialog comes before the list picker, which uses it.
     aboutForm_ = new TAboutForm(this);
+    backupForm_ = new TBackupForm(this);
+    fieldForm_ = new TFieldForm(this);
+    gameForm_ = new TGameForm(this);
     nameForm_ = new TNameForm(this);
     listForm_ = new TListForm(*nameForm_, this);
     listForm_->setMainWindow(this);
-    msgForm_ = new TMsgForm(this);
-    playerForm_ = new TPlayerForm(this);
-    teamForm_ = new TTeamForm(this);
-    printForm_ = new TPrintForm(this);
-    backupForm_ = new TBackupForm(this);
-    noteForm_ = new TNoteForm(this);
-    gameForm_ = new TGameForm(this);
-    fieldForm_ = new TFieldForm(this);
     makeForm_ = new TMakeForm(this);
+    noteForm_ = new TNoteForm(this);
+    playerForm_ = new TPlayerForm(this);
+    printForm_ = new TPrintForm(this);
+    playerSortForm_ = new TPlayerSortForm(this);
+    radioNoteForm_ = new TRadioNoteForm(this);
+    scheduleSortForm_ = new TScheduleSortForm(this);
+    teamForm_ = new TTeamForm(this);
+    msgForm_ = new TMsgForm(this);
+    setupForm_ = new TSetupForm(this);
+
     // The game dialog's Make fills the schedule from the fields' free time slots.
     gameForm_->makeSchedule = [this] {
         return MakeSchedule(gameForm_, *store_, *fieldForm_, *makeForm_);
     };
-    setupForm_ = new TSetupForm(this);
-    playerSortForm_ = new TPlayerSortForm(this);
-    scheduleSortForm_ = new TScheduleSortForm(this);
-    radioNoteForm_ = new TRadioNoteForm(this);
 
     SelectionCommands::Hooks hooks;
     hooks.buildHeaders = [this] { BuildHeaders(); };
