@@ -9,6 +9,7 @@
 #include "help/helpviewer.h"
 #include "import/importcommand.h"
 #include "main/about.h"
+#include "main/exporttable.h"
 #include "main/list.h"
 #include "main/msg.h"
 #include "main/name.h"
@@ -24,11 +25,9 @@
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "views/fontchooser.h"
-#include "views/icsexport.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
-#include "views/tableexport.h"
 #include "views/tableview.h"
 
 #include <QAction>
@@ -39,7 +38,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
@@ -486,41 +484,7 @@ void TMainForm::SaveItemClick() {
 }
 
 void TMainForm::ExportItemClick() {
-    // The table as shown, for a league web page or a spreadsheet; the schedule also as a calendar.
-    const QString csv = QStringLiteral("Comma-separated values (*.csv)");
-    const QString tsv = QStringLiteral("Tab-separated text (*.tsv *.txt)");
-    const QString html = QStringLiteral("Web page (*.html *.htm)");
-    const QString ics = QStringLiteral("Calendar (*.ics)");
-    const bool schedule = currentTab() == 7;
-    QString filters = csv + ";;" + tsv + ";;" + html;
-    if (schedule)
-        filters += ";;" + ics;
-    QString filter = csv;
-    const QString name = FileDialogs::saveFileName(this, QStringLiteral("Export Table"),
-                                                   store_->dataFolder(), filters, &filter);
-    if (name.isEmpty()) {
-        finishCommand();
-        return;
-    }
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    const auto chosen = [&](const QStringList& suffixes, const QString& byFilter) {
-        return suffixes.contains(suffix) || (suffix.isEmpty() && filter == byFilter);
-    };
-    QByteArray bytes;
-    if (schedule && chosen({"ics"}, ics)) {
-        bytes = pny::exportIcs(*store_, grid_);
-    } else if (chosen({"html", "htm"}, html)) {
-        bytes = pny::exportHtml(grid_).toUtf8();
-    } else if (chosen({"tsv", "txt"}, tsv)) {
-        bytes = pny::exportTsv(grid_).toUtf8();
-    } else {
-        bytes = pny::exportCsv(grid_).toUtf8();
-    }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Messages::error(this,
-                        QStringLiteral("Cannot write \"%1\": %2.").arg(name, file.errorString()));
-    }
+    exportTable(this, *store_, grid_, currentTab() == 7);
     finishCommand();
 }
 
