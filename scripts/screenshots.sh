@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Makes the README's pictures: builds and installs Pennantry into a temporary folder, imports the
+# sample season with pny, starts the program on a virtual X display (Xvfb) once for each tab and
+# captures its window with ImageMagick's import into docs/*.png.
+# Usage: scripts/screenshots.sh   (BUILD_DIR=... uses another build tree, default build/release)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo="$(pwd)"
+
+need=()
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v import >/dev/null || need+=(imagemagick)
+command -v xwininfo >/dev/null || need+=(x11-utils)
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${need[@]}"
+fi
+
+build="${BUILD_DIR:-build/release}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    bash scripts/deps.sh
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DPNY_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target pennantry pny
+
+tmp=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+prog="$tmp/Pennantry"
+cmake --install "$build" --prefix "$prog" >/dev/null
+"$prog/pny" import "$prog/examples/Riverbend.PZS" --folder "$prog" >/dev/null
+
+display=":$((90 + RANDOM % 100))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY="$display" QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+mkdir -p docs
+shoot() {  # shoot TAB-INDEX NAME: start on that tab, capture the main window
+    local tab="$1" name="$2" id=""
+    # The years header keeps the tab and the window size (height, width) between runs.
+    awk -v tab="$tab" 'BEGIN { FS = OFS = "|" } NR == 1 { $2 = tab; $5 = 420; $6 = 760 } { print }' \
+        "$prog/Baseball.Years" > "$tmp/years" && cp "$tmp/years" "$prog/Baseball.Years"
+    (cd "$prog" && exec ./pennantry) >/dev/null 2>&1 &
+    app_pid=$!
+    for _ in $(seq 100); do
+        id=$(xwininfo -root -tree | awk '/"2025 Riverbend Twilight League/ { print $1; exit }')
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || { echo "the window did not appear" >&2; exit 1; }
+    sleep 1  # let it finish painting
+    import -window "$id" "$tmp/shot.png"
+    convert "$tmp/shot.png" -strip -colors 64 "PNG8:$repo/docs/$name.png"
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+    echo "docs/$name.png"
+}
+shoot 0 standings
+shoot 2 hitting
+shoot 4 pitching
+shoot 7 schedule
