@@ -3,6 +3,7 @@
 #include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
+#include "help/helpkey.h"
 #include "help/helpviewer.h"
 #include "help/helpwindow.h"
 #include "main/list.h"
@@ -110,6 +111,7 @@ private slots:
     void helpButtonOpensItsTopic();
     void listPickerTopicFollowsItsCaption_data();
     void listPickerTopicFollowsItsCaption();
+    void f1PressesTheHelpButton();
     void mainWindowHelpOpensTheContents();
     void unknownTopicFallsBackToTheContents();
 };
@@ -175,6 +177,16 @@ void TestHelpTopics::everyPageIsReachableFromTheContents() {
                      name == QLatin1String("index.html"),
                  qPrintable(name));
     }
+}
+
+void TestHelpTopics::f1PressesTheHelpButton() {
+    HelpKey::install();
+    TPrintForm dialog;
+    dialog.show();
+    HelpViewer::showTopic(QStringLiteral("nothing yet"));
+    THelpWindow::instance()->close();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    QCOMPARE(HelpViewer::lastTopic(), QStringLiteral("Print_Button"));
 }
 
 void TestHelpTopics::helpButtonOpensItsTopic_data() {
