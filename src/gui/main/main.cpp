@@ -334,8 +334,10 @@ void TMainForm::showGrid(const pny::ViewGrid& grid) {
     // The row of the current record is selected; moving there changes no record.
     if (grid.currentRow > 0 && states.focusColumn > 0) {
         table_->setCurrentCell(grid.currentRow - 1, states.focusColumn);
-    } else if (!grid.rows.empty()) {
+    } else if (grid.hasRecords()) {
         table_->setCurrentCell(0, 0);
+    } else {
+        table_->setCurrentCell(-1, -1);  // the one blank row is no record to select
     }
     table_->setFocus();
     building_ = false;
