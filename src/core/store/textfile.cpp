@@ -5,6 +5,18 @@
 #include <QSaveFile>
 
 namespace pny {
+namespace {
+
+DiskSpaceHook& diskSpaceHook() {
+    static DiskSpaceHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void setDiskSpaceHook(DiskSpaceHook hook) {
+    diskSpaceHook() = std::move(hook);
+}
 
 std::vector<std::string> splitLines(const QByteArray& bytes) {
     std::vector<std::string> lines;
@@ -58,6 +70,17 @@ bool writeTextLines(const QString& path, const std::vector<std::string>& lines, 
     for (const std::string& line : lines) {
         bytes.append(line.data(), static_cast<qsizetype>(line.size()));
         bytes.append("\r\n", 2);
+    }
+    if (const DiskSpaceHook& hook = diskSpaceHook()) {
+        const qint64 room = hook(path, bytes.size());
+        if (room < bytes.size()) {
+            // What fits goes into the temporary file; the real file is never touched.
+            file.write(bytes.constData(), qMax<qint64>(0, room));
+            file.cancelWriting();
+            file.commit();
+            error = QStringLiteral("Cannot write \"%1\": No space left on device.").arg(path);
+            return false;
+        }
     }
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         error = QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
