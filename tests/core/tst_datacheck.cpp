@@ -17,8 +17,7 @@ void writeSoundFolder(const QString& dir) {
     writeFile(dir + "/Y1.Leagues", "L|\r\n|1|Majors|2|1|7||||||||||||||\r\n");
     writeFile(dir + "/Y1L1.Teams", "T|\r\n|12|Tigers|5|3||1|\r\n|7|Eagles|3|5|||\r\n");
     writeFile(dir + "/Y1L1T1.Players", "P|\r\n|23|Smith|10|9|40|3|\r\n");
-    writeFile(dir + "/Y1L1.Games",
-              "G|\r\n|19960615|1830|1|1|2|1||||5|4|\r\n||||||||||||\r\n");
+    writeFile(dir + "/Y1L1.Games", "G|\r\n|19960615|1830|1|1|2|1||||5|4|\r\n||||||||||||\r\n");
     writeFile(dir + "/Y1L1.Fields", "F|\r\n|1|North Park|\r\n");
     writeFile(dir + "/Y1L1.Umpires", "U|\r\n|1|Jones|\r\n");
     writeFile(dir + "/Y1L1.Times", "1996061518301\r\n1996061520001\r\n");
@@ -60,17 +59,19 @@ void TestDataCheck::findings_data() {
 
     QTest::newRow("current year past the end")
         << "Baseball.Years" << QByteArray("Y|0||5|||\r\n|1996|Season|1|\r\n")
-        << QStringList{"Baseball.Years:1: header: current year 5 is past the end of "
-                       "Baseball.Years (1 record)"};
+        << QStringList{
+               "Baseball.Years:1: header: current year 5 is past the end of "
+               "Baseball.Years (1 record)"};
     QTest::newRow("negative current league")
         << "Baseball.Years" << QByteArray("Y|0||1|||\r\n|1996|Season|-2|\r\n")
         << QStringList{"Baseball.Years:2: year 1: current league -2 is negative"};
     QTest::newRow("team and game past the end")
         << "Y1.Leagues" << QByteArray("L|\r\n|1|Majors|3|9|7|\r\n")
-        << QStringList{"Y1.Leagues:2: league 1: current team 3 is past the end of Y1L1.Teams "
-                       "(2 records)",
-                       "Y1.Leagues:2: league 1: current game 9 is past the end of Y1L1.Games "
-                       "(2 records)"};
+        << QStringList{
+               "Y1.Leagues:2: league 1: current team 3 is past the end of Y1L1.Teams "
+               "(2 records)",
+               "Y1.Leagues:2: league 1: current game 9 is past the end of Y1L1.Games "
+               "(2 records)"};
     QTest::newRow("game references")
         << "Y1L1.Games" << QByteArray("G|\r\n|19960615|1830|2|1|3|1||||5|4|\r\n||||||||||||\r\n")
         << QStringList{"Y1L1.Games:2: game 1: field 2 is past the end of Y1L1.Fields (1 record)",
@@ -88,37 +89,40 @@ void TestDataCheck::findings_data() {
                        "Y1L1.Games:3: game 2: '1996/06/15 25:' is not a valid date and time"};
     QTest::newRow("wide fields and counts")
         << "Y1L1T1.Players" << QByteArray("P|\r\n|123456|Smith|12345|x|\r\n")
-        << QStringList{"Y1L1T1.Players:2: player 1: number \"123456\" is 6 characters long, "
-                       "wider than its 5",
-                       "Y1L1T1.Players:2: player 1: G \"12345\" is 5 characters long, wider than "
-                       "its 4",
-                       "Y1L1T1.Players:2: player 1: Inn \"x\" is not a number"};
+        << QStringList{
+               "Y1L1T1.Players:2: player 1: number \"123456\" is 6 characters long, "
+               "wider than its 5",
+               "Y1L1T1.Players:2: player 1: G \"12345\" is 5 characters long, wider than "
+               "its 4",
+               "Y1L1T1.Players:2: player 1: Inn \"x\" is not a number"};
     QTest::newRow("cut line and extra fields")
         << "Y1L1.Teams"
         << QByteArray("T|\r\n|12|Tigers|5|3||1|\r\n|7|Eagles|3|5|||8|9|\r\n|8|Bears|1")
-        << QStringList{"Y1L1.Teams:3: team 2: 9 fields where the record has 7: the extra ones "
-                       "are never read",
-                       "Y1L1.Teams:4: team 3: the line does not end with a separator: \"1\" is "
-                       "never read (a cut line?)"};
+        << QStringList{
+               "Y1L1.Teams:3: team 2: 9 fields where the record has 7: the extra ones "
+               "are never read",
+               "Y1L1.Teams:4: team 3: the line does not end with a separator: \"1\" is "
+               "never read (a cut line?)"};
     QTest::newRow("long line")
         << "Y1L1.Fields" << QByteArray("F|\r\n|1|") + QByteArray(300, 'n') + "|\r\n"
-        << QStringList{"Y1L1.Fields:2: field 1: the line is 306 characters long, more than 255",
+        << QStringList{"Y1L1.Fields:2: field 1: the line is 304 characters long, more than 255",
                        "Y1L1.Fields:2: field 1: name \"nnnnnnnnnnnnnnnnnnnn...\" is 300 "
                        "characters long, wider than its 40"};
     QTest::newRow("current player past the end")
         << "Y1L1.Teams" << QByteArray("T|\r\n|12|Tigers|5|3||2|\r\n|7|Eagles|3|5|||\r\n")
-        << QStringList{"Y1L1.Teams:2: team 1: current player 2 is past the end of "
-                       "Y1L1T1.Players (1 record)"};
+        << QStringList{
+               "Y1L1.Teams:2: team 1: current player 2 is past the end of "
+               "Y1L1T1.Players (1 record)"};
     QTest::newRow("duplicate and unreadable slots")
-        << "Y1L1.Times" << QByteArray("1996061518301\r\n1996061518301\r\n1996063118301\r\n1996061518302\r\n")
+        << "Y1L1.Times"
+        << QByteArray("1996061518301\r\n1996061518301\r\n1996063118301\r\n1996061518302\r\n")
         << QStringList{"Y1L1.Times:2: slot \"1996061518301\" is a duplicate of an earlier line",
                        "Y1L1.Times:3: slot \"1996063118301\": '1996/06/31 18:30' is not a valid "
                        "date and time",
                        "Y1L1.Times:4: slot \"1996061518302\": field 2 is past the end of "
                        "Y1L1.Fields (1 record)"};
-    QTest::newRow("orphan notes")
-        << "Y1L1T9.Notes" << QByteArray("whose?\r\n")
-        << QStringList{"Y1L1T9.Notes: notes that belong to no record"};
+    QTest::newRow("orphan notes") << "Y1L1T9.Notes" << QByteArray("whose?\r\n")
+                                  << QStringList{"Y1L1T9.Notes: notes that belong to no record"};
 }
 
 void TestDataCheck::findings() {

@@ -48,8 +48,8 @@ QByteArray junk() {
 }
 
 const QList<QPair<QString, QByteArray>> kFiles{
-    {"Baseball.Years", "Y|0||1|||"}, {"Y1.Leagues", "L|"},    {"Y1L1.Teams", "T|"},
-    {"Y1L1T1.Players", "P|"},        {"Y1L1.Games", "G|"},    {"Y1L1.Fields", "F|"},
+    {"Baseball.Years", "Y|0||1|||"}, {"Y1.Leagues", "L|"}, {"Y1L1.Teams", "T|"},
+    {"Y1L1T1.Players", "P|"},        {"Y1L1.Games", "G|"}, {"Y1L1.Fields", "F|"},
     {"Y1L1.Umpires", "U|"}};
 
 }  // namespace
@@ -91,8 +91,10 @@ void TestDamagedFolders::everyTabOfADamagedFolder_data() {
         row("no header, no line end", "|1|x|1|1|1|1|1");
         row("a folder", QByteArray());
     }
-    QTest::newRow("header past every end") << "Baseball.Years" << QByteArray("Y|9|x|99999|-5|abc|z|\r\n");
-    QTest::newRow("big window") << "Baseball.Years" << QByteArray("Y|7||1|99999|99999||\r\n|1|S|1|\r\n");
+    QTest::newRow("header past every end")
+        << "Baseball.Years" << QByteArray("Y|9|x|99999|-5|abc|z|\r\n");
+    QTest::newRow("big window") << "Baseball.Years"
+                                << QByteArray("Y|7||1|99999|99999||\r\n|1|S|1|\r\n");
 }
 
 void TestDamagedFolders::everyTabOfADamagedFolder() {
@@ -128,7 +130,12 @@ void TestDamagedFolders::everyTabOfADamagedFolder() {
             QCOMPARE(shown.filter(file).size(), 1);
             QVERIFY2(shown.first().contains(file), qPrintable(shown.join('\n')));
         } else {
-            QVERIFY2(shown.isEmpty(), qPrintable(shown.join('\n')));
+            // Nothing is a file error; the schedule tab names a game date it cannot read, as it
+            // does for any game.
+            for (const QString& text : shown) {
+                QVERIFY2(file == "Y1L1.Games" && text.endsWith("is not a valid date and time"),
+                         qPrintable(text));
+            }
         }
         form.close();
     }

@@ -28,9 +28,9 @@ struct FieldSpec {
 using Layout = std::vector<FieldSpec>;
 
 const Layout& headerLayout() {
-    static const Layout l{{"letter", 1, Kind::Text, 0},       {"tab", 1, Kind::Count, 0},
-                          {"field 3", 5, Kind::Text, 0},      {"current year", 5, Kind::Index, 0},
-                          {"height", 5, Kind::Count, 0},      {"width", 5, Kind::Count, 0},
+    static const Layout l{{"letter", 1, Kind::Text, 0},  {"tab", 1, Kind::Count, 0},
+                          {"field 3", 5, Kind::Text, 0}, {"current year", 5, Kind::Index, 0},
+                          {"height", 5, Kind::Count, 0}, {"width", 5, Kind::Count, 0},
                           {"field 7", 6, Kind::Text, 0}};
     return l;
 }
@@ -44,24 +44,33 @@ const Layout& yearLayout() {
 }
 
 const Layout& leagueLayout() {
-    static const Layout l{
-        {"flag", 1, Kind::Text, 0},           {"number", 5, Kind::Text, 0},
-        {"name", 40, Kind::Text, 0},          {"current team", 5, Kind::Index, 0},
-        {"current game", 5, Kind::Index, 1},  {"innings", 4, Kind::Count, 0},
-        {"font colour", 8, Kind::Count, 0},   {"font name", 40, Kind::Text, 0},
-        {"font size", 4, Kind::Count, 0},     {"bold", 1, Kind::Text, 0},
-        {"italic", 1, Kind::Text, 0},         {"sort keys", 7, Kind::Text, 0},
-        {"sort directions", 7, Kind::Text, 0}, {"player columns", 61, Kind::Text, 0},
-        {"schedule columns", 20, Kind::Text, 0}, {"team columns", 8, Kind::Text, 0},
-        {"user column 1", 8, Kind::Text, 0},  {"user column 2", 8, Kind::Text, 0},
-        {"user column 3", 8, Kind::Text, 0},  {"user column 4", 8, Kind::Text, 0}};
+    static const Layout l{{"flag", 1, Kind::Text, 0},
+                          {"number", 5, Kind::Text, 0},
+                          {"name", 40, Kind::Text, 0},
+                          {"current team", 5, Kind::Index, 0},
+                          {"current game", 5, Kind::Index, 1},
+                          {"innings", 4, Kind::Count, 0},
+                          {"font colour", 8, Kind::Count, 0},
+                          {"font name", 40, Kind::Text, 0},
+                          {"font size", 4, Kind::Count, 0},
+                          {"bold", 1, Kind::Text, 0},
+                          {"italic", 1, Kind::Text, 0},
+                          {"sort keys", 7, Kind::Text, 0},
+                          {"sort directions", 7, Kind::Text, 0},
+                          {"player columns", 61, Kind::Text, 0},
+                          {"schedule columns", 20, Kind::Text, 0},
+                          {"team columns", 8, Kind::Text, 0},
+                          {"user column 1", 8, Kind::Text, 0},
+                          {"user column 2", 8, Kind::Text, 0},
+                          {"user column 3", 8, Kind::Text, 0},
+                          {"user column 4", 8, Kind::Text, 0}};
     return l;
 }
 
 const Layout& teamLayout() {
-    static const Layout l{{"flag", 1, Kind::Text, 0},          {"number", 5, Kind::Text, 0},
-                          {"name", 40, Kind::Text, 0},         {"won", 4, Kind::Count, 0},
-                          {"lost", 4, Kind::Count, 0},         {"tied", 4, Kind::Count, 0},
+    static const Layout l{{"flag", 1, Kind::Text, 0},           {"number", 5, Kind::Text, 0},
+                          {"name", 40, Kind::Text, 0},          {"won", 4, Kind::Count, 0},
+                          {"lost", 4, Kind::Count, 0},          {"tied", 4, Kind::Count, 0},
                           {"current player", 5, Kind::Index, 0}};
     return l;
 }
@@ -69,13 +78,12 @@ const Layout& teamLayout() {
 const Layout& playerLayout() {
     static const Layout l = [] {
         static const char* const stats[] = {
-            "G",   "Inn", "PA",   "1B", "2B",  "3B", "HR", "SO",  "BB",  "HP",  "WCI", "SBnt",
-            "SFly", "RBI", "RS",  "PkO", "SB", "CS", "BO", "GP",  "IP",  "IP3", "ST",  "BT",
-            "WP",  "Bks", "HA",   "WA", "BH",  "BSO", "RPO", "RA", "ER", "Won", "Lost", "Sv",
-            "Pos", "PB",  "PO",   "A",  "Err", "C1", "C2", "C3",  "C4"};
-        Layout layout{{"flag", 1, Kind::Text, 0},
-                      {"number", 5, Kind::Text, 0},
-                      {"name", 40, Kind::Text, 0}};
+            "G",    "Inn", "PA", "1B",  "2B",  "3B",  "HR",  "SO", "BB", "HP",  "WCI",  "SBnt",
+            "SFly", "RBI", "RS", "PkO", "SB",  "CS",  "BO",  "GP", "IP", "IP3", "ST",   "BT",
+            "WP",   "Bks", "HA", "WA",  "BH",  "BSO", "RPO", "RA", "ER", "Won", "Lost", "Sv",
+            "Pos",  "PB",  "PO", "A",   "Err", "C1",  "C2",  "C3", "C4"};
+        Layout layout{
+            {"flag", 1, Kind::Text, 0}, {"number", 5, Kind::Text, 0}, {"name", 40, Kind::Text, 0}};
         for (const char* name : stats) {
             const std::string s(name);
             // The batting order and the position are text as typed.
@@ -106,9 +114,8 @@ const Layout& gameLayout() {
 }
 
 const Layout& namedLayout() {
-    static const Layout l{{"flag", 1, Kind::Text, 0},
-                          {"number", 5, Kind::Text, 0},
-                          {"name", 40, Kind::Text, 0}};
+    static const Layout l{
+        {"flag", 1, Kind::Text, 0}, {"number", 5, Kind::Text, 0}, {"name", 40, Kind::Text, 0}};
     return l;
 }
 
@@ -148,7 +155,7 @@ bool isNumber(const std::string& text, long long& value) {
 }
 
 // A field's text for a message: printable bytes as they are, others as \xNN, long texts cut.
-std::string quoted(const std::string& text) {
+std::string asShown(const std::string& text) {
     static const char hex[] = "0123456789ABCDEF";
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size() && i < 20; ++i) {
@@ -220,7 +227,8 @@ Checker::File Checker::read(const std::string& name) {
     File file;
     file.name = name;
     file.lines.push_back({});  // the header line; replaced below when the file has one
-    const QString path = dir_.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    const QString path =
+        dir_.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return file;
@@ -286,7 +294,7 @@ std::vector<std::string> Checker::checkLine(const File& file, int index, const L
     std::vector<std::string> fields = splitFields(line, rest);
     if (!rest.empty()) {
         report(file.name, lineNo,
-               what + "the line does not end with a separator: " + quoted(rest) +
+               what + "the line does not end with a separator: " + asShown(rest) +
                    " is never read (a cut line?)");
     }
     if (fields.size() > layout.size()) {
@@ -300,7 +308,7 @@ std::vector<std::string> Checker::checkLine(const File& file, int index, const L
         const std::string fieldWhat = what + spec.name + " ";
         if (text.size() > spec.width) {
             report(file.name, lineNo,
-                   fieldWhat + quoted(text) + " is " + std::to_string(text.size()) +
+                   fieldWhat + asShown(text) + " is " + std::to_string(text.size()) +
                        " characters long, wider than its " + std::to_string(spec.width));
         }
         if (spec.kind == Kind::Text)
@@ -308,7 +316,7 @@ std::vector<std::string> Checker::checkLine(const File& file, int index, const L
         const std::string cut = cutTo(text, spec.width);
         long long value = 0;
         if (!isNumber(cut, value)) {
-            report(file.name, lineNo, fieldWhat + quoted(cut) + " is not a number");
+            report(file.name, lineNo, fieldWhat + asShown(cut) + " is not a number");
             continue;
         }
         if (spec.kind != Kind::Index)
@@ -335,24 +343,25 @@ void Checker::checkTimes(const File& times, const Target& fields) {
         if (i == 0 && line.empty() && times.lines.size() == 1)
             break;  // an empty file
         if (!seen.insert(line).second) {
-            report(times.name, lineNo, "slot " + quoted(line) + " is a duplicate of an earlier line");
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + " is a duplicate of an earlier line");
             continue;
         }
         const std::string date = line.substr(0, 8);
         const std::string time = line.size() > 8 ? line.substr(8, 4) : std::string();
         if (!readGameDateTime(date, time)) {
             report(times.name, lineNo,
-                   "slot " + quoted(line) + ": " + invalidDateTimeMessage(date, time));
+                   "slot " + asShown(line) + ": " + invalidDateTimeMessage(date, time));
             continue;
         }
         const std::string key = line.size() > 12 ? line.substr(12, 5) : std::string();
         long long value = 0;
         if (!isNumber(key, value) || key.empty()) {
-            report(times.name, lineNo, "slot " + quoted(line) + ": the field " + quoted(key) +
-                                            " is not a number");
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + ": the field " + asShown(key) + " is not a number");
         } else if (value < 1 || (fields.known && value >= fields.size)) {
             report(times.name, lineNo,
-                   "slot " + quoted(line) + ": field " + std::to_string(value) +
+                   "slot " + asShown(line) + ": field " + std::to_string(value) +
                        " is past the end of " + fields.file + " (" +
                        std::to_string(fields.size - 1) +
                        (fields.size == 2 ? " record)" : " records)"));
@@ -411,9 +420,8 @@ std::vector<CheckFinding> Checker::run() {
             for (int g = 1; g < static_cast<int>(games.lines.size()); ++g) {
                 notesName(lName + "G" + numberText(g));
                 const std::string what = "game " + std::to_string(g) + ": ";
-                const std::vector<std::string> f =
-                    checkLine(games, g, gameLayout(), what,
-                              {&fieldsTarget, &teamsTarget, &umpiresTarget});
+                const std::vector<std::string> f = checkLine(
+                    games, g, gameLayout(), what, {&fieldsTarget, &teamsTarget, &umpiresTarget});
                 const std::string date = f.size() > 1 ? cutTo(f[1], 8) : std::string();
                 const std::string time = f.size() > 2 ? cutTo(f[2], 4) : std::string();
                 // A game without a date is a game not yet scheduled; one with a date must read.
