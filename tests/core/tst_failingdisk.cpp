@@ -65,6 +65,8 @@ private slots:
     void diskFillsDuringSaveAll_data();
     void diskFillsDuringSaveAll();
     void killedDuringSaveLeavesACompleteFile();
+    void unreadableTimesAreNotReplaced();
+    void nulInAListIsReported();
 };
 
 void TestFailingDisk::blockedTargetKeepsTheChanges() {
@@ -218,6 +220,44 @@ void TestFailingDisk::killedDuringSaveLeavesACompleteFile() {
                      qPrintable(QString("line %1 of round %2").arg(i).arg(round)));
         }
     }
+}
+
+void TestFailingDisk::unreadableTimesAreNotReplaced() {
+    QTemporaryDir dir;
+    writeOldFolder(dir.path());
+    QVERIFY(QDir(dir.path()).mkdir("Y1L1.Times"));
+    pny::Store store(dir.path());
+    QStringList errors;
+    store.onFileError = [&](const QString& m) { errors << m; };
+    store.loadYears();
+    QVERIFY(store.ensureGames());
+    store.loadTimes();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.first().contains("Y1L1.Times"));
+    store.times.insert("1996061518301");
+    store.changed.times = true;
+    QVERIFY(!store.saveAll());
+    QCOMPARE(errors.size(), 2);
+    QVERIFY2(errors.last().contains("could not be read, so it is not overwritten"),
+             qPrintable(errors.last()));
+    QVERIFY(store.changed.times);
+}
+
+void TestFailingDisk::nulInAListIsReported() {
+    QTemporaryDir dir;
+    writeOldFolder(dir.path());
+    writeFile(dir.filePath("Y1L1.Teams"), QByteArray("T|\r\n|1|Old Tigers||||1|\r\n|2|Ea") + '\0' +
+                                              "gles|||||\r\n|3|Bears|||||\r\n");
+    pny::Store store(dir.path());
+    QStringList errors;
+    store.onFileError = [&](const QString& m) { errors << m; };
+    store.loadYears();
+    QVERIFY(store.ensureTeams());
+    QCOMPARE(store.teams.size(), 3);  // the text ends at the NUL
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains("Y1L1.Teams") && errors.first().contains("line 3") &&
+                 errors.first().contains("the 26 bytes after it"),
+             qPrintable(errors.first()));
 }
 
 QTEST_GUILESS_MAIN(TestFailingDisk)

@@ -44,6 +44,13 @@ std::vector<std::string> splitLines(const QByteArray& bytes) {
 }
 
 bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error) {
+    QString notice;
+    return readTextLines(path, lines, error, notice);
+}
+
+bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error,
+                   QString& notice) {
+    notice.clear();
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         const QString reason =
@@ -57,6 +64,18 @@ bool readTextLines(const QString& path, std::vector<std::string>& lines, QString
         return false;
     }
     lines = splitLines(bytes);
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0 && nul + 1 < bytes.size()) {
+        const bool open = nul > 0 && bytes[nul - 1] != '\n' && bytes[nul - 1] != '\r';
+        const qsizetype line =
+            static_cast<qsizetype>(splitLines(bytes.left(nul)).size()) + (open ? 0 : 1);
+        notice = QStringLiteral(
+                     "\"%1\" holds a NUL character on line %2: the %3 bytes after it are not "
+                     "read, and are lost when this file is next saved.")
+                     .arg(path)
+                     .arg(line)
+                     .arg(bytes.size() - nul - 1);
+    }
     return true;
 }
 

@@ -16,6 +16,10 @@ std::vector<std::string> splitLines(const QByteArray& bytes);
 // Reads a whole text file into lines. Returns false with a message naming the file and the reason
 // when the file exists but cannot be read.
 bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error);
+// The same; when a NUL cuts the text short, `notice` tells which line and how much is not read
+// (it would be lost at the next save of the file), and is left empty otherwise.
+bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error,
+                   QString& notice);
 
 // Replaces a text file atomically with the lines, each ended by CR LF: a failure at any point
 // leaves the old file as it was. Returns false with a message naming the file and the reason.
