@@ -19,9 +19,13 @@ cmake --build build/fuzz --target fuzz -j"$(nproc)"
 runs="${PNY_FUZZ_RUNS:-2000}"
 for target in records recordlist import views; do
     mkdir -p "build/fuzz/corpus/$target"
-    echo "fuzz_$target: $runs runs"
-    "build/fuzz/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=10 -print_final_stats=0 \
+    log="build/fuzz/fuzz_$target.log"
+    if ! "build/fuzz/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=10 \
         -artifact_prefix="build/fuzz/crash-$target-" \
-        "build/fuzz/corpus/$target" "tests/fuzz-corpus/$target" 2>&1 | tail -n 2
-    [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$target found a fault, see build/fuzz/crash-$target-*"; exit 1; }
+        "build/fuzz/corpus/$target" "tests/fuzz-corpus/$target" >"$log" 2>&1; then
+        tail -n 40 "$log"
+        echo "fuzz_$target found a fault: the input is in build/fuzz/crash-$target-*"
+        exit 1
+    fi
+    echo "fuzz_$target: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log")"
 done
