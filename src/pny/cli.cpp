@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "backupcommand.h"
+#include "checkcommand.h"
 #include "exportcommand.h"
 #include "generatecommand.h"
 #include "importcommand.h"
@@ -18,6 +19,7 @@ const char* const kUsage =
     "\n"
     "Commands:\n"
     "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
+    "  check [--folder DIR]        report what is wrong in the data files, exit 1 if anything\n"
     "  import FILE [--folder DIR]  add the seasons of an older .PZS statistics file\n"
     "  --help    show this text\n";
 
@@ -39,6 +41,8 @@ int run(const QStringList& arguments) {
     }
     if (arguments.at(1) == QLatin1String("export"))
         return runExport(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("check"))
+        return runCheck(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("backup"))
         return runBackup(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("generate"))

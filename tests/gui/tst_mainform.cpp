@@ -175,6 +175,8 @@ void TestMainForm::damagedFolderStarts() {
     QTemporaryDir dir;
     writeFile(dir.filePath("Baseball.Years"), years);
     writeFile(dir.filePath("Y1.Leagues"), leagues);
+    // A file cut short by a NUL is reported; every message is answered.
+    Messages::presetAnswers(QList<QMessageBox::StandardButton>(10, QMessageBox::Ok));
     TMainForm form(dir.path());
     form.show();
     for (int tab = 0; tab < 8; ++tab)

@@ -41,10 +41,11 @@ void RecordList::setLines(std::vector<std::string> lines) {
 
 bool RecordList::load(const QString& path, QString& error) {
     reset();
+    loadNotice_.clear();
     if (!QFileInfo::exists(path))
         return true;
     std::vector<std::string> lines;
-    if (!readTextLines(path, lines, error)) {
+    if (!readTextLines(path, lines, error, loadNotice_)) {
         unreadable_ = true;
         unreadablePath_ = path;
         return false;

@@ -36,6 +36,9 @@ public:
     bool save(const QString& path, QString& error) const;
 
     bool unreadable() const { return unreadable_; }
+    // After a load that succeeded: what the user should know about the file (a NUL that cut its
+    // text short), empty when nothing.
+    const QString& loadNotice() const { return loadNotice_; }
     const std::vector<std::string>& lines() const { return lines_; }
     void setLines(std::vector<std::string> lines);
 
@@ -44,6 +47,7 @@ private:
     std::vector<std::string> lines_;
     QString unreadablePath_;
     bool unreadable_ = false;
+    QString loadNotice_;
 };
 
 }  // namespace pny

@@ -66,6 +66,8 @@ bool Store::loadList(RecordList& list, const std::string& baseName, const char* 
         reportError(error);
         return false;
     }
+    if (!list.loadNotice().isEmpty())
+        reportError(list.loadNotice());
     return true;
 }
 
@@ -90,6 +92,8 @@ void Store::loadYears() {
     QString error;
     if (!years.load(yearsPath(), error))
         reportError(error);
+    else if (!years.loadNotice().isEmpty())
+        reportError(years.loadNotice());
     header = YearsHeader::parse(years.line(0));
     readYear(toNumber(header.currentYear));
 }
@@ -169,15 +173,20 @@ void Store::loadTimes() {
         return;
     loaded.times = loaded.games;
     times.clear();
+    unreadableTimesPath_.clear();
     const QString path = pathOf(loaded.games, kTimesExt);
     if (!QFileInfo::exists(path))
         return;
     std::vector<std::string> lines;
     QString error;
-    if (!readTextLines(path, lines, error)) {
+    QString notice;
+    if (!readTextLines(path, lines, error, notice)) {
+        unreadableTimesPath_ = path;
         reportError(error);
         return;
     }
+    if (!notice.isEmpty())
+        reportError(notice);
     for (const std::string& line : lines)
         times.insert(line);
 }
@@ -193,7 +202,13 @@ bool Store::saveTimes() {
         return true;
     }
     QString error;
-    if (!writeTextLines(pathOf(name, kTimesExt), times.lines(), error)) {
+    const QString path = pathOf(name, kTimesExt);
+    if (path == unreadableTimesPath_) {
+        reportError(
+            QStringLiteral("\"%1\" could not be read, so it is not overwritten.").arg(path));
+        return false;
+    }
+    if (!writeTextLines(path, times.lines(), error)) {
         reportError(error);
         return false;
     }

@@ -146,6 +146,8 @@ private:
     void reportError(const QString& message);
 
     QString dataFolder_;
+    // A times file that exists but could not be read: never replaced by the empty list.
+    QString unreadableTimesPath_;
 };
 
 }  // namespace pny

@@ -1,0 +1,460 @@
+#include "store/datacheck.h"
+
+#include "schedule/gametime.h"
+#include "store/linecodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <limits>
+#include <set>
+
+namespace pny {
+namespace {
+
+constexpr std::size_t kMaxLine = 255;
+
+// What a field holds, for the checks that apply to it.
+enum class Kind { Text, Count, Index };
+
+struct FieldSpec {
+    const char* name;
+    std::size_t width;
+    Kind kind;
+    int target;  // for an index: which of the record's targets it refers to
+};
+
+using Layout = std::vector<FieldSpec>;
+
+const Layout& headerLayout() {
+    static const Layout l{{"letter", 1, Kind::Text, 0},  {"tab", 1, Kind::Count, 0},
+                          {"field 3", 5, Kind::Text, 0}, {"current year", 5, Kind::Index, 0},
+                          {"height", 5, Kind::Count, 0}, {"width", 5, Kind::Count, 0},
+                          {"field 7", 6, Kind::Text, 0}};
+    return l;
+}
+
+const Layout& yearLayout() {
+    static const Layout l{{"flag", 1, Kind::Text, 0},
+                          {"number", 5, Kind::Text, 0},
+                          {"name", 40, Kind::Text, 0},
+                          {"current league", 5, Kind::Index, 0}};
+    return l;
+}
+
+const Layout& leagueLayout() {
+    static const Layout l{{"flag", 1, Kind::Text, 0},
+                          {"number", 5, Kind::Text, 0},
+                          {"name", 40, Kind::Text, 0},
+                          {"current team", 5, Kind::Index, 0},
+                          {"current game", 5, Kind::Index, 1},
+                          {"innings", 4, Kind::Count, 0},
+                          {"font colour", 8, Kind::Count, 0},
+                          {"font name", 40, Kind::Text, 0},
+                          {"font size", 4, Kind::Count, 0},
+                          {"bold", 1, Kind::Text, 0},
+                          {"italic", 1, Kind::Text, 0},
+                          {"sort keys", 7, Kind::Text, 0},
+                          {"sort directions", 7, Kind::Text, 0},
+                          {"player columns", 61, Kind::Text, 0},
+                          {"schedule columns", 20, Kind::Text, 0},
+                          {"team columns", 8, Kind::Text, 0},
+                          {"user column 1", 8, Kind::Text, 0},
+                          {"user column 2", 8, Kind::Text, 0},
+                          {"user column 3", 8, Kind::Text, 0},
+                          {"user column 4", 8, Kind::Text, 0}};
+    return l;
+}
+
+const Layout& teamLayout() {
+    static const Layout l{{"flag", 1, Kind::Text, 0},           {"number", 5, Kind::Text, 0},
+                          {"name", 40, Kind::Text, 0},          {"won", 4, Kind::Count, 0},
+                          {"lost", 4, Kind::Count, 0},          {"tied", 4, Kind::Count, 0},
+                          {"current player", 5, Kind::Index, 0}};
+    return l;
+}
+
+const Layout& playerLayout() {
+    static const Layout l = [] {
+        static const char* const stats[] = {
+            "G",    "Inn", "PA", "1B",  "2B",  "3B",  "HR",  "SO", "BB", "HP",  "WCI",  "SBnt",
+            "SFly", "RBI", "RS", "PkO", "SB",  "CS",  "BO",  "GP", "IP", "IP3", "ST",   "BT",
+            "WP",   "Bks", "HA", "WA",  "BH",  "BSO", "RPO", "RA", "ER", "Won", "Lost", "Sv",
+            "Pos",  "PB",  "PO", "A",   "Err", "C1",  "C2",  "C3", "C4"};
+        Layout layout{
+            {"flag", 1, Kind::Text, 0}, {"number", 5, Kind::Text, 0}, {"name", 40, Kind::Text, 0}};
+        for (const char* name : stats) {
+            const std::string s(name);
+            // The batting order and the position are text as typed.
+            layout.push_back({name, 4, (s == "BO" || s == "Pos") ? Kind::Text : Kind::Count, 0});
+        }
+        return layout;
+    }();
+    return l;
+}
+
+// Targets of a game's indexes.
+enum GameTarget { ToFields, ToTeams, ToUmpires };
+
+const Layout& gameLayout() {
+    static const Layout l{{"flag", 1, Kind::Text, 0},
+                          {"date", 8, Kind::Text, 0},
+                          {"time", 4, Kind::Text, 0},
+                          {"field", 5, Kind::Index, ToFields},
+                          {"home team", 5, Kind::Index, ToTeams},
+                          {"away team", 5, Kind::Index, ToTeams},
+                          {"umpire 1", 5, Kind::Index, ToUmpires},
+                          {"umpire 2", 5, Kind::Index, ToUmpires},
+                          {"umpire 3", 5, Kind::Index, ToUmpires},
+                          {"umpire 4", 5, Kind::Index, ToUmpires},
+                          {"home score", 4, Kind::Count, 0},
+                          {"away score", 4, Kind::Count, 0}};
+    return l;
+}
+
+const Layout& namedLayout() {
+    static const Layout l{
+        {"flag", 1, Kind::Text, 0}, {"number", 5, Kind::Text, 0}, {"name", 40, Kind::Text, 0}};
+    return l;
+}
+
+// A list an index can point into: its file name and how many lines it has (header included).
+struct Target {
+    std::string file;
+    int size = 1;
+    bool known = true;  // false when the file could not be read: its length is unknown
+};
+
+// True when the text reads as a number the way every reader reads one: the first 10
+// characters, blanks removed, an optional sign and decimal digits, within 32 bits.
+bool isNumber(const std::string& text, long long& value) {
+    std::string digits;
+    for (char c : text.substr(0, 10)) {
+        if (c != ' ')
+            digits += c;
+    }
+    value = 0;
+    if (digits.empty())
+        return true;  // empty reads as 0 by design
+    std::size_t pos = 0;
+    const bool negative = digits[0] == '-';
+    if (digits[0] == '-' || digits[0] == '+')
+        pos = 1;
+    if (pos == digits.size())
+        return false;
+    for (; pos < digits.size(); ++pos) {
+        const char c = digits[pos];
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    if (negative)
+        value = -value;
+    return value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+}
+
+// A field's text for a message: printable bytes as they are, others as \xNN, long texts cut.
+std::string asShown(const std::string& text) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size() && i < 20; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7f && c != '"') {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    if (text.size() > 20)
+        out += "...";
+    return out + "\"";
+}
+
+// The fields of a line as stored: the text before each separator; what follows the last
+// separator is returned in `rest`.
+std::vector<std::string> splitFields(const std::string& line, std::string& rest) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t bar = line.find(kSeparator, start);
+        if (bar == std::string::npos)
+            break;
+        fields.push_back(line.substr(start, bar - start));
+        start = bar + 1;
+    }
+    rest = line.substr(start);
+    return fields;
+}
+
+class Checker {
+public:
+    explicit Checker(const QString& folder) : dir_(folder) {}
+
+    std::vector<CheckFinding> run();
+
+private:
+    struct File {
+        std::string name;
+        bool exists = false;
+        bool readable = true;
+        std::vector<std::string> lines;  // with a header line even when the file has none
+    };
+
+    File read(const std::string& name);
+    void report(const std::string& file, int line, const std::string& message) {
+        findings_.push_back({file, line, message});
+    }
+    // Checks one line against its layout; returns its fields (as far as they are stored).
+    std::vector<std::string> checkLine(const File& file, int index, const Layout& layout,
+                                       const std::string& what,
+                                       const std::vector<const Target*>& targets);
+    Target targetOf(const File& file) const {
+        return {file.name, static_cast<int>(file.lines.size()), file.readable};
+    }
+    void checkTimes(const File& times, const Target& fields);
+    void notesName(const std::string& name) { notes_.insert(cutTo(name, 20)); }
+    void checkNotes();
+
+    QDir dir_;
+    std::vector<CheckFinding> findings_;
+    std::set<std::string> notes_;
+};
+
+Checker::File Checker::read(const std::string& name) {
+    File file;
+    file.name = name;
+    file.lines.push_back({});  // the header line; replaced below when the file has one
+    const QString path =
+        dir_.filePath(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return file;
+    file.exists = true;
+    QFile f(path);
+    if (info.isDir()) {
+        file.readable = false;
+        report(name, 0, "cannot be read: it is a folder");
+        return file;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        file.readable = false;
+        report(name, 0, "cannot be read: " + f.errorString().toStdString());
+        return file;
+    }
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        file.readable = false;
+        report(name, 0, "cannot be read: " + f.errorString().toStdString());
+        return file;
+    }
+    const qsizetype nul = bytes.indexOf('\0');
+    std::vector<std::string> lines;
+    std::string current;
+    bool open = false;
+    const qsizetype end = nul < 0 ? bytes.size() : nul;
+    for (qsizetype i = 0; i < end; ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(current);
+            current.clear();
+            open = false;
+            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            current += c;
+            open = true;
+        }
+    }
+    if (open)
+        lines.push_back(current);
+    if (nul >= 0 && bytes.size() > nul + 1) {
+        report(name, static_cast<int>(lines.size()) + (open ? 0 : 1),
+               "a NUL character ends the text here: the " + std::to_string(bytes.size() - nul - 1) +
+                   " bytes after it are never read");
+    }
+    if (!lines.empty())
+        file.lines = std::move(lines);
+    return file;
+}
+
+std::vector<std::string> Checker::checkLine(const File& file, int index, const Layout& layout,
+                                            const std::string& what,
+                                            const std::vector<const Target*>& targets) {
+    const std::string& line = file.lines[static_cast<std::size_t>(index)];
+    const int lineNo = index + 1;
+    if (line.size() > kMaxLine) {
+        report(file.name, lineNo,
+               what + "the line is " + std::to_string(line.size()) +
+                   " characters long, more than 255");
+    }
+    std::string rest;
+    std::vector<std::string> fields = splitFields(line, rest);
+    if (!rest.empty()) {
+        report(file.name, lineNo,
+               what + "the line does not end with a separator: " + asShown(rest) +
+                   " is never read (a cut line?)");
+    }
+    if (fields.size() > layout.size()) {
+        report(file.name, lineNo,
+               what + std::to_string(fields.size()) + " fields where the record has " +
+                   std::to_string(layout.size()) + ": the extra ones are never read");
+    }
+    for (std::size_t k = 0; k < fields.size() && k < layout.size(); ++k) {
+        const FieldSpec& spec = layout[k];
+        const std::string& text = fields[k];
+        const std::string fieldWhat = what + spec.name + " ";
+        if (text.size() > spec.width) {
+            report(file.name, lineNo,
+                   fieldWhat + asShown(text) + " is " + std::to_string(text.size()) +
+                       " characters long, wider than its " + std::to_string(spec.width));
+        }
+        if (spec.kind == Kind::Text)
+            continue;
+        const std::string cut = cutTo(text, spec.width);
+        long long value = 0;
+        if (!isNumber(cut, value)) {
+            report(file.name, lineNo, fieldWhat + asShown(cut) + " is not a number");
+            continue;
+        }
+        if (spec.kind != Kind::Index)
+            continue;
+        const Target* target = targets.at(static_cast<std::size_t>(spec.target));
+        if (value < 0) {
+            report(file.name, lineNo, fieldWhat + std::to_string(value) + " is negative");
+        } else if (target && target->known && value >= target->size) {
+            report(file.name, lineNo,
+                   fieldWhat + std::to_string(value) + " is past the end of " + target->file +
+                       " (" + std::to_string(target->size - 1) +
+                       (target->size == 2 ? " record)" : " records)"));
+        }
+    }
+    return fields;
+}
+
+void Checker::checkTimes(const File& times, const Target& fields) {
+    std::set<std::string> seen;
+    // The times file has no header line: every line is a slot.
+    for (std::size_t i = 0; i < times.lines.size(); ++i) {
+        const std::string& line = times.lines[i];
+        const int lineNo = static_cast<int>(i) + 1;
+        if (i == 0 && line.empty() && times.lines.size() == 1)
+            break;  // an empty file
+        if (!seen.insert(line).second) {
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + " is a duplicate of an earlier line");
+            continue;
+        }
+        const std::string date = line.substr(0, 8);
+        const std::string time = line.size() > 8 ? line.substr(8, 4) : std::string();
+        if (!readGameDateTime(date, time)) {
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + ": " + invalidDateTimeMessage(date, time));
+            continue;
+        }
+        const std::string key = line.size() > 12 ? line.substr(12, 5) : std::string();
+        long long value = 0;
+        if (!isNumber(key, value) || key.empty()) {
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + ": the field " + asShown(key) + " is not a number");
+        } else if (value < 1 || (fields.known && value >= fields.size)) {
+            report(times.name, lineNo,
+                   "slot " + asShown(line) + ": field " + std::to_string(value) +
+                       " is past the end of " + fields.file + " (" +
+                       std::to_string(fields.size - 1) +
+                       (fields.size == 2 ? " record)" : " records)"));
+        }
+    }
+}
+
+void Checker::checkNotes() {
+    const QStringList names =
+        dir_.entryList({QStringLiteral("*.Notes")}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : names) {
+        const QByteArray base = name.left(name.size() - 6).toLatin1();
+        if (notes_.count(std::string(base.constData(), static_cast<std::size_t>(base.size()))) == 0)
+            report(name.toStdString(), 0, "notes that belong to no record");
+    }
+}
+
+std::vector<CheckFinding> Checker::run() {
+    const File years = read("Baseball.Years");
+    const Target yearsTarget = targetOf(years);
+    if (years.exists && years.readable)
+        checkLine(years, 0, headerLayout(), "header: ", {&yearsTarget});
+    for (int y = 1; y < static_cast<int>(years.lines.size()); ++y) {
+        const std::string yName = "Y" + numberText(y);
+        notesName(yName);
+        const File leagues = read(yName + ".Leagues");
+        const Target leaguesTarget = targetOf(leagues);
+        checkLine(years, y, yearLayout(), "year " + std::to_string(y) + ": ", {&leaguesTarget});
+        for (int l = 1; l < static_cast<int>(leagues.lines.size()); ++l) {
+            const std::string lName = yName + "L" + numberText(l);
+            notesName(lName);
+            const File teams = read(lName + ".Teams");
+            const File games = read(lName + ".Games");
+            const File fields = read(lName + ".Fields");
+            const File umpires = read(lName + ".Umpires");
+            const File times = read(lName + ".Times");
+            const Target teamsTarget = targetOf(teams);
+            const Target gamesTarget = targetOf(games);
+            const Target fieldsTarget = targetOf(fields);
+            const Target umpiresTarget = targetOf(umpires);
+            checkLine(leagues, l, leagueLayout(), "league " + std::to_string(l) + ": ",
+                      {&teamsTarget, &gamesTarget});
+            for (int t = 1; t < static_cast<int>(teams.lines.size()); ++t) {
+                const std::string tName = lName + "T" + numberText(t);
+                notesName(tName);
+                const File players = read(tName + ".Players");
+                const Target playersTarget = targetOf(players);
+                checkLine(teams, t, teamLayout(), "team " + std::to_string(t) + ": ",
+                          {&playersTarget});
+                for (int p = 1; p < static_cast<int>(players.lines.size()); ++p) {
+                    notesName(tName + "P" + numberText(p));
+                    checkLine(players, p, playerLayout(), "player " + std::to_string(p) + ": ",
+                              {nullptr});
+                }
+            }
+            for (int g = 1; g < static_cast<int>(games.lines.size()); ++g) {
+                notesName(lName + "G" + numberText(g));
+                const std::string what = "game " + std::to_string(g) + ": ";
+                const std::vector<std::string> f = checkLine(
+                    games, g, gameLayout(), what, {&fieldsTarget, &teamsTarget, &umpiresTarget});
+                const std::string date = f.size() > 1 ? cutTo(f[1], 8) : std::string();
+                const std::string time = f.size() > 2 ? cutTo(f[2], 4) : std::string();
+                // A game without a date is a game not yet scheduled; one with a date must read.
+                if ((!date.empty() || !time.empty()) && !readGameDateTime(date, time)) {
+                    report(games.name, g + 1, what + invalidDateTimeMessage(date, time));
+                }
+            }
+            for (int f = 1; f < static_cast<int>(fields.lines.size()); ++f) {
+                notesName(lName + "F" + numberText(f));
+                checkLine(fields, f, namedLayout(), "field " + std::to_string(f) + ": ", {});
+            }
+            for (int u = 1; u < static_cast<int>(umpires.lines.size()); ++u) {
+                notesName(lName + "U" + numberText(u));
+                checkLine(umpires, u, namedLayout(), "umpire " + std::to_string(u) + ": ", {});
+            }
+            if (times.exists && times.readable)
+                checkTimes(times, fieldsTarget);
+        }
+    }
+    checkNotes();
+    return std::move(findings_);
+}
+
+}  // namespace
+
+std::string CheckFinding::text() const {
+    if (line <= 0)
+        return file + ": " + message;
+    return file + ":" + std::to_string(line) + ": " + message;
+}
+
+std::vector<CheckFinding> checkDataFolder(const QString& folder) {
+    return Checker(folder).run();
+}
+
+}  // namespace pny
