@@ -2,6 +2,7 @@
 
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
+#include "store/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -251,25 +252,10 @@ Checker::File Checker::read(const std::string& name) {
         return file;
     }
     const qsizetype nul = bytes.indexOf('\0');
-    std::vector<std::string> lines;
-    std::string current;
-    bool open = false;
+    std::vector<std::string> lines = splitLines(bytes);
+    // Text after the last line break is a line of its own, so a NUL there is on that line.
     const qsizetype end = nul < 0 ? bytes.size() : nul;
-    for (qsizetype i = 0; i < end; ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(current);
-            current.clear();
-            open = false;
-            if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            current += c;
-            open = true;
-        }
-    }
-    if (open)
-        lines.push_back(current);
+    const bool open = end > 0 && bytes[end - 1] != '\r' && bytes[end - 1] != '\n';
     if (nul >= 0 && bytes.size() > nul + 1) {
         report(name, static_cast<int>(lines.size()) + (open ? 0 : 1),
                "a NUL character ends the text here: the " + std::to_string(bytes.size() - nul - 1) +
@@ -303,25 +289,25 @@ std::vector<std::string> Checker::checkLine(const File& file, int index, const L
                    std::to_string(layout.size()) + ": the extra ones are never read");
     }
     for (std::size_t k = 0; k < fields.size() && k < layout.size(); ++k) {
-        const FieldSpec& spec = layout[k];
+        const FieldSpec& field = layout[k];
         const std::string& text = fields[k];
-        const std::string fieldWhat = what + spec.name + " ";
-        if (text.size() > spec.width) {
+        const std::string fieldWhat = what + field.name + " ";
+        if (text.size() > field.width) {
             report(file.name, lineNo,
                    fieldWhat + asShown(text) + " is " + std::to_string(text.size()) +
-                       " characters long, wider than its " + std::to_string(spec.width));
+                       " characters long, wider than its " + std::to_string(field.width));
         }
-        if (spec.kind == Kind::Text)
+        if (field.kind == Kind::Text)
             continue;
-        const std::string cut = cutTo(text, spec.width);
+        const std::string cut = cutTo(text, field.width);
         long long value = 0;
         if (!isNumber(cut, value)) {
             report(file.name, lineNo, fieldWhat + asShown(cut) + " is not a number");
             continue;
         }
-        if (spec.kind != Kind::Index)
+        if (field.kind != Kind::Index)
             continue;
-        const Target* target = targets.at(static_cast<std::size_t>(spec.target));
+        const Target* target = targets.at(static_cast<std::size_t>(field.target));
         if (value < 0) {
             report(file.name, lineNo, fieldWhat + std::to_string(value) + " is negative");
         } else if (target && target->known && value >= target->size) {
