@@ -1,5 +1,6 @@
 #include "entry/team.h"
 
+#include "common/dialogbutton.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
@@ -64,9 +65,7 @@ TTeamForm::TTeamForm(QWidget* parent) : QDialog(parent) {
 
     const auto makeButton = [&](const QString& name, const QString& caption,
                                 QStyle::StandardPixmap picture) {
-        auto* button = new QPushButton(style()->standardIcon(picture), caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
+        QPushButton* button = dialogButton(this, name, caption, picture);
         keyboardOrder << button;
         return button;
     };

@@ -1,5 +1,6 @@
 #include "views/psort.h"
 
+#include "common/dialogbutton.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -82,19 +83,12 @@ TPlayerSortForm::TPlayerSortForm(QWidget* parent) : QDialog(parent) {
         directions->addWidget(choice);
     }
 
-    const auto makeButton = [this](const QString& name, const QString& caption,
-                                   QStyle::StandardPixmap picture) {
-        auto* button = new QPushButton(style()->standardIcon(picture), caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        return button;
-    };
-    OkButton =
-        makeButton(QStringLiteral("OkButton"), QStringLiteral("Ok"), QStyle::SP_DialogOkButton);
-    HelpButton = makeButton(QStringLiteral("HelpButton"), QStringLiteral("Help"),
-                            QStyle::SP_DialogHelpButton);
-    CancelButton = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
-                              QStyle::SP_DialogCancelButton);
+    OkButton = dialogButton(this, QStringLiteral("OkButton"), QStringLiteral("Ok"),
+                            QStyle::SP_DialogOkButton);
+    HelpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("Help"),
+                              QStyle::SP_DialogHelpButton);
+    CancelButton = dialogButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                                QStyle::SP_DialogCancelButton);
     OkButton->setDefault(true);
     OkButton->setAutoDefault(true);
 

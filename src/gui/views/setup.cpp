@@ -1,5 +1,6 @@
 #include "views/setup.h"
 
+#include "common/dialogbutton.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -47,19 +48,12 @@ TSetupForm::TSetupForm(QWidget* parent) : QDialog(parent) {
     inningRow->addWidget(SpinInning);
     inningRow->addStretch(1);
 
-    const auto makeButton = [this](const QString& name, const QString& caption,
-                                   QStyle::StandardPixmap picture) {
-        auto* button = new QPushButton(style()->standardIcon(picture), caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        return button;
-    };
-    OkButton =
-        makeButton(QStringLiteral("OkButton"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
-    HelpButton = makeButton(QStringLiteral("HelpButton"), QStringLiteral("Help"),
-                            QStyle::SP_DialogHelpButton);
-    CancelButton = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
-                              QStyle::SP_DialogCancelButton);
+    OkButton = dialogButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"),
+                            QStyle::SP_DialogOkButton);
+    HelpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("Help"),
+                              QStyle::SP_DialogHelpButton);
+    CancelButton = dialogButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                                QStyle::SP_DialogCancelButton);
     OkButton->setDefault(true);
     OkButton->setAutoDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "views/ssort.h"
 
+#include "common/dialogbutton.h"
 #include "help/helpviewer.h"
 #include "main/list.h"
 #include "store/codepage.h"
@@ -99,19 +100,12 @@ TScheduleSortForm::TScheduleSortForm(QWidget* parent) : QDialog(parent) {
         CheckBoxes[static_cast<std::size_t>(k)] = box;
     }
 
-    const auto makeButton = [this](const QString& name, const QString& caption,
-                                   QStyle::StandardPixmap picture) {
-        auto* button = new QPushButton(style()->standardIcon(picture), caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        return button;
-    };
-    OKButton =
-        makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
-    HelpButton = makeButton(QStringLiteral("HelpButton"), QStringLiteral("Help"),
-                            QStyle::SP_DialogHelpButton);
-    CancelButton = makeButton(QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
-                              QStyle::SP_DialogCancelButton);
+    OKButton = dialogButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"),
+                            QStyle::SP_DialogOkButton);
+    HelpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("Help"),
+                              QStyle::SP_DialogHelpButton);
+    CancelButton = dialogButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"),
+                                QStyle::SP_DialogCancelButton);
     OKButton->setDefault(true);
     OKButton->setAutoDefault(true);
 
