@@ -1,8 +1,9 @@
 #include "backupcommand.h"
 
+#include "folderarguments.h"
+
 #include "print/backupcopy.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -12,22 +13,12 @@ namespace pny::cli {
 int runBackup(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QString dest;
-    QString folder = QCoreApplication::applicationDirPath();
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--folder") && i + 1 < arguments.size()) {
-            folder = arguments.at(++i);
-        } else if (arg.startsWith(QLatin1String("--folder="))) {
-            folder = arg.mid(9);
-        } else if (!arg.startsWith(QLatin1String("--")) && dest.isEmpty()) {
-            dest = arg;
-        } else {
-            err << "pny backup: unexpected argument \"" << arg << "\"\n"
-                << "Usage: pny backup DEST [--folder DIR]\n";
-            return 2;
-        }
-    }
+    FolderArguments args;
+    if (!readFolderArguments(arguments, 1, "backup", "Usage: pny backup DEST [--folder DIR]\n",
+                             args))
+        return 2;
+    const QString folder = args.folder;
+    const QString dest = args.plain.value(0);
     if (dest.isEmpty()) {
         err << "Usage: pny backup DEST [--folder DIR]\n";
         return 2;

@@ -1,8 +1,9 @@
 #include "checkcommand.h"
 
+#include "folderarguments.h"
+
 #include "store/datacheck.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -12,18 +13,10 @@ int runCheck(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const char* const usage = "Usage: pny check [--folder DIR]\n";
-    QString folder = QCoreApplication::applicationDirPath();
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--folder") && i + 1 < arguments.size()) {
-            folder = arguments.at(++i);
-        } else if (arg.startsWith(QLatin1String("--folder="))) {
-            folder = arg.mid(9);
-        } else {
-            err << "pny check: unexpected argument \"" << arg << "\"\n" << usage;
-            return 2;
-        }
-    }
+    FolderArguments args;
+    if (!readFolderArguments(arguments, 0, "check", usage, args))
+        return 2;
+    const QString folder = args.folder;
     if (!QFileInfo(folder).isDir()) {
         err << "pny check: the data folder \"" << folder << "\" does not exist\n";
         return 2;

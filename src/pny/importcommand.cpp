@@ -1,9 +1,10 @@
 #include "importcommand.h"
 
+#include "folderarguments.h"
+
 #include "import/legacyimport.h"
 #include "store/store.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -13,21 +14,11 @@ int runImport(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const char* const usage = "Usage: pny import FILE [--folder DIR]\n";
-    QString file;
-    QString folder = QCoreApplication::applicationDirPath();
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--folder") && i + 1 < arguments.size()) {
-            folder = arguments.at(++i);
-        } else if (arg.startsWith(QLatin1String("--folder="))) {
-            folder = arg.mid(9);
-        } else if (!arg.startsWith(QLatin1String("--")) && file.isEmpty()) {
-            file = arg;
-        } else {
-            err << "pny import: unexpected argument \"" << arg << "\"\n" << usage;
-            return 2;
-        }
-    }
+    FolderArguments args;
+    if (!readFolderArguments(arguments, 1, "import", usage, args))
+        return 2;
+    const QString folder = args.folder;
+    const QString file = args.plain.value(0);
     if (file.isEmpty()) {
         err << usage;
         return 2;
