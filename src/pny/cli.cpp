@@ -20,8 +20,9 @@ const char* const kUsage =
     "Commands:\n"
     "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
     "  check [--folder DIR]        report what is wrong in the data files, exit 1 if anything\n"
-    "  import FILE [--folder DIR]  add the seasons of an older .PZS statistics file\n"
-    "  --help    show this text\n";
+    "  import FILE [--folder DIR]  add the seasons of an older .PZS statistics file\n";
+
+const char* const kHelpLine = "  --help      show this text\n";
 
 const char* const kExamples =
     "\n"
@@ -36,7 +37,7 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage << kExportUsage << kGenerateUsage << kExamples;
+        out << kUsage << kExportUsage << kGenerateUsage << kHelpLine << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments.at(1) == QLatin1String("export"))
