@@ -1,6 +1,7 @@
 #include "entry/player.h"
 
 #include "common/messages.h"
+#include "entry/countedit.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -64,14 +65,6 @@ QString groupName(pny::EntryGroup group) {
             return QStringLiteral("CustomGroup");
     }
     return {};
-}
-
-// A count typed with a character the code page lacks is no number: it reads as 0.
-std::string countBytes(const QLineEdit* edit) {
-    std::string bytes;
-    if (!pny::toCodePage(edit->text(), bytes))
-        return "?";
-    return bytes;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "common/dialogbutton.h"
 #include "common/messages.h"
+#include "entry/countedit.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -16,18 +17,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
-
-namespace {
-
-// A count typed with a character the code page lacks is no number: it reads as 0.
-std::string countBytes(const QLineEdit* edit) {
-    std::string bytes;
-    if (!pny::toCodePage(edit->text(), bytes))
-        return "?";
-    return bytes;
-}
-
-}  // namespace
 
 TTeamForm::TTeamForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TeamForm"));
