@@ -5,6 +5,7 @@
 #include "store/codepage.h"
 #include "store/records.h"
 #include "store/store.h"
+#include "dialogtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -20,24 +21,10 @@
 #include <memory>
 
 using namespace pny;
+using testsupport::recordLines;
+using testsupport::whenShown;
 
 namespace {
-
-QByteArray lines(const std::vector<std::string>& records) {
-    QByteArray text;
-    for (const std::string& line : records)
-        text += QByteArray::fromStdString(line) + "\r\n";
-    return text;
-}
-
-// Runs `steps` on the dialog as soon as it shows.
-void whenShown(std::function<void(QDialog*)> steps) {
-    QTimer::singleShot(0, [steps] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog)
-            steps(dialog);
-    });
-}
 
 QLineEdit* edit(QWidget* dialog, const QString& name) {
     auto* e = dialog->findChild<QLineEdit*>(name);
@@ -93,7 +80,7 @@ void TestPlayerForm::init() {
     year.number = "2026";
     year.name = "Summer";
     year.currentLeague = "1";
-    testsupport::writeFile(folder + "Baseball.Years", lines({"Y|2||1|||", year.build()}));
+    testsupport::writeFile(folder + "Baseball.Years", recordLines({"Y|2||1|||", year.build()}));
 
     LeagueRecord league = LeagueRecord::parse("");
     league.flag.clear();
@@ -101,8 +88,8 @@ void TestPlayerForm::init() {
     league.name = "Majors";
     league.currentTeam = "1";
     league.userHeaders = {"Hustle", "", "Runs", "X"};
-    testsupport::writeFile(folder + "Y1.Leagues", lines({"L|", league.build()}));
-    testsupport::writeFile(folder + "Y1L1.Teams", lines({"T|", "|12|Tigers|5|3||2|"}));
+    testsupport::writeFile(folder + "Y1.Leagues", recordLines({"L|", league.build()}));
+    testsupport::writeFile(folder + "Y1L1.Teams", recordLines({"T|", "|12|Tigers|5|3||2|"}));
 
     PlayerRecord smith = PlayerRecord::parse("|23|Smith|");
     smith.stat(StatG) = "05";
@@ -113,7 +100,7 @@ void TestPlayerForm::init() {
     smith.stat(StatBO) = "3";
     smith.stat(StatPos) = "CF";
     testsupport::writeFile(folder + "Y1L1T1.Players",
-                           lines({"P|", "|7|Jones|", smith.build(), "|9|Brown|1|"}));
+                           recordLines({"P|", "|7|Jones|", smith.build(), "|9|Brown|1|"}));
 
     store_ = std::make_unique<Store>(folder);
     store_->loadYears();

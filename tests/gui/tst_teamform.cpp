@@ -3,6 +3,7 @@
 #include "help/helpviewer.h"
 #include "store/records.h"
 #include "store/store.h"
+#include "dialogtest.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -18,23 +19,10 @@
 #include <memory>
 
 using namespace pny;
+using testsupport::recordLines;
+using testsupport::whenShown;
 
 namespace {
-
-QByteArray lines(const std::vector<std::string>& records) {
-    QByteArray text;
-    for (const std::string& line : records)
-        text += QByteArray::fromStdString(line) + "\r\n";
-    return text;
-}
-
-void whenShown(std::function<void(QDialog*)> steps) {
-    QTimer::singleShot(0, [steps] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog)
-            steps(dialog);
-    });
-}
 
 QLineEdit* edit(QWidget* dialog, const QString& name) {
     return dialog->findChild<QLineEdit*>(name);
@@ -100,15 +88,15 @@ void TestTeamForm::setUpTeams(const std::string& teamLine) {
     year.number = "2026";
     year.name = "Summer";
     year.currentLeague = "1";
-    testsupport::writeFile(folder + "Baseball.Years", lines({"Y|0||1|||", year.build()}));
+    testsupport::writeFile(folder + "Baseball.Years", recordLines({"Y|0||1|||", year.build()}));
     LeagueRecord league = LeagueRecord::parse("");
     league.flag.clear();
     league.number = "1";
     league.name = "Majors";
     league.currentTeam = "2";
-    testsupport::writeFile(folder + "Y1.Leagues", lines({"L|", league.build()}));
+    testsupport::writeFile(folder + "Y1.Leagues", recordLines({"L|", league.build()}));
     testsupport::writeFile(folder + "Y1L1.Teams",
-                           lines({"T|", "|1|Eagles|2|2|||", teamLine, "|3|Owls|||1||"}));
+                           recordLines({"T|", "|1|Eagles|2|2|||", teamLine, "|3|Owls|||1||"}));
     store_ = std::make_unique<Store>(folder);
     store_->loadYears();
     QVERIFY(store_->ensureTeams());
