@@ -1,5 +1,6 @@
 #include "backupcommand.h"
 
+#include "folderaccess.h"
 #include "folderarguments.h"
 
 #include "print/backupcopy.h"
@@ -31,6 +32,8 @@ int runBackup(const QStringList& arguments) {
         err << "pny backup: the destination folder \"" << dest << "\" does not exist\n";
         return 1;
     }
+    if (!prepareForReading(folder, "backup"))
+        return 1;
     const pny::BackupResult result = pny::backupAll(folder, dest);
     for (int i = 0; i < result.copied; ++i)
         out << result.names.at(i) << "\n";

@@ -1,6 +1,9 @@
 #include "exportcommand.h"
 
+#include "folderaccess.h"
+
 #include "store/codepage.h"
+#include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "store/store.h"
 #include "views/catalogues.h"
@@ -12,9 +15,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace pny::cli {
@@ -119,19 +124,16 @@ QString parseOptions(const QStringList& arguments, ExportOptions& options) {
 
 bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
     if (path.isEmpty()) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-            error = QStringLiteral("cannot write to standard output");
+        // Flushed and checked: a full disk behind a redirection must not pass for success.
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0) {
+            error = QStringLiteral("cannot write to standard output: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         return true;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, bytes, error);
 }
 
 }  // namespace
@@ -151,6 +153,8 @@ int runExport(const QStringList& arguments) {
     if (!QFileInfo(options.folder).isDir()) {
         return fail(QStringLiteral("no data folder \"%1\"").arg(options.folder));
     }
+    if (!prepareForReading(options.folder, "export"))
+        return 1;
     Store store(QDir(options.folder).absolutePath());
     QString fileError;
     store.onFileError = [&fileError](const QString& message) {

@@ -1,5 +1,7 @@
 #include "generatecommand.h"
 
+#include "folderaccess.h"
+
 #include "schedule/roundrobin.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -81,6 +83,9 @@ int runGenerate(const QStringList& arguments) {
         folder = QCoreApplication::applicationDirPath();
     if (!QFileInfo(folder).isDir())
         return fail(QStringLiteral("no data folder \"%1\"").arg(folder));
+    FolderLock lock(folder);
+    if (const int status = lockForWriting(lock, "generate"))
+        return status;
     Store store(QDir(folder).absolutePath());
     QString fileError;
     store.onFileError = [&fileError](const QString& message) {

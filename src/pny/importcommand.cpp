@@ -1,5 +1,6 @@
 #include "importcommand.h"
 
+#include "folderaccess.h"
 #include "folderarguments.h"
 
 #include "import/legacyimport.h"
@@ -32,6 +33,9 @@ int runImport(const QStringList& arguments) {
         return 1;
     }
 
+    pny::FolderLock lock(folder);
+    if (const int status = lockForWriting(lock, "import"))
+        return status;
     pny::Store store(folder);
     bool fileError = false;
     store.onFileError = [&](const QString& message) {
@@ -44,11 +48,15 @@ int runImport(const QStringList& arguments) {
     const pny::ImportResult result = pny::importLegacyFile(store, file);
     for (const QString& warning : result.warnings)
         err << "pny import: " << warning << "\n";
-    if (!result.ok() && result.counts.seasons == 0) {
+    if (!result.ok()) {
         err << "pny import: " << result.error << "\n";
         return 1;
     }
-    const bool saved = store.saveAll();
+    // The whole import is one commit: it reaches the disk whole or not at all.
+    if (!store.saveAll() || fileError) {
+        err << "pny import: nothing was imported\n";
+        return 1;
+    }
     const pny::ImportCounts& c = result.counts;
     out << "Added " << c.seasons << (c.seasons == 1 ? " season, " : " seasons, ") << c.leagues
         << (c.leagues == 1 ? " league, " : " leagues, ") << c.teams
@@ -58,15 +66,6 @@ int runImport(const QStringList& arguments) {
         << (c.fields == 1 ? " field, " : " fields, ") << c.umpires
         << (c.umpires == 1 ? " umpire" : " umpires") << " and " << c.notes
         << (c.notes == 1 ? " notes file" : " notes files") << " from " << file << "\n";
-    out.flush();
-    if (!result.ok()) {
-        err << "pny import: " << result.error << "\n";
-        return 1;
-    }
-    if (!saved || fileError) {
-        err << "pny import: the imported data could not all be saved\n";
-        return 1;
-    }
     return result.warnings.isEmpty() ? 0 : 1;
 }
 

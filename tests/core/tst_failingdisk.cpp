@@ -1,5 +1,5 @@
+#include "store/filecommit.h"
 #include "store/store.h"
-#include "store/textfile.h"
 
 #include "leaguefolder.h"
 #include "testsupport.h"
@@ -61,7 +61,7 @@ class TestFailingDisk : public QObject {
 private slots:
     void cleanup() { pny::setDiskSpaceHook({}); }
     void blockedTargetKeepsTheChanges();
-    void ensureWithAFailingSaveKeepsTheOldList();
+    void switchingListsOnAFullDiskLosesNothing();
     void diskFillsDuringSaveAll_data();
     void diskFillsDuringSaveAll();
     void killedDuringSaveLeavesACompleteFile();
@@ -72,6 +72,7 @@ private slots:
 void TestFailingDisk::blockedTargetKeepsTheChanges() {
     QTemporaryDir dir;
     writeOldFolder(dir.path());
+    const QByteArray oldTeams = readFile(dir.filePath("Y1L1.Teams"));
     pny::Store store(dir.path());
     QStringList errors;
     store.onFileError = [&](const QString& m) { errors << m; };
@@ -82,22 +83,24 @@ void TestFailingDisk::blockedTargetKeepsTheChanges() {
 
     QVERIFY(!store.saveAll());
     QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors.first().contains("Y1L1T1.Players"), qPrintable(errors.first()));
+    QVERIFY2(errors.first().contains("Y1L1T1.Players") && errors.first().contains("a folder"),
+             qPrintable(errors.first()));
     QVERIFY(store.changed.players);
+    QVERIFY(store.changed.teams);
     QVERIFY(store.hasUnsavedChanges());
     QCOMPARE(pny::PlayerRecord::parse(store.players.line(1)).name, std::string("New Smith"));
-    // The other lists went out all the same.
-    QVERIFY(!store.changed.teams);
-    QVERIFY(readFile(dir.filePath("Y1L1.Teams")).contains("New Tigers"));
+    // All or nothing: the other lists did not go out either.
+    QCOMPARE(readFile(dir.filePath("Y1L1.Teams")), oldTeams);
 
     // Once the way is clear the next save writes the changes kept in memory.
     QVERIFY(QDir(dir.path()).rmdir("Y1L1T1.Players"));
     QVERIFY(store.saveAll());
     QVERIFY(!store.hasUnsavedChanges());
     QVERIFY(readFile(dir.filePath("Y1L1T1.Players")).contains("New Smith"));
+    QVERIFY(readFile(dir.filePath("Y1L1.Teams")).contains("New Tigers"));
 }
 
-void TestFailingDisk::ensureWithAFailingSaveKeepsTheOldList() {
+void TestFailingDisk::switchingListsOnAFullDiskLosesNothing() {
     QTemporaryDir dir;
     writeOldFolder(dir.path());
     writeFile(dir.filePath("Y1L1.Teams"), "T|\r\n|1|Tigers||||1|\r\n|2|Eagles|||||\r\n");
@@ -111,12 +114,25 @@ void TestFailingDisk::ensureWithAFailingSaveKeepsTheOldList() {
     pny::setDiskSpaceHook([](const QString&, qint64) { return qint64(0); });
 
     store.league.currentTeam = "2";  // the user picks the other team
-    QVERIFY(!store.ensurePlayers());
+    store.writeLeague();
+    QVERIFY(store.ensurePlayers());
+    QCOMPARE(store.loaded.players, std::string("Y1L1T2"));
+    QVERIFY(!store.commit());
     QCOMPARE(errors.size(), 1);
-    QCOMPARE(store.loaded.players, std::string("Y1L1T1"));
-    QCOMPARE(pny::PlayerRecord::parse(store.players.line(1)).name, std::string("Changed"));
-    QVERIFY(store.changed.players);
+    QVERIFY2(errors.first().contains("No space left on device"), qPrintable(errors.first()));
     QVERIFY(readFile(dir.filePath("Y1L1T1.Players")).contains("Old Smith"));
+    QVERIFY(store.hasUnsavedChanges());
+
+    // Back on the first team, the change not yet on the disk is what the list shows.
+    store.league.currentTeam = "1";
+    store.writeLeague();
+    QVERIFY(store.ensurePlayers());
+    QCOMPARE(pny::PlayerRecord::parse(store.players.line(1)).name, std::string("Changed"));
+
+    pny::setDiskSpaceHook({});
+    QVERIFY(store.commit());
+    QVERIFY(!store.hasUnsavedChanges());
+    QVERIFY(readFile(dir.filePath("Y1L1T1.Players")).contains("Changed"));
 }
 
 void TestFailingDisk::diskFillsDuringSaveAll_data() {
@@ -151,20 +167,15 @@ void TestFailingDisk::diskFillsDuringSaveAll() {
         return room < 0 ? size / 2 : room;
     });
     QVERIFY(!store.saveAll());
-    QCOMPARE(writes, 7);
+    QCOMPARE(writes, failingWrite + 1);  // the commit stops at the first failing write
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(failed) && errors.first().contains("No space left"),
              qPrintable(errors.first()));
-    // The file that did not fit is the old one, whole; every other file is the new one.
-    for (const QString& name : kDataFiles) {
-        const QByteArray now = readFile(dir.filePath(name));
-        if (name == failed)
-            QCOMPARE(now, old[name]);
-        else
-            QVERIFY2(now != old[name], qPrintable(name));
-    }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), kDataFiles.size());  // no leftovers
-    QVERIFY(failed == "Baseball.Years" || store.hasUnsavedChanges());
+    // Every file is the old one, whole, and nothing of the failed commit is left beside them.
+    for (const QString& name : kDataFiles)
+        QCOMPARE(readFile(dir.filePath(name)), old[name]);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), kDataFiles.size());
+    QVERIFY(store.hasUnsavedChanges());
 
     // With room again, the changes still in memory reach the disk.
     pny::setDiskSpaceHook({});

@@ -50,6 +50,8 @@ private slots:
     void sameFileTwiceGivesEqualSeasons();
     void notesCopiedUnderTheirNames();
     void notesOutsideTheFolderAreNotFollowed();
+    void strayFileOfANewSeasonStopsTheImport_data();
+    void strayFileOfANewSeasonStopsTheImport();
     void missingOrUnreadableFileAddsNothing();
     void hugeCountsReadAsTheSectionsPresent();
     void randomFilesNeverCrash();
@@ -263,11 +265,11 @@ void TestLegacyImport::notesCopiedUnderTheirNames() {
     writeFile(legacy_ + "/game.pzn", "game\r\n");
     writeFile(legacy_ + "/field.PZN", "");
     writeFile(legacy_ + "/ump.PZN", "umpire\r\n");
-    writeFile(data_ + "/Y2L1T1.Notes", "stale\r\n");  // replaced
     const ImportResult r = runOn(f.text);
     QVERIFY(r.ok());
     QCOMPARE(r.counts.notes, 6);
     QVERIFY(r.warnings.isEmpty());
+    QVERIFY(store_->saveAll());
     QCOMPARE(readFile(data_ + "/Y2L1.Notes"), QByteArray("league\r\nnotes\r\n"));
     QCOMPARE(readFile(data_ + "/Y2L1T1.Notes"), QByteArray("team\r\n"));
     QVERIFY(!QFile::exists(data_ + "/Y2L1T2.Notes"));
@@ -291,9 +293,44 @@ void TestLegacyImport::notesOutsideTheFolderAreNotFollowed() {
     const ImportResult r = runOn(f.text);
     QCOMPARE(r.counts.teams, 4);
     QCOMPARE(r.counts.notes, 1);
+    QVERIFY(store_->saveAll());
     QCOMPARE(readFile(data_ + "/Y2L1T4.Notes"), QByteArray("plain\r\n"));
     for (const char* name : {"Y2L1", "Y2L1T1", "Y2L1T2", "Y2L1T3"})
         QVERIFY2(!QFile::exists(data_ + "/" + name + ".Notes"), name);
+}
+
+void TestLegacyImport::strayFileOfANewSeasonStopsTheImport_data() {
+    QTest::addColumn<QString>("stray");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("leagues") << "Y2.Leagues" << true;
+    QTest::newRow("players") << "Y2L1T3.Players" << true;
+    QTest::newRow("notes") << "Y2L1T1.Notes" << true;
+    QTest::newRow("season notes") << "Y2.Notes" << true;
+    QTest::newRow("past the new seasons") << "Y3.Leagues" << false;
+    QTest::newRow("another kind of name") << "Y2backup.txt" << false;
+}
+
+void TestLegacyImport::strayFileOfANewSeasonStopsTheImport() {
+    // A file left by an import that was interrupted in older days would be read as the new
+    // season's own and the import would add to it.
+    QFETCH(QString, stray);
+    QFETCH(bool, refused);
+    writeFile(data_ + "/" + stray, "L|\r\n|1|Left over|\r\n");
+    Pzs f;
+    f.section("Init", {"Last=1"}).section("Y1", {"Name=1996", "Last=1"});
+    f.section("Y1L1", {"Name=Majors", "Last=1"}).section("Y1L1T1", {"Name=Tigers"});
+    const std::vector<std::string> yearsBefore = store_->years.lines();
+    const ImportResult r = runOn(f.text);
+    if (!refused) {
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        return;
+    }
+    QVERIFY(!r.ok());
+    QVERIFY2(r.error.contains(stray) && r.error.contains("Nothing was imported"),
+             qPrintable(r.error));
+    QCOMPARE(r.counts.seasons, 0);
+    QCOMPARE(store_->years.lines(), yearsBefore);
+    QVERIFY(!store_->hasUnsavedChanges());
 }
 
 void TestLegacyImport::missingOrUnreadableFileAddsNothing() {

@@ -411,6 +411,7 @@ void TestSchedule::slotChangesStayUntilTheLeagueChanges() {
     // Another league: the first one's slots are written before its games are left.
     store.year.currentLeague = "2";
     QVERIFY(store.ensureGames());
+    QVERIFY(store.commit());
     QCOMPARE(readFile(dir.filePath("Y1L1.Times")),
              QByteArray("1996061518301\r\n1996062218301\r\n"));
     store.loadTimes();

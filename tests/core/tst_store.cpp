@@ -25,7 +25,7 @@ private slots:
     void writeWithIndexPastTheEndChangesNothing();
     void addOperationsStoreTheNewIndexInTheParent();
     void failedSaveKeepsItsChangesAndReportsTheFile();
-    void failedSaveInEnsureKeepsTheOldList();
+    void failedCommitKeepsTheListsItLeft();
     void unreadableFileIsNeverOverwritten();
     void emptyFileGetsAHeaderLine();
     void linesAreWrittenWithCrLf();
@@ -100,6 +100,7 @@ void TestStore::switchingYearsSavesTheOldYearFirst() {
     store.readYear(2);
     QVERIFY(store.ensureLeagues());
     QCOMPARE(store.league.name, std::string("Minors"));
+    QVERIFY(store.commit());
     QCOMPARE(readFile(path(dir, "Y1L1T1.Players")), QByteArray("P|\r\n|7|Lee|\r\n"));
     QCOMPARE(readFile(path(dir, "Y1L1.Teams")), QByteArray("T|\r\n|1|Tigers|\r\n"));
     QCOMPARE(readFile(path(dir, "Y1L1.Games")), QByteArray("G|\r\n|19960615|1830|||||||||\r\n"));
@@ -219,15 +220,16 @@ void TestStore::failedSaveKeepsItsChangesAndReportsTheFile() {
     QVERIFY(store.changed.teams);
     QVERIFY(!errors.isEmpty());
     QVERIFY(errors.join(' ').contains("Y1L1.Teams"));
-    // The other lists were still written.
-    QVERIFY(QFile::exists(path(dir, "Y1.Leagues")));
+    // All or nothing: the other lists were not written either.
+    QVERIFY(!QFile::exists(path(dir, "Y1.Leagues")));
+    QVERIFY(!QFile::exists(path(dir, "Y1L1T1.Players")));
     QVERIFY(QDir(dir.path()).rmdir("Y1L1.Teams"));
     QVERIFY(store.saveAll());
     QVERIFY(!store.changed.teams);
     QCOMPARE(readFile(path(dir, "Y1L1.Teams")), QByteArray("T|\r\n|5|Tigers|||||\r\n"));
 }
 
-void TestStore::failedSaveInEnsureKeepsTheOldList() {
+void TestStore::failedCommitKeepsTheListsItLeft() {
     QTemporaryDir dir;
     writeFile(path(dir, "Baseball.Years"), "Y|0||1|||\r\n|1|One|1|\r\n");
     writeFile(path(dir, "Y1.Leagues"), "L|\r\n|1|Majors|1|\r\n");
@@ -239,11 +241,14 @@ void TestStore::failedSaveInEnsureKeepsTheOldList() {
     store.changed.players = true;
     QVERIFY(QDir(dir.path()).mkdir("Y1L1T1.Players"));
     store.league.currentTeam = "2";
-    QVERIFY(!store.ensurePlayers());
-    // Nothing was thrown away: the unsaved player is still in memory under its own name.
+    QVERIFY(store.ensurePlayers());
+    QVERIFY(!store.commit());
+    QVERIFY(store.hasUnsavedChanges());
+    // Nothing was thrown away: back on the first team the unsaved player is there.
+    store.league.currentTeam = "1";
+    QVERIFY(store.ensurePlayers());
     QCOMPARE(store.loaded.players, std::string("Y1L1T1"));
     QCOMPARE(store.players.line(1), std::string("|7|Lee|"));
-    QVERIFY(store.changed.players);
 }
 
 void TestStore::unreadableFileIsNeverOverwritten() {
@@ -293,6 +298,7 @@ void TestStore::timesAreSavedUnderTheGamesName() {
     store.times.insert("10|19960701|0900|");
     store.changed.times = true;
     QVERIFY(store.saveSchedule());
+    QVERIFY(store.commit());
     QCOMPARE(readFile(path(dir, "Y1L1.Times")),
              QByteArray("1|19960615|1830|\r\n10|19960701|0900|\r\n2|19960615|1830|\r\n"));
 }

@@ -1,5 +1,6 @@
 #include "common/messages.h"
 #include "main/main.h"
+#include "store/filecommit.h"
 #include "store/textfile.h"
 
 #include "leaguefolder.h"

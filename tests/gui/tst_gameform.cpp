@@ -399,7 +399,7 @@ void TestGameForm::pickFieldCreatingIt() {
     QCOMPARE(store_->games.line(1), std::string("|19960615|1930|1|1|2|1||||5|4|"));
 
     // The new field is saved with the schedule.
-    QVERIFY(store_->saveSchedule());
+    QVERIFY(store_->commit());
     QCOMPARE(testsupport::readFile(dir_->path() + "/Y1L1.Fields"),
              QByteArray("F|\r\n|5|Lakeside|\r\n"));
 }

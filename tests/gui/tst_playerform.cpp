@@ -188,7 +188,7 @@ void TestPlayerForm::okAddsTheAddColumn() {
     QCOMPARE(store_->players.line(1), std::string("|7|Jones|"));
     QCOMPARE(store_->players.line(3), std::string("|9|Brown|1|"));
     // And the file gets the new line when the players are saved.
-    QVERIFY(store_->savePlayers());
+    QVERIFY(store_->commit());
     const QByteArray file = testsupport::readFile(dir_->path() + "/Y1L1T1.Players");
     QVERIFY(file.contains(QByteArray::fromStdString(stored.build()) + "\r\n"));
 }

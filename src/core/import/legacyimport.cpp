@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <map>
@@ -73,6 +74,7 @@ public:
         : store_(store), ini_(ini), folder_(folder), counter_(progress, maximum) {}
 
     void run();
+    int seasonCount() const;
     ImportResult result;
 
 private:
@@ -118,10 +120,17 @@ IniFile::Section Importer::visit(const std::string& name) {
 
 bool Importer::stop() {
     stopped_ = true;
-    result.error = QStringLiteral(
-        "The import stopped because a data file could not be written; the seasons read before "
-        "it were added.");
+    result.error = QStringLiteral("The import stopped because a data file could not be written.");
     return false;
+}
+
+// The number of seasons the import adds: the year sections that have a name.
+int Importer::seasonCount() const {
+    const int years = bound(ini_.section("Init"), "Y");
+    int count = 0;
+    for (int y = 1; y <= years; ++y)
+        count += ini_.section("Y" + std::to_string(y)).value("Name").empty() ? 0 : 1;
+    return count;
 }
 
 void Importer::readNamedSections(const char* counterName, const char* prefix,
@@ -343,11 +352,25 @@ void Importer::copyNotes(const std::string& note, char kind, int index) {
     if (!lines)
         return;
     const std::string name = notesBaseName(store_, kind, numberText(index));
-    QString error;
-    if (writeTextLines(store_.pathOf(name, ".Notes"), *lines, error))
-        ++result.counts.notes;
-    else
-        result.warnings.append(error);
+    store_.stageFile(store_.pathOf(name, ".Notes"), *lines);
+    ++result.counts.notes;
+}
+
+// The first file of the data folder that belongs to one of `count` years from the index `first`
+// on ("Y5.Leagues", "Y5L1T2.Players", "Y5.Notes"...), or an empty text.
+QString strayFileOfYears(const QString& folder, int first, int count) {
+    static const QRegularExpression yearFile(QStringLiteral("^Y(\\d+)[.L]"));
+    const QStringList names = QDir(folder).entryList(
+        QDir::Files | QDir::Hidden | QDir::System | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = yearFile.match(name);
+        if (!match.hasMatch())
+            continue;
+        const qlonglong index = match.captured(1).toLongLong();
+        if (index >= first && index < static_cast<qlonglong>(first) + count)
+            return name;
+    }
+    return QString();
 }
 
 }  // namespace
@@ -367,6 +390,19 @@ ImportResult importLegacyFile(Store& store, const QString& path, const ProgressF
     const qint64 maximum = QFileInfo(path).size() / 8;
     Importer importer(store, ini, QFileInfo(path).absolutePath(), progress,
                       static_cast<int>(std::min<qint64>(maximum, 0x7fffffff)));
+    // The files of the new seasons must not exist yet: one left by an interrupted import of
+    // older days would be read as the new season's and the import would add to it.
+    const QString stray =
+        strayFileOfYears(store.dataFolder(), store.years.size(), importer.seasonCount());
+    if (!stray.isEmpty()) {
+        ImportResult result;
+        result.error = QStringLiteral(
+                           "\"%1\" already exists but belongs to no season; it may be left from "
+                           "an import that was interrupted. Move it out of the data folder and "
+                           "import again. Nothing was imported.")
+                           .arg(QDir(store.dataFolder()).filePath(stray));
+        return result;
+    }
     importer.run();
     return importer.result;
 }

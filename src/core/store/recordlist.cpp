@@ -46,20 +46,25 @@ bool RecordList::load(const QString& path, QString& error) {
         return true;
     std::vector<std::string> lines;
     if (!readTextLines(path, lines, error, loadNotice_)) {
-        unreadable_ = true;
-        unreadablePath_ = path;
+        markUnreadable(path);
         return false;
     }
     setLines(std::move(lines));
     return true;
 }
 
-bool RecordList::save(const QString& path, QString& error) const {
+void RecordList::markUnreadable(const QString& path) {
+    reset();
+    unreadable_ = true;
+    unreadablePath_ = path;
+}
+
+bool RecordList::mayReplace(const QString& path, QString& error) const {
     if (unreadable_ && path == unreadablePath_) {
         error = QStringLiteral("\"%1\" could not be read, so it is not overwritten.").arg(path);
         return false;
     }
-    return writeTextLines(path, lines_, error);
+    return true;
 }
 
 }  // namespace pny

@@ -32,8 +32,11 @@ public:
     // A file that exists but cannot be read resets the list too, and marks it unreadable so that
     // a later save never overwrites the file with the empty list.
     bool load(const QString& path, QString& error);
-    // Writes every line, replacing the file atomically.
-    bool save(const QString& path, QString& error) const;
+    // False, with a message, when `path` is the file this list could not read: the list in memory
+    // is not what the file holds, so it must never replace it.
+    bool mayReplace(const QString& path, QString& error) const;
+    // Marks the list as standing in for a file that exists but could not be read.
+    void markUnreadable(const QString& path);
 
     bool unreadable() const { return unreadable_; }
     // After a load that succeeded: what the user should know about the file (a NUL that cut its

@@ -1,5 +1,6 @@
 #include "store/store.h"
 
+#include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
 
@@ -60,32 +61,66 @@ void Store::reportError(const QString& message) {
         onFileError(message);
 }
 
+bool Store::readLines(const QString& path, std::vector<std::string>& lines, bool& exists,
+                      QString& error, QString& notice) const {
+    notice.clear();
+    // A file saved since the last commit is read as it will be written.
+    const auto staged = staged_.find(path);
+    if (staged != staged_.end()) {
+        exists = true;
+        lines = splitLines(staged->second);
+        return true;
+    }
+    exists = QFileInfo::exists(path);
+    return !exists || readTextLines(path, lines, error, notice);
+}
+
 bool Store::loadList(RecordList& list, const std::string& baseName, const char* extension) {
+    const QString path = pathOf(baseName, extension);
+    std::vector<std::string> lines;
+    bool exists = false;
     QString error;
-    if (!list.load(pathOf(baseName, extension), error)) {
+    QString notice;
+    if (!readLines(path, lines, exists, error, notice)) {
+        list.markUnreadable(path);
         reportError(error);
         return false;
     }
-    if (!list.loadNotice().isEmpty())
-        reportError(list.loadNotice());
+    list.reset();
+    if (exists)
+        list.setLines(std::move(lines));
+    if (!notice.isEmpty())
+        reportError(notice);
     return true;
 }
 
-bool Store::saveList(RecordList& list, bool& changedFlag, const std::string& baseName,
-                     const char* extension) {
+bool Store::stageList(RecordList& list, bool& changedFlag, const std::string& baseName,
+                      const char* extension) {
     if (!changedFlag)
         return true;
     if (baseName.empty()) {
         changedFlag = false;  // never loaded: nothing of a file to write back
         return true;
     }
+    const QString path = pathOf(baseName, extension);
+    if (list.unreadable() && list.size() == 1) {
+        // A list that stands in for a file it could not read, with no record added: the change
+        // was a current index written into it, and nothing of the user's waits to be saved.
+        changedFlag = false;
+        return true;
+    }
     QString error;
-    if (!list.save(pathOf(baseName, extension), error)) {
+    if (!list.mayReplace(path, error)) {
         reportError(error);
         return false;
     }
+    staged_[path] = joinLines(list.lines());
     changedFlag = false;
     return true;
+}
+
+void Store::stageFile(const QString& path, const std::vector<std::string>& lines) {
+    staged_[path] = joinLines(lines);
 }
 
 void Store::loadYears() {
@@ -95,7 +130,27 @@ void Store::loadYears() {
     else if (!years.loadNotice().isEmpty())
         reportError(years.loadNotice());
     header = YearsHeader::parse(years.line(0));
+    committedYears_ = years.lines();
+    committedYears_[0] = header.build();
     readYear(toNumber(header.currentYear));
+}
+
+std::vector<std::string> Store::yearsLines() const {
+    std::vector<std::string> lines = years.lines();
+    lines[0] = header.build();
+    return lines;
+}
+
+bool Store::yearsChanged() const {
+    // The tab and the window size alone wait for the next commit of something else.
+    std::vector<std::string> lines = yearsLines();
+    YearsHeader now = header;
+    const YearsHeader committed = YearsHeader::parse(committedYears_.front());
+    now.tab = committed.tab;
+    now.height = committed.height;
+    now.width = committed.width;
+    lines[0] = now.build();
+    return lines != committedYears_;
 }
 
 bool Store::ensureLeagues() {
@@ -175,12 +230,11 @@ void Store::loadTimes() {
     times.clear();
     unreadableTimesPath_.clear();
     const QString path = pathOf(loaded.games, kTimesExt);
-    if (!QFileInfo::exists(path))
-        return;
     std::vector<std::string> lines;
+    bool exists = false;
     QString error;
     QString notice;
-    if (!readTextLines(path, lines, error, notice)) {
+    if (!readLines(path, lines, exists, error, notice)) {
         unreadableTimesPath_ = path;
         reportError(error);
         return;
@@ -191,7 +245,7 @@ void Store::loadTimes() {
         times.insert(line);
 }
 
-bool Store::saveTimes() {
+bool Store::stageTimes() {
     if (!changed.times)
         return true;
     // The list belongs to the league it was loaded for, which is the games' league unless the
@@ -201,62 +255,91 @@ bool Store::saveTimes() {
         changed.times = false;
         return true;
     }
-    QString error;
     const QString path = pathOf(name, kTimesExt);
     if (path == unreadableTimesPath_) {
         reportError(
             QStringLiteral("\"%1\" could not be read, so it is not overwritten.").arg(path));
         return false;
     }
-    if (!writeTextLines(path, times.lines(), error)) {
-        reportError(error);
-        return false;
-    }
+    staged_[path] = joinLines(times.lines());
     changed.times = false;
     return true;
 }
 
 bool Store::savePlayers() {
-    return saveList(players, changed.players, loaded.players, kPlayersExt);
+    return stageList(players, changed.players, loaded.players, kPlayersExt);
 }
 
 bool Store::saveTeamLevel() {
     const bool playersSaved = savePlayers();
-    const bool teamsSaved = saveList(teams, changed.teams, loaded.teams, kTeamsExt);
+    const bool teamsSaved = stageList(teams, changed.teams, loaded.teams, kTeamsExt);
     return playersSaved && teamsSaved;
 }
 
 bool Store::saveSchedule() {
-    bool ok = saveList(games, changed.games, loaded.games, kGamesExt);
-    ok = saveList(fields, changed.fields, loaded.fields, kFieldsExt) && ok;
-    ok = saveList(umpires, changed.umpires, loaded.umpires, kUmpiresExt) && ok;
-    ok = saveTimes() && ok;
+    bool ok = stageList(games, changed.games, loaded.games, kGamesExt);
+    ok = stageList(fields, changed.fields, loaded.fields, kFieldsExt) && ok;
+    ok = stageList(umpires, changed.umpires, loaded.umpires, kUmpiresExt) && ok;
+    ok = stageTimes() && ok;
     return ok;
 }
 
 bool Store::saveLeagueLevel() {
     bool ok = saveTeamLevel();
     ok = saveSchedule() && ok;
-    ok = saveList(leagues, changed.leagues, loaded.leagues, kLeaguesExt) && ok;
+    ok = stageList(leagues, changed.leagues, loaded.leagues, kLeaguesExt) && ok;
     return ok;
 }
 
+bool Store::commit() {
+    return commitAll(false);
+}
+
 bool Store::saveAll() {
-    bool ok = saveLeagueLevel();
-    std::vector<std::string> lines = years.lines();
-    lines[0] = header.build();
-    years.setLines(lines);
-    QString error;
-    if (!years.save(yearsPath(), error)) {
-        reportError(error);
-        ok = false;
+    return commitAll(true);
+}
+
+bool Store::commitAll(bool withYears) {
+    // The lists in memory go into the commit as they are; only a commit that succeeds clears
+    // their changed flags, so a failing one loses nothing.
+    const ChangedFlags flags = changed;
+    const std::map<QString, QByteArray> staged = staged_;
+    const auto restore = [&] {
+        changed = flags;
+        staged_ = staged;
+    };
+    if (!saveLeagueLevel()) {
+        restore();
+        return false;
     }
-    return ok;
+    if (staged_.empty() && !withYears && !yearsChanged())
+        return true;
+
+    FileCommit commit;
+    for (const auto& [path, bytes] : staged_)
+        commit.add(path, bytes);
+    const std::vector<std::string> lines = yearsLines();
+    QString error;
+    if (!years.mayReplace(yearsPath(), error)) {
+        reportError(error);
+        restore();
+        return false;
+    }
+    commit.add(yearsPath(), joinLines(lines));
+    if (!commit.run(error)) {
+        reportError(error);
+        restore();
+        return false;
+    }
+    staged_.clear();
+    years.setLines(lines);
+    committedYears_ = lines;
+    return true;
 }
 
 bool Store::hasUnsavedChanges() const {
     return changed.leagues || changed.teams || changed.players || changed.games || changed.fields ||
-           changed.umpires || changed.times;
+           changed.umpires || changed.times || !staged_.empty() || yearsChanged();
 }
 
 void Store::readYear(int index) {

@@ -6,7 +6,10 @@
 
 #include <QString>
 
+#include <QByteArray>
+
 #include <functional>
+#include <map>
 #include <string>
 
 namespace pny {
@@ -17,8 +20,8 @@ namespace pny {
 // and game, a team its current player. The Ensure operations load the file the selection points
 // to, saving the old one first; the Save operations write changed lists back.
 //
-// Nothing is lost on a failing disk: a save that fails keeps its changed flag, and an Ensure whose
-// save fails keeps the old list in memory instead of loading the next one.
+// Nothing reaches the disk but through a commit, which writes every change at once or nothing;
+// a commit that fails keeps every change in memory, so that it can be retried.
 class Store {
 public:
     explicit Store(const QString& dataFolder);
@@ -97,14 +100,26 @@ public:
     // memory already belongs to that league it is kept, unsaved changes and all.
     void loadTimes();
 
-    // Each returns false when a file could not be written; its changed flag then stays set.
+    // Each puts the changed lists of its level into the next commit, before another file is
+    // loaded in their place. Returns false when a list may not be written (its file could not be
+    // read); its changed flag then stays set.
     bool savePlayers();
     bool saveTeamLevel();
     bool saveSchedule();
     bool saveLeagueLevel();
+    // Puts a file of our own (a notes file of the import) into the next commit.
+    void stageFile(const QString& path, const std::vector<std::string>& lines);
+
+    // Writes every change in memory, the years file included, as one commit: afterwards the
+    // folder holds either all of it or, when the commit fails, exactly what it held before, and
+    // every change stays in memory with its changed flag. Does nothing when nothing changed but
+    // the tab or the window size. Returns false, after reporting the file and the reason, when the
+    // commit failed.
+    bool commit();
+    // The same, writing the years file even when nothing changed (Save Data and closing).
     bool saveAll();
 
-    // True when some list holds changes that are not yet written.
+    // True when something in memory is not yet written.
     bool hasUnsavedChanges() const;
 
     void readYear(int index);
@@ -139,15 +154,26 @@ public:
     bool hasPlayer() const { return player.flag.empty(); }
 
 private:
+    // Reads a data file's lines, taking a file that waits in the next commit as it will be.
+    bool readLines(const QString& path, std::vector<std::string>& lines, bool& exists,
+                   QString& error, QString& notice) const;
     bool loadList(RecordList& list, const std::string& baseName, const char* extension);
-    bool saveList(RecordList& list, bool& changedFlag, const std::string& baseName,
-                  const char* extension);
-    bool saveTimes();
+    bool stageList(RecordList& list, bool& changedFlag, const std::string& baseName,
+                   const char* extension);
+    bool stageTimes();
+    bool commitAll(bool withYears);
+    std::vector<std::string> yearsLines() const;
+    bool yearsChanged() const;
     void reportError(const QString& message);
 
     QString dataFolder_;
     // A times file that exists but could not be read: never replaced by the empty list.
     QString unreadableTimesPath_;
+    // Files of lists that were replaced in memory by another file since the last commit: their
+    // bytes wait here for the next commit, and a load of the same file reads them.
+    std::map<QString, QByteArray> staged_;
+    // The years file as the last commit (or the load) left it.
+    std::vector<std::string> committedYears_;
 };
 
 }  // namespace pny

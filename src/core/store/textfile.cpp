@@ -1,22 +1,12 @@
 #include "store/textfile.h"
 
+#include "store/filecommit.h"
+#include "store/filekind.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pny {
-namespace {
-
-DiskSpaceHook& diskSpaceHook() {
-    static DiskSpaceHook hook;
-    return hook;
-}
-
-}  // namespace
-
-void setDiskSpaceHook(DiskSpaceHook hook) {
-    diskSpaceHook() = std::move(hook);
-}
 
 std::vector<std::string> splitLines(const QByteArray& bytes) {
     std::vector<std::string> lines;
@@ -51,10 +41,13 @@ bool readTextLines(const QString& path, std::vector<std::string>& lines, QString
 bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error,
                    QString& notice) {
     notice.clear();
+    // A FIFO would block the read until something wrote into it: only ordinary files are read.
+    const QString kind = nonOrdinaryKind(path);
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const QString reason =
-            QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+    if (!kind.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = kind.isEmpty()
+                                   ? file.errorString()
+                                   : QStringLiteral("it is %1, not an ordinary file").arg(kind);
         error = QStringLiteral("Cannot read \"%1\": %2.").arg(path, reason);
         return false;
     }
@@ -79,33 +72,17 @@ bool readTextLines(const QString& path, std::vector<std::string>& lines, QString
     return true;
 }
 
-bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
-        return false;
-    }
+QByteArray joinLines(const std::vector<std::string>& lines) {
     QByteArray bytes;
     for (const std::string& line : lines) {
         bytes.append(line.data(), static_cast<qsizetype>(line.size()));
         bytes.append("\r\n", 2);
     }
-    if (const DiskSpaceHook& hook = diskSpaceHook()) {
-        const qint64 room = hook(path, bytes.size());
-        if (room < bytes.size()) {
-            // What fits goes into the temporary file; the real file is never touched.
-            file.write(bytes.constData(), qMax<qint64>(0, room));
-            file.cancelWriting();
-            file.commit();
-            error = QStringLiteral("Cannot write \"%1\": No space left on device.").arg(path);
-            return false;
-        }
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return bytes;
+}
+
+bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error) {
+    return writeFileAtomically(path, joinLines(lines), error);
 }
 
 }  // namespace pny

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,14 +20,12 @@ bool readTextLines(const QString& path, std::vector<std::string>& lines, QString
 bool readTextLines(const QString& path, std::vector<std::string>& lines, QString& error,
                    QString& notice);
 
-// Replaces a text file atomically with the lines, each ended by CR LF: a failure at any point
-// leaves the old file as it was. Returns false with a message naming the file and the reason.
-bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error);
+// The bytes of a text file of these lines, each ended by CR LF.
+QByteArray joinLines(const std::vector<std::string>& lines);
 
-// For tests of failing disks: while set, every writeTextLines asks it how many of the file's bytes
-// fit on the disk; when fewer than all, only those are written and the save fails as on a full
-// disk ("No space left on device"). Pass an empty function to remove it.
-using DiskSpaceHook = std::function<qint64(const QString& path, qint64 size)>;
-void setDiskSpaceHook(DiskSpaceHook hook);
+// Replaces a text file atomically with the lines, each ended by CR LF: every write is checked and
+// synced, and a failure at any point leaves the old file as it was. Returns false with a message
+// naming the file and the reason.
+bool writeTextLines(const QString& path, const std::vector<std::string>& lines, QString& error);
 
 }  // namespace pny

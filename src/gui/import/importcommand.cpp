@@ -25,6 +25,15 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
         return false;
     }
 
+    // An import is committed on its own. While an earlier change (an import whose save failed
+    // among them) still waits in memory, a second import could add the same seasons twice.
+    if (store.hasUnsavedChanges() && !store.commit()) {
+        Messages::error(parent, QStringLiteral("Your changes could not be saved, so nothing is "
+                                               "imported until they are. Try Save Data again "
+                                               "when the reason is mended."));
+        return false;
+    }
+
     pny::ProgressFn progress;
     if (progressWindow) {
         progressWindow->start();
@@ -46,6 +55,9 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
 
     if (!result.ok())
         Messages::error(parent, result.error);
+    else if (result.counts.seasons > 0 && !store.commit())
+        Messages::error(parent, QStringLiteral("The imported seasons could not be saved. They "
+                                               "stay in memory; Save Data tries again."));
     if (!result.warnings.isEmpty()) {
         Messages::warning(parent, QStringLiteral("Some notes could not be copied:\n") +
                                       result.warnings.join(QLatin1Char('\n')));

@@ -3,11 +3,11 @@
 #include "common/filedialogs.h"
 #include "common/messages.h"
 #include "store/store.h"
+#include "store/filecommit.h"
 #include "views/icsexport.h"
 #include "views/tableexport.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 void exportTable(QWidget* parent, const pny::Store& store, const pny::ViewGrid& grid,
                  bool schedule) {
@@ -37,9 +37,7 @@ void exportTable(QWidget* parent, const pny::Store& store, const pny::ViewGrid& 
     } else {
         bytes = pny::exportCsv(grid).toUtf8();
     }
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Messages::error(parent,
-                        QStringLiteral("Cannot write \"%1\": %2.").arg(name, file.errorString()));
-    }
+    QString error;
+    if (!pny::writeFileAtomically(name, bytes, error))
+        Messages::error(parent, error);
 }

@@ -23,6 +23,7 @@
 #include "schedule/generator.h"
 #include "schedule/make.h"
 #include "store/codepage.h"
+#include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "views/fontchooser.h"
 #include "views/psort.h"
@@ -41,6 +42,7 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -115,6 +117,13 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
+    commitTimer_ = new QTimer(this);
+    commitTimer_->setSingleShot(true);
+    commitTimer_->setInterval(500);
+    connect(commitTimer_, &QTimer::timeout, this, [this] {
+        commitChanges();
+        reportFileErrors();
+    });
     store_->onLeagueRead = [this](const pny::LeagueRecord& league) { applyLeagueFont(league); };
 
     resize(556, 365);
@@ -259,6 +268,11 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+    // A save that a crash interrupted is completed (or undone) before anything is read.
+    QString report;
+    QString error;
+    if (!pny::finishUnfinishedCommit(store_->dataFolder(), report, error))
+        fileErrors_.append(error);
     store_->loadYears();
     const pny::YearsHeader& header = store_->header;
     QSize size = this->size();
@@ -371,6 +385,7 @@ void TMainForm::TableSelectCell(int row, int column) {
     if (!key || key->text().isEmpty())
         return;
     pny::selectRecord(*store_, currentTab(), key->text().toStdString());
+    commitTimer_->start();
 }
 
 void TMainForm::FileButtonClick() {
@@ -525,8 +540,14 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::finishCommand() {
+    commitChanges();
     reportFileErrors();
     table_->setFocus();
+}
+
+void TMainForm::commitChanges() {
+    commitTimer_->stop();
+    store_->commit();
 }
 
 void TMainForm::reportFileErrors() {

@@ -12,6 +12,7 @@
 class QFrame;
 class QMenu;
 class QTabBar;
+class QTimer;
 class QTableWidget;
 class QToolButton;
 class SelectionCommands;
@@ -95,11 +96,16 @@ private:
     // focus.
     void finishCommand();
     void reportFileErrors();
+    // Commits what the last command changed, so that a confirmed change is on the disk at once.
+    void commitChanges();
 
     std::unique_ptr<pny::Store> store_;
     pny::ViewState viewState_;
     pny::ViewGrid grid_;  // the view the table shows
     QStringList fileErrors_;
+    // Moving through the rows changes the current record of a list; those changes are committed
+    // together a moment after the last move instead of once per row.
+    QTimer* commitTimer_ = nullptr;
     bool shown_ = false;
     bool building_ = false;  // while the table is filled, moving its cursor changes no record
 

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <map>
+
+namespace pny {
+
+// The journal a group commit keeps in the data folder while it makes its files visible.
+extern const char* const kJournalName;
+
+// True for the name of a temporary file of a commit ("Y1L1.Teams.~pny0a1b2c3d"): written beside
+// the file it replaces, it never matches a name the older program uses.
+bool isCommitTempName(const QString& fileName);
+
+// A group of files of one folder written all or nothing.
+//
+// Every file goes to a temporary file beside it, each write checked (a short write or a failing
+// flush is a failure, never a success with a cut file). Then a journal naming the files with their
+// sizes and checksums is written, everything is synced in one pass, the temporary files are renamed
+// over the real ones and the folder is synced. A crash before the journal is complete leaves the
+// folder as it was (the next start removes the temporary files); a crash after it leaves a journal
+// that the next start completes. So the folder always holds either every old file or every new
+// one.
+class FileCommit {
+public:
+    // Adds a file to the commit, replacing what an earlier add gave for the same path.
+    void add(const QString& path, const QByteArray& bytes);
+    bool isEmpty() const { return files_.empty(); }
+    int size() const { return static_cast<int>(files_.size()); }
+    bool contains(const QString& path) const { return files_.count(path) > 0; }
+
+    // Writes the files. Returns false with a message naming the file and the operating system's
+    // reason; the folder is then exactly as before.
+    bool run(QString& error);
+
+private:
+    std::map<QString, QByteArray> files_;
+};
+
+// Replaces one file atomically: a temporary file beside it, every write checked, synced, renamed
+// over the file, the folder synced. On failure the old file stays as it was and `error` names the
+// file and the reason.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString& error);
+
+// Checks that `path` may be replaced by a commit: it is missing or an ordinary file that can be
+// written, in a folder that exists. Returns false with a message naming the file.
+bool checkReplaceable(const QString& path, QString& error);
+
+// Completes or undoes the commit a crash left in `folder`. A complete journal whose files are all
+// there is rolled forward (the renames it names are done); a journal cut short, or one whose
+// temporary files are not all whole, is dropped with its temporary files, so the folder stays as
+// before that commit. Temporary files that belong to no complete journal are removed. Returns false
+// with a message when something could not be completed; `report` says what was done (empty when
+// there was nothing to do). Only a process that holds the folder's lock may call this.
+bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error);
+
+// True when `folder` holds a journal or a temporary file of a commit that did not finish.
+bool hasUnfinishedCommit(const QString& folder);
+
+// Fault injection for tests: the hook is asked before each step of a commit, with the file the
+// step works on. Fail makes the step fail as the disk would ("Input/output error"); Crash stops
+// the commit dead before the step, as a crash would: nothing after it is done and nothing is
+// cleaned up.
+enum class CommitStep { WriteTemp, Sync, WriteJournal, Rename, SyncFolder, RemoveJournal };
+enum class FaultAction { Continue, Fail, Crash };
+using CommitFaultHook = std::function<FaultAction(CommitStep step, const QString& path)>;
+void setCommitFaultHook(CommitFaultHook hook);
+
+// For tests of failing disks: while set, every write of a temporary file asks it how many of the
+// file's bytes fit on the disk; when fewer than all, only those are written and the write fails as
+// on a full disk ("No space left on device"). Pass an empty function to remove it.
+using DiskSpaceHook = std::function<qint64(const QString& path, qint64 size)>;
+void setDiskSpaceHook(DiskSpaceHook hook);
+
+}  // namespace pny
