@@ -279,7 +279,7 @@ void TestFileCommit::killedCommitsLeaveOneVersion() {
     const auto pathOf = [&](int i) {
         return dir.filePath(QStringLiteral("Y1L1T%1.Players").arg(i));
     };
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 250; ++round) {
         const pid_t child = fork();
         QVERIFY(child >= 0);
         if (child == 0) {

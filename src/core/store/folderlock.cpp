@@ -3,12 +3,41 @@
 #include "store/filecommit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace pny {
 
 const char* const kLockName = "Pennantry.Lock";
+
+namespace {
+
+// QLockFile does not say why it could not make its file: making one like it tells the
+// operating system's reason (a full disk, a folder without write permission).
+QString whyNoFileCanBeMade(const QString& folder) {
+    const QByteArray probe =
+        QFile::encodeName(QDir(folder).filePath(QStringLiteral("Pennantry.Lock.~pnyprobe")));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        const char content[64] = {};
+        if (::write(fd, content, sizeof content) < 0)
+            error = errno;
+        ::close(fd);
+        ::unlink(probe.constData());
+    }
+    return error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                      : QStringLiteral("the lock file cannot be made");
+}
+
+}  // namespace
 
 FolderLock::FolderLock(const QString& folder)
     : folder_(folder),
@@ -43,10 +72,7 @@ FolderLock::Result FolderLock::acquire(QString& message) {
         return Result::HeldElsewhere;
     }
     message = QStringLiteral("Cannot lock the data folder \"%1\": %2.")
-                  .arg(QDir::toNativeSeparators(folder_),
-                       lock_->error() == QLockFile::PermissionError
-                           ? QStringLiteral("Permission denied")
-                           : QStringLiteral("the lock file cannot be made"));
+                  .arg(QDir::toNativeSeparators(folder_), whyNoFileCanBeMade(folder_));
     return Result::Failed;
 }
 
