@@ -44,6 +44,6 @@ sections=$(grep -c '^\[' "$dir/bench.PZS")
 size=$(du -m "$dir/bench.PZS" | cut -f1)
 echo "pny import: $sections sections, $size MB"
 start=$(date +%s%N)
-"$pny" import "$dir/bench.PZS" --folder "$dir/data"
+${TIME_CMD:-} "$pny" import "$dir/bench.PZS" --folder "$dir/data"
 end=$(date +%s%N)
 echo "  import and save: $(((end - start) / 1000000)) ms, $(ls "$dir/data" | wc -l) files written"

@@ -473,6 +473,14 @@ void TMainForm::PrintButtonClick() {
     finishCommand();
 }
 void TMainForm::BackupItemClick() {
+    // A backup holds what the user sees: whatever is still in memory is saved first.
+    if (!store_->saveAll()) {
+        fileErrors_.append(QStringLiteral(
+            "The backup did not start: your latest changes could not be saved, and a backup "
+            "without them would not be what you see."));
+        finishCommand();
+        return;
+    }
     backupForm_->BackupAll(store_->dataFolder());
     finishCommand();
 }

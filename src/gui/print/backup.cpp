@@ -148,6 +148,11 @@ void TBackupForm::BackupBtnClick() {
         directoryListBox_->setFocus();
         return;
     }
+    Messages::information(this, QStringLiteral("%1 %2 copied to \"%3\".")
+                                    .arg(result.copied)
+                                    .arg(result.copied == 1 ? QStringLiteral("file was")
+                                                            : QStringLiteral("files were"))
+                                    .arg(QDir::toNativeSeparators(destination_)));
     accept();
 }
 
