@@ -3,6 +3,7 @@
 
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -86,6 +87,7 @@ private slots:
     void singleFileKeepsItsPermissions();
     void killedCommitsLeaveOneVersion();
     void secondWriterIsRefused();
+    void lockLeftEmptyByAKilledWriterIsTakenOver();
 };
 
 void TestFileCommit::writesAllFiles() {
@@ -321,6 +323,12 @@ void TestFileCommit::secondWriterIsRefused() {
     pny::FolderLock first(dir.path());
     QString message;
     QCOMPARE(first.acquire(message), pny::FolderLock::Result::Acquired);
+    // However old the lock file, a holder that lives keeps it.
+    QFile lockFile(dir.filePath(pny::kLockName));
+    QVERIFY(lockFile.open(QIODevice::ReadWrite));
+    QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                 QFileDevice::FileModificationTime));
+    lockFile.close();
     pny::FolderLock second(dir.path());
     QCOMPARE(second.acquire(message), pny::FolderLock::Result::HeldElsewhere);
     QVERIFY2(message.contains(QString::number(QCoreApplication::applicationPid())) &&
@@ -328,6 +336,15 @@ void TestFileCommit::secondWriterIsRefused() {
              qPrintable(message));
     first.release();
     QCOMPARE(second.acquire(message), pny::FolderLock::Result::Acquired);
+}
+
+void TestFileCommit::lockLeftEmptyByAKilledWriterIsTakenOver() {
+    // Killed between making the lock file and writing into it, a process leaves it empty.
+    QTemporaryDir dir;
+    writeFile(dir.filePath(pny::kLockName), "");
+    pny::FolderLock lock(dir.path());
+    QString message;
+    QCOMPARE(lock.acquire(message), pny::FolderLock::Result::Acquired);
 }
 
 QTEST_GUILESS_MAIN(TestFileCommit)

@@ -19,6 +19,8 @@ const char* const kLockName = "Pennantry.Lock";
 
 namespace {
 
+constexpr int kStaleAfterMs = 1000;
+
 // QLockFile does not say why it could not make its file: making one like it tells the
 // operating system's reason (a full disk, a folder without write permission).
 QString whyNoFileCanBeMade(const QString& folder) {
@@ -42,14 +44,18 @@ QString whyNoFileCanBeMade(const QString& folder) {
 FolderLock::FolderLock(const QString& folder)
     : folder_(folder),
       lock_(std::make_unique<QLockFile>(QDir(folder).filePath(QLatin1String(kLockName)))) {
-    // A lock is stale only when its process is gone: a program may stay open for days.
-    lock_->setStaleLockTime(0);
+    // The process that holds the lock keeps an advisory lock on its file, which the system drops
+    // when the process ends, however it ends; QLockFile never removes a file somebody still holds
+    // that way. So a lock file may be called stale as soon as it is a moment old: that is what
+    // clears one a process left empty when it was killed while writing it.
+    lock_->setStaleLockTime(kStaleAfterMs);
 }
 
 FolderLock::~FolderLock() = default;
 
 FolderLock::Result FolderLock::acquire(QString& message) {
-    if (lock_->tryLock(0))
+    // Waiting a little longer than a lock takes to turn stale takes over a fresh one left empty.
+    if (lock_->tryLock(kStaleAfterMs + 500))
         return Result::Acquired;
     if (lock_->error() == QLockFile::LockFailedError) {
         qint64 pid = 0;

@@ -22,7 +22,7 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Takes the lock without waiting. Otherwise `message` says why: the folder is open elsewhere
+    // Takes the lock, waiting at most a second and a half. Otherwise `message` says why: the folder is open elsewhere
     // (naming the program, its process id and host) or the lock file cannot be made.
     enum class Result { Acquired, HeldElsewhere, Failed };
     Result acquire(QString& message);
