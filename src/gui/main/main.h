@@ -22,6 +22,7 @@ class TListForm;
 class TMsgForm;
 class TFieldForm;
 class TGameForm;
+class TLeadersForm;
 class TMakeForm;
 class TNameForm;
 class TPlayerSortForm;
@@ -68,6 +69,7 @@ public slots:
     void ExportItemClick();
     void BackupItemClick();
     void ImportItemClick();
+    void LeadersItemClick();
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);
@@ -130,5 +132,6 @@ private:
     TRadioNoteForm* radioNoteForm_ = nullptr;
     TBackupForm* backupForm_ = nullptr;
     TTeamForm* teamForm_ = nullptr;
+    TLeadersForm* leadersForm_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
 };
