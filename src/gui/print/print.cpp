@@ -229,12 +229,12 @@ bool TPrintForm::PrintPage(int page) {
         const TPrintSection& section = sections_.at(section_);
         // A table starting here keeps its headings, its header row and its first row together,
         // after an empty line when another table came before it on the page.
-        const bool starts = printedRows_ == 0;
+        const bool headings = printedRows_ == 0 && !section.headings.isEmpty();
         const int headingLines =
-            starts ? static_cast<int>(section.headings.size()) + (printedAny ? 1 : 0) : 0;
+            headings ? static_cast<int>(section.headings.size()) + (printedAny ? 1 : 0) : 0;
         if (report->RemainingLines() < headingLines + 1 + (section.rows.isEmpty() ? 0 : 1))
             break;
-        if (starts && !section.headings.isEmpty()) {
+        if (headings) {
             if (printedAny)
                 report->EndLine();
             for (int h = 0; h < section.headings.size(); ++h) {
