@@ -33,7 +33,10 @@ make_league() {  # folder, teams, players
             for (i = 1; i <= players; i++) {
                 line = sprintf("|%d|%s %d|", i, names[1 + int(rand() * 14)], i);
                 for (s = 1; s <= 45; s++) {
-                    v = int(rand() * 30);
+                    # Few players have many of anything: a value of 0 to 59, small ones likelier.
+                    r = rand();
+                    v = int(60 * r * r * r);
+                    if (s == 1) v = int(rand() * 25);                  # games
                     if (s == 3) v = int(rand() * 100);                 # plate appearances
                     if (s == 19 || s == 37) v = 1 + int(rand() * 9);   # batting order, position
                     if (s == 22) v = int(rand() * 3);                  # thirds of an inning

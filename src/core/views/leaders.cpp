@@ -376,6 +376,7 @@ bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString
                        playerLines, error)) {
             return false;
         }
+        team.players.reserve(playerLines.size());
         for (int p = 1; p < static_cast<int>(playerLines.size()); ++p) {
             const PlayerRecord player =
                 PlayerRecord::parse(playerLines[static_cast<std::size_t>(p)]);
