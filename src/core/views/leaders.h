@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/grid.h"
+#include "views/leadercategory.h"
 #include "views/leadersettings.h"
 #include "views/playerstats.h"
 
@@ -15,50 +16,6 @@ class Store;
 
 // The league's leaders: for each category the best players of all the league's teams, ranked,
 // with the rate categories limited to players who qualify.
-
-// The figure a rate category's qualification counts, per game of the player's team.
-enum class Qualifier { None, PlateAppearances, Innings, Games };
-
-enum class LeaderGroup { Batting, Pitching, Fielding };
-
-// What a category ranks.
-enum class LeaderStat {
-    Avg,
-    OnBase,
-    Slugging,
-    Ops,
-    Hits,
-    Doubles,
-    Triples,
-    HomeRuns,
-    RunsBattedIn,
-    RunsScored,
-    Walks,
-    StolenBases,
-    Era,
-    Whip,
-    Won,
-    Saves,
-    StrikeOuts,
-    InningsPitched,
-    WinPercent,
-    Fielding,
-    PutOuts,
-    Assists
-};
-
-struct LeaderCategory {
-    LeaderStat stat;
-    const char* id;     // a name without signs, for object names: "AVG", "OBP", "2B"
-    const char* name;   // the value column's header without its blank: "AVG", "OB%"
-    const char* title;  // "Batting Average"
-    LeaderGroup group;
-    Qualifier qualifier;  // None for the counting categories, which need no qualification
-    bool lowerIsBetter;   // ERA and WHIP
-};
-
-// Every category in the order the tables are shown: batting, pitching, fielding.
-const std::vector<LeaderCategory>& leaderCategories();
 
 // One player as the leaders read him.
 struct LeaderPlayer {
@@ -112,15 +69,6 @@ std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
 // false with a message when a team file cannot be read.
 bool buildLeagueLeaders(const Store& store, const LeaderSettings& settings, LeagueLeaders& leaders,
                         QString& error);
-
-// The rule above a rate table: "Qualified: 3.1 PA per team game (31 PA after 10 games)", where the
-// numbers in brackets are those of the fewest and the most games a team has played (teams without
-// a game do not count).
-std::string qualificationRule(Qualifier qualifier, const LeaderSettings& settings,
-                              long long fewestGames, long long mostGames);
-
-// "Batting Average (AVG)".
-std::string leaderTableTitle(const LeaderCategory& category);
 
 // A table as cell texts: " Rank", " Player", " Team", the value and, for a rate table, the
 // qualifying figure. Grid column 0 holds the player's line; the table's rows give his team.
