@@ -258,8 +258,15 @@ void TLeadersForm::refresh() {
     if (!pny::buildLeagueLeaders(*store_, settings_, leaders_, error))
         Messages::error(this, error);
     setWindowTitle(pny::fromCodePage(leaders_.caption));
-    for (int i = 0; i < static_cast<int>(leaders_.tables.size()); ++i)
-        fillTable(i);
+    // Without the leaders (a file could not be read) every table is empty.
+    for (int i = 0; i < tables_.size(); ++i) {
+        if (i < static_cast<int>(leaders_.tables.size())) {
+            fillTable(i);
+        } else {
+            rules_.at(i)->clear();
+            tables_.at(i)->setRowCount(0);
+        }
+    }
 }
 
 void TLeadersForm::fillTable(int index) {

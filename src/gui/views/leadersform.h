@@ -30,7 +30,6 @@ public:
     // double-clicked: he and his team are then the current ones.
     bool ShowLeaders(pny::Store& store);
 
-    const pny::LeagueLeaders& leaders() const { return leaders_; }
     TPrintForm* printForm() const { return printForm_; }
 
 public slots:
