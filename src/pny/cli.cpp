@@ -5,6 +5,7 @@
 #include "exportcommand.h"
 #include "generatecommand.h"
 #include "importcommand.h"
+#include "leaderscommand.h"
 
 #include <QTextStream>
 
@@ -28,7 +29,8 @@ const char* const kExamples =
     "\n"
     "Examples:\n"
     "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
-    "  pny export --tab teams --league 2 --format csv\n";
+    "  pny export --tab teams --league 2 --format csv\n"
+    "  pny leaders --top 5 --format html > leaders.html\n";
 
 }  // namespace
 
@@ -37,7 +39,7 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage << kExportUsage << kGenerateUsage << kHelpLine << kExamples;
+        out << kUsage << kExportUsage << kGenerateUsage << kLeadersUsage << kHelpLine << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments.at(1) == QLatin1String("export"))
@@ -50,6 +52,8 @@ int run(const QStringList& arguments) {
         return runGenerate(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("import"))
         return runImport(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("leaders"))
+        return runLeaders(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

@@ -27,16 +27,16 @@ private slots:
 
 void TestBackup::onlyDataFilesAreListed() {
     QTemporaryDir data;
-    const QStringList names = {"Baseball.Years", "1999.Leagues", "a.TEAMS",   "b.players",
-                               "c.Games",        "c.Fields",     "c.Umpires", "c.Times",
-                               "x.notes",        "readme.txt",   "pny",       "Years",
-                               ".hidden.Teams",  "c.Games.bak",  "c.Gamesx"};
+    const QStringList names = {
+        "Baseball.Years", "1999.Leagues", "a.TEAMS",       "b.players",   "c.Games", "c.Fields",
+        "c.Umpires",      "c.Times",      "x.notes",       "readme.txt",  "pny",     "Years",
+        "c.Leaders",      "c.Leaders~",   ".hidden.Teams", "c.Games.bak", "c.Gamesx"};
     for (const QString& name : names)
         writeFile(QDir(data.path()).filePath(name), "G|\r\n");
     QDir(data.path()).mkdir("folder.Teams");
-    const QStringList expected = {"1999.Leagues",   "a.TEAMS",   "b.players",
-                                  "Baseball.Years", "c.Fields",  "c.Games",
-                                  "c.Times",        "c.Umpires", "x.notes"};
+    const QStringList expected = {"1999.Leagues", "a.TEAMS", "b.players", "Baseball.Years",
+                                  "c.Fields",     "c.Games", "c.Leaders", "c.Times",
+                                  "c.Umpires",    "x.notes"};
     QCOMPARE(pny::backupFileNames(data.path()), expected);
 
     QTemporaryDir dest;

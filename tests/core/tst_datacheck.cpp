@@ -23,6 +23,7 @@ void writeSoundFolder(const QString& dir) {
     writeFile(dir + "/Y1L1.Times", "1996061518301\r\n1996061520001\r\n");
     writeFile(dir + "/Y1L1.Notes", "league notes\r\n");
     writeFile(dir + "/Y1L1G1.Notes", "game notes\r\n");
+    writeFile(dir + "/Y1L1.Leaders", "Leaders|\r\n2.5|0.8|0.5|5|\r\n");
 }
 
 QStringList texts(const std::vector<pny::CheckFinding>& findings) {
@@ -123,6 +124,17 @@ void TestDataCheck::findings_data() {
                        "Y1L1.Fields (1 record)"};
     QTest::newRow("orphan notes") << "Y1L1T9.Notes" << QByteArray("whose?\r\n")
                                   << QStringList{"Y1L1T9.Notes: notes that belong to no record"};
+    QTest::newRow("orphan leader settings")
+        << "Y1L2.Leaders" << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\n")
+        << QStringList{"Y1L2.Leaders: leader settings that belong to no league"};
+    QTest::newRow("unreadable leader settings")
+        << "Y1L1.Leaders" << QByteArray("Leader|\r\nx|1.0||0|\r\n3|\r\n")
+        << QStringList{"Y1L1.Leaders:1: the header line is \"Leader|\", not \"Leaders|\"",
+                       "Y1L1.Leaders:2: batting factor \"x\" is not a number from 0 to 99.99 "
+                       "with at most two decimals: the default is used",
+                       "Y1L1.Leaders:2: places \"0\" is not a number from 1 to 999: the default "
+                       "is used",
+                       "Y1L1.Leaders:3: lines after the settings line are never read"};
 }
 
 void TestDataCheck::findings() {

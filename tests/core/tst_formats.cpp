@@ -14,6 +14,10 @@ private slots:
     void era();
     void innings_data();
     void innings();
+    void ops_data();
+    void ops();
+    void whip_data();
+    void whip();
 };
 
 void TestFormats::textHelpers() {
@@ -95,6 +99,43 @@ void TestFormats::innings() {
     QFETCH(qlonglong, b);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(formatInnings(a, b)), text);
+}
+
+void TestFormats::ops_data() {
+    QTest::addColumn<QList<qlonglong>>("counts");  // on base, its divisor, bases, at bats
+    QTest::addColumn<QString>("text");
+    QTest::newRow("19 of 39 and 25 of 34") << QList<qlonglong>{19, 39, 25, 34} << "1.222";
+    QTest::newRow("parts truncated first") << QList<qlonglong>{1, 3, 1, 3} << " .666";
+    QTest::newRow("no at bats") << QList<qlonglong>{3, 3, 0, 0} << "     ";
+    QTest::newRow("no chances") << QList<qlonglong>{0, 0, 1, 1} << "     ";
+    QTest::newRow("capped") << QList<qlonglong>{1, 1, 40, 4} << "9.999";
+    QTest::newRow("wide product") << QList<qlonglong>{3000000, 4000000, 3000000, 4000000}
+                                  << "1.500";
+}
+
+void TestFormats::ops() {
+    QFETCH(QList<qlonglong>, counts);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatOps(counts[0], counts[1], counts[2], counts[3])), text);
+}
+
+void TestFormats::whip_data() {
+    QTest::addColumn<qlonglong>("walksAndHits");
+    QTest::addColumn<qlonglong>("outs");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("10 in 6 2/3") << 10LL << 20LL << " 1.50";
+    QTest::newRow("2 in 9") << 2LL << 27LL << " 0.22";
+    QTest::newRow("none allowed") << 0LL << 3LL << " 0.00";
+    QTest::newRow("12.34") << 1234LL << 300LL << "12.34";
+    QTest::newRow("no outs") << 4LL << 0LL << "     ";
+    QTest::newRow("capped") << 40LL << 1LL << "99.99";
+}
+
+void TestFormats::whip() {
+    QFETCH(qlonglong, walksAndHits);
+    QFETCH(qlonglong, outs);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatWhip(walksAndHits, outs)), text);
 }
 
 QTEST_APPLESS_MAIN(TestFormats)

@@ -6,6 +6,9 @@
 #include "store/records.h"
 #include "store/store.h"
 #include "store/textfile.h"
+#include "views/leaders.h"
+#include "views/leadersexport.h"
+#include "views/leadersettings.h"
 #include "views/tableview.h"
 #include "views/viewstate.h"
 
@@ -21,15 +24,15 @@ using testsupport::writeFile;
 namespace {
 
 // What fuzz_views does: the input split at "\x01\x02" into the files of one league, a store on
-// the folder, every tab built and everything saved.
+// the folder, every tab and the league leaders built and everything saved.
 void buildEveryTab(const QByteArray& input) {
     static const char* const names[] = {"Baseball.Years", "Y1.Leagues", "Y1L1.Teams",
                                         "Y1L1T1.Players", "Y1L1.Games", "Y1L1.Fields",
-                                        "Y1L1.Umpires",   "Y1L1.Times"};
+                                        "Y1L1.Umpires",   "Y1L1.Times", "Y1L1.Leaders"};
     QTemporaryDir dir;
     qsizetype start = 0;
-    for (int i = 0; i < 8; ++i) {
-        const qsizetype at = i < 7 ? input.indexOf("\x01\x02", start) : -1;
+    for (int i = 0; i < 9; ++i) {
+        const qsizetype at = i < 8 ? input.indexOf("\x01\x02", start) : -1;
         writeFile(dir.filePath(names[i]), input.mid(start, at < 0 ? -1 : at - start));
         if (at < 0)
             break;
@@ -42,6 +45,12 @@ void buildEveryTab(const QByteArray& input) {
         const pny::ViewGrid grid = pny::buildTable(store, state, tab);
         (void)grid;
     }
+    pny::LeaderSettings settings;
+    pny::LeagueLeaders leaders;
+    QString error;
+    (void)pny::readLeaderSettings(pny::leaderSettingsPath(store), settings, error);
+    if (pny::buildLeagueLeaders(store, settings, leaders, error))
+        (void)pny::exportLeadersHtml(leaders);
     store.saveAll();
 }
 

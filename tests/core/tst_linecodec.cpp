@@ -60,6 +60,10 @@ void TestLineCodec::toNumber_data() {
     QTest::newRow("negative") << QByteArray("-7") << -7;
     QTest::newRow("plus sign") << QByteArray("+7") << 7;
     QTest::newRow("sign alone") << QByteArray("-") << 0;
+    QTest::newRow("blank after the sign") << QByteArray("- 5") << -5;
+    QTest::newRow("sign after the digits") << QByteArray("5-") << 0;
+    QTest::newRow("two signs") << QByteArray("--5") << 0;
+    QTest::newRow("blanks only") << QByteArray("   ") << 0;
     QTest::newRow("only first ten characters") << QByteArray("12345678901") << 1234567890;
     QTest::newRow("beyond 32 bits") << QByteArray("9999999999") << 0;
     QTest::newRow("blanks count toward the ten") << QByteArray("     123456") << 12345;

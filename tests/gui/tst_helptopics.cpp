@@ -16,6 +16,7 @@
 #include "schedule/field.h"
 #include "schedule/make.h"
 #include "views/fontchooser.h"
+#include "views/leadersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
@@ -41,12 +42,13 @@ namespace {
 
 // The topics the windows open: the Help buttons of the dialogs, the list picker's kind words
 // followed by "_Button" (Year, League, Team, Player, and Field and Umpire from the game dialog),
-// its undelete mode, the F1 keys of the field-time dialogs and the main window's Help.
+// its undelete mode, the F1 keys of the field-time dialogs, the main window's Help and the
+// League Leaders window.
 const QStringList kProgramTopics{
-    "Contents",      "Undelete",     "Year_Button",        "League_Button", "Team_Button",
-    "Player_Button", "Field_Button", "Umpire_Button",      "Update_Button", "Notes_Button",
-    "Note_Window",   "Sort_Button",  "Player_Statistics",  "Font_Button",   "Print_Button",
-    "File_Button",   "Make_Button",  "Field_Availability",
+    "Contents",      "Undelete",     "Year_Button",        "League_Button",  "Team_Button",
+    "Player_Button", "Field_Button", "Umpire_Button",      "Update_Button",  "Notes_Button",
+    "Note_Window",   "Sort_Button",  "Player_Statistics",  "Font_Button",    "Print_Button",
+    "File_Button",   "Make_Button",  "Field_Availability", "League_Leaders",
 };
 
 QString pageSource(const QString& path) {
@@ -216,6 +218,8 @@ void TestHelpTopics::helpButtonOpensItsTopic_data() {
                            << "Print_Button";
     QTest::newRow("backup") << Make([] { return new TBackupForm; }) << "HelpBtn"
                             << "File_Button";
+    QTest::newRow("leaders") << Make([] { return new TLeadersForm; }) << "HelpButton"
+                             << "League_Leaders";
     // The field-time dialogs have no Help button; F1 opens their topics.
     QTest::newRow("make F1") << Make([] { return new TMakeForm; }) << ""
                              << "Field_Availability";

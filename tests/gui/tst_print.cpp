@@ -114,6 +114,7 @@ private slots:
     void shading_data();
     void shading();
     void emptyDataRow();
+    void tablesKeepHeadingsWithTheirRows();
     void tabShadeIsClamped();
     void noPrinterIsReported();
     void dialogKeepsChoicesAndCaption();
@@ -234,6 +235,62 @@ void TestPrint::zebraRestartsOnEveryPage() {
         for (int l = 3; l < page.lines.size(); ++l)
             shades << page.lines[l].cells[0].shade;
         QCOMPARE(shades, (QList<int>{0, 8, 0}.mid(0, shades.size())));
+    }
+}
+
+void TestPrint::tablesKeepHeadingsWithTheirRows() {
+    // Three tables of the same columns: two headings and 5 rows, one heading and none, one heading
+    // and 4 rows. The paper holds the title, the blank line and about 6 further lines.
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 1);
+    f.paperFor(5, *table);
+    QList<TPrintSection> sections;
+    const QList<int> sizes{5, 0, 4};
+    for (int s = 0; s < sizes.size(); ++s) {
+        TPrintSection section;
+        section.headings << QString("T%1").arg(s);
+        if (s == 0)
+            section.headings << "rule";
+        section.headers = QStringList{"", QString("H%1").arg(s), "V"};
+        for (int r = 0; r < sizes[s]; ++r)
+            section.rows << QStringList{"KEY", QString("s%1r%2").arg(s).arg(r), "v"};
+        sections << section;
+    }
+    f.form.setSections("Leaders", sections, {0, 60, 60}, 120, table->font());
+    f.form.findChild<QPushButton*>("OkButton")->click();
+    const Engine::Job& job = f.report()->jobs().first();
+    QVERIFY(job.pages.size() >= 3);
+
+    // What every page shows, line by line: a text, or the first cell of a row of cells.
+    QStringList all;
+    for (const Engine::DrawnPage& page : job.pages) {
+        QStringList lines;
+        for (const Engine::DrawnLine& line : page.lines) {
+            if (!line.texts.isEmpty())
+                lines << line.texts.first().text;
+            else if (!line.cells.isEmpty())
+                lines << line.cells.first().text;
+        }
+        QCOMPARE(lines.first(), QString("Leaders"));
+        // A page never ends with a heading or a header row whose table has rows still to come.
+        QVERIFY2(!lines.last().startsWith('T') && lines.last() != "rule" && lines.last() != "H0" &&
+                     lines.last() != "H2",
+                 qPrintable(lines.join(',')));
+        // A table going on from the last page starts with its header row again.
+        QVERIFY2(lines.value(1) == "H0" || lines.value(1) == "H2" || lines.value(1).startsWith('T'),
+                 qPrintable(lines.join(',')));
+        all << lines.mid(1);
+    }
+    all.removeAll("H0");
+    all.removeAll("H2");
+    QCOMPARE(all, (QStringList{"T0", "rule", "s0r0", "s0r1", "s0r2", "s0r3", "s0r4", "T1", "H1",
+                               "T2", "s2r0", "s2r1", "s2r2", "s2r3"}));
+    // The first heading of a table is bold, its rule line is not.
+    for (const Engine::DrawnLine& line : job.pages.first().lines) {
+        if (!line.texts.isEmpty() && line.texts.first().text == "rule")
+            QVERIFY(!line.texts.first().bold);
+        if (!line.texts.isEmpty() && line.texts.first().text == "T0")
+            QVERIFY(line.texts.first().bold);
     }
 }
 

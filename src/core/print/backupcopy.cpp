@@ -8,7 +8,7 @@
 namespace pny {
 
 const char* const kBackupPatterns =
-    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes";
+    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders";
 
 QStringList backupFileNames(const QString& dataFolder) {
     QDir dir(dataFolder);

@@ -3,6 +3,7 @@
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
+#include "views/leadersettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,10 +219,13 @@ private:
     void checkTimes(const File& times, const Target& fields);
     void notesName(const std::string& name) { notes_.insert(cutTo(name, 20)); }
     void checkNotes();
+    void checkLeaderSettings(const std::string& leagueName);
+    void checkOrphanLeaderSettings();
 
     QDir dir_;
     std::vector<CheckFinding> findings_;
     std::set<std::string> notes_;
+    std::set<std::string> leagues_;  // the base names of every league read
 };
 
 Checker::File Checker::read(const std::string& name) {
@@ -365,6 +369,26 @@ void Checker::checkNotes() {
     }
 }
 
+void Checker::checkLeaderSettings(const std::string& leagueName) {
+    leagues_.insert(leagueName);
+    const File settings = read(leagueName + kLeadersExtension);
+    if (!settings.exists || !settings.readable)
+        return;
+    for (const auto& [line, message] : leaderSettingsProblems(settings.lines))
+        report(settings.name, line, message);
+}
+
+void Checker::checkOrphanLeaderSettings() {
+    const QString extension = QString::fromLatin1(kLeadersExtension);
+    const QStringList names =
+        dir_.entryList({QStringLiteral("*") + extension}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : names) {
+        const QByteArray base = name.left(name.size() - extension.size()).toLatin1();
+        if (leagues_.count(base.toStdString()) == 0)
+            report(name.toStdString(), 0, "leader settings that belong to no league");
+    }
+}
+
 std::vector<CheckFinding> Checker::run() {
     const File years = read("Baseball.Years");
     const Target yearsTarget = targetOf(years);
@@ -379,6 +403,7 @@ std::vector<CheckFinding> Checker::run() {
         for (int l = 1; l < static_cast<int>(leagues.lines.size()); ++l) {
             const std::string lName = yName + "L" + numberText(l);
             notesName(lName);
+            checkLeaderSettings(lName);
             const File teams = read(lName + ".Teams");
             const File games = read(lName + ".Games");
             const File fields = read(lName + ".Fields");
@@ -428,6 +453,7 @@ std::vector<CheckFinding> Checker::run() {
         }
     }
     checkNotes();
+    checkOrphanLeaderSettings();
     return std::move(findings_);
 }
 

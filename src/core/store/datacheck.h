@@ -22,8 +22,9 @@ struct CheckFinding {
 // order: files that cannot be read, text cut off by a NUL, lines without a closing separator or
 // longer than 255 characters, fields longer than their widths, more fields than the record has,
 // counts and indexes that are not numbers, indexes that point past the end of their list or below
-// zero, game dates and times that cannot be read, duplicate and unreadable time slots, and notes
-// files that belong to no record. Nothing is written. An empty result means the folder is sound.
+// zero, game dates and times that cannot be read, duplicate and unreadable time slots, leader
+// settings that cannot be read, and notes files and leader settings that belong to no record.
+// Nothing is written. An empty result means the folder is sound.
 std::vector<CheckFinding> checkDataFolder(const QString& folder);
 
 }  // namespace pny

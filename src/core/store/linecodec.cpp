@@ -15,28 +15,29 @@ std::string nextField(std::string& buffer, std::size_t width) {
 }
 
 int toNumber(const std::string& text) {
-    std::string digits;
-    for (char c : text.substr(0, 10)) {
-        if (c != ' ')
-            digits += c;
-    }
-    if (digits.empty())
-        return 0;
-    std::size_t pos = 0;
+    // Every number of every record goes through here, so it reads in place without copying.
+    const std::size_t end = std::min<std::size_t>(text.size(), 10);
+    bool started = false;  // a character other than a blank was seen
+    bool digits = false;
     bool negative = false;
-    if (digits[0] == '-' || digits[0] == '+') {
-        negative = digits[0] == '-';
-        pos = 1;
-    }
-    if (pos == digits.size())
-        return 0;
     long long value = 0;
-    for (; pos < digits.size(); ++pos) {
-        const char c = digits[pos];
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = text[i];
+        if (c == ' ')
+            continue;
+        if (!started && (c == '-' || c == '+')) {
+            negative = c == '-';
+            started = true;
+            continue;
+        }
+        started = true;
         if (c < '0' || c > '9')
             return 0;
         value = value * 10 + (c - '0');
+        digits = true;
     }
+    if (!digits)
+        return 0;
     if (negative)
         value = -value;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {

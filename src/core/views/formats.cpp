@@ -33,7 +33,10 @@ std::string padRight(const std::string& s, int width) {
 std::string formatRate(long long x, long long y) {
     if (y == 0)
         return "     ";
-    const long long v = (x * 1000) / y;
+    return formatThousandths((x * 1000) / y);
+}
+
+std::string formatThousandths(long long v) {
     if (v < 1000)
         return " ." + zeroPad(v, 3);
     if (v <= 9999) {
@@ -43,10 +46,26 @@ std::string formatRate(long long x, long long y) {
     return "9.999";
 }
 
+std::string formatOps(long long onBase, long long onBaseDivisor, long long bases,
+                      long long atBats) {
+    if (onBaseDivisor == 0 || atBats == 0)
+        return "     ";
+    return formatThousandths((onBase * 1000) / onBaseDivisor + (bases * 1000) / atBats);
+}
+
 std::string formatEra(long long x, long long y, long long inningsPerGame) {
     if (y == 0)
         return "     ";
-    const long long v = (x * inningsPerGame * 300) / y;
+    return formatHundredths((x * inningsPerGame * 300) / y);
+}
+
+std::string formatWhip(long long x, long long y) {
+    if (y == 0)
+        return "     ";
+    return formatHundredths((x * 300) / y);
+}
+
+std::string formatHundredths(long long v) {
     if (v < 100)
         return " 0." + zeroPad(v, 2);
     if (v <= 9999) {

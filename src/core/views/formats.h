@@ -24,9 +24,25 @@ std::string padRight(const std::string& s, int width);
 // capped at "9.999".
 std::string formatRate(long long x, long long y);
 
+// The five characters of a rate given in thousandths: " .333", "2.500", capped at "9.999".
+std::string formatThousandths(long long v);
+
+// On-base plus slugging: the on-base rate (hits and walks over at bats and walks) and the slugging
+// rate (total bases over at bats), each in thousandths and truncated, added, and shown like a
+// rate. Five blanks when either divisor is 0.
+std::string formatOps(long long onBase, long long onBaseDivisor, long long bases, long long atBats);
+
 // A five-character earned run average with two decimals: x earned runs over y outs in a game of
 // `inningsPerGame` innings; five blanks when y is 0, capped at "99.99".
 std::string formatEra(long long x, long long y, long long inningsPerGame);
+
+// The five characters of a value given in hundredths, as the earned run average shows them:
+// " 0.33", " 3.00", "12.34", capped at "99.99".
+std::string formatHundredths(long long v);
+
+// Walks and hits per inning pitched: x walks plus hits allowed over y outs, in hundredths,
+// truncated, shown like an earned run average; five blanks when y is 0.
+std::string formatWhip(long long x, long long y);
 
 // Innings pitched as "a.b" (whole innings, then thirds); empty when a + b is 0. Never cut: a
 // team's total of 1234.2 innings shows in full.

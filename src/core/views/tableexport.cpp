@@ -14,17 +14,6 @@ void forEachShownCell(const std::vector<std::string>& row, Visit visit) {
         visit(c - 1, fromCodePage(row[c]));
 }
 
-QString csvCell(const QString& text) {
-    const QString cell = text.trimmed();
-    if (!cell.contains(QLatin1Char(',')) && !cell.contains(QLatin1Char('"')) &&
-        !cell.contains(QLatin1Char('\n')) && !cell.contains(QLatin1Char('\r'))) {
-        return cell;
-    }
-    QString quoted = cell;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 template <typename Cell>
 QString joinRows(const ViewGrid& grid, const QString& separator, const QString& lineEnd,
                  Cell cell) {
@@ -47,6 +36,8 @@ const char* const kStyle =
     "body{font-family:system-ui,-apple-system,'Segoe UI',Roboto,sans-serif;margin:1rem;"
     "color:#222;background:#fff}"
     "h1{font-size:1.25rem;margin:0 0 .75rem}"
+    "h2{font-size:1.05rem;margin:1.25rem 0 .25rem}"
+    "p.rule{margin:0 0 .5rem;color:#555}"
     ".scroll{overflow-x:auto;-webkit-overflow-scrolling:touch}"
     "table{border-collapse:collapse;font-size:.9rem;white-space:nowrap}"
     "th,td{border:1px solid #bbb;padding:.25rem .5rem;text-align:left}"
@@ -71,6 +62,17 @@ bool isNumeric(const QString& text) {
 
 }  // namespace
 
+QString csvCell(const QString& text) {
+    const QString cell = text.trimmed();
+    if (!cell.contains(QLatin1Char(',')) && !cell.contains(QLatin1Char('"')) &&
+        !cell.contains(QLatin1Char('\n')) && !cell.contains(QLatin1Char('\r'))) {
+        return cell;
+    }
+    QString quoted = cell;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 QString exportTsv(const ViewGrid& grid) {
     return joinRows(grid, QStringLiteral("\t"), QStringLiteral("\n"),
                     [](const QString& text) { return text; });
@@ -80,8 +82,8 @@ QString exportCsv(const ViewGrid& grid) {
     return joinRows(grid, QStringLiteral(","), QStringLiteral("\r\n"), csvCell);
 }
 
-QString exportHtml(const ViewGrid& grid) {
-    const QString caption = fromCodePage(grid.caption).trimmed().toHtmlEscaped();
+QString htmlPage(const std::string& title, const QString& body) {
+    const QString caption = fromCodePage(title).trimmed().toHtmlEscaped();
     QString out;
     out += QStringLiteral(
         "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
@@ -89,7 +91,13 @@ QString exportHtml(const ViewGrid& grid) {
     out += QStringLiteral("<title>") + caption + QStringLiteral("</title>\n<style>") +
            QLatin1String(kStyle) + QStringLiteral("</style>\n</head>\n<body>\n");
     out += QStringLiteral("<h1>") + caption + QStringLiteral("</h1>\n");
-    out += QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
+    out += body;
+    out += QStringLiteral("</body>\n</html>\n");
+    return out;
+}
+
+QString htmlTable(const ViewGrid& grid) {
+    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
     forEachShownCell(grid.headers, [&](std::size_t, const QString& text) {
         out += QStringLiteral("<th>") + text.trimmed().toHtmlEscaped() + QStringLiteral("</th>");
     });
@@ -103,8 +111,12 @@ QString exportHtml(const ViewGrid& grid) {
         });
         out += QStringLiteral("</tr>\n");
     }
-    out += QStringLiteral("</tbody>\n</table>\n</div>\n</body>\n</html>\n");
+    out += QStringLiteral("</tbody>\n</table>\n</div>\n");
     return out;
+}
+
+QString exportHtml(const ViewGrid& grid) {
+    return htmlPage(grid.caption, htmlTable(grid));
 }
 
 }  // namespace pny

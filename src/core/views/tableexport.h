@@ -21,4 +21,13 @@ QString exportCsv(const ViewGrid& grid);
 // with its header row.
 QString exportHtml(const ViewGrid& grid);
 
+// The pieces of the exports, for pages and files of several tables.
+// One CSV cell: trimmed, quoted with its quotes doubled when it holds a comma, a quote or a line
+// break.
+QString csvCell(const QString& text);
+// The table of a grid as HTML: its header row and every row, without the caption.
+QString htmlTable(const ViewGrid& grid);
+// A standalone page with `title` (code page text) as its title and first heading, then `body`.
+QString htmlPage(const std::string& title, const QString& body);
+
 }  // namespace pny

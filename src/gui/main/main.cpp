@@ -25,7 +25,9 @@
 #include "store/codepage.h"
 #include "store/filecommit.h"
 #include "store/linecodec.h"
+#include "views/catalogues.h"
 #include "views/fontchooser.h"
+#include "views/leadersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
@@ -101,6 +103,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     teamForm_ = new TTeamForm(this);
     msgForm_ = new TMsgForm(this);
     setupForm_ = new TSetupForm(this);
+    leadersForm_ = new TLeadersForm(this);
 
     // The game dialog's Make fills the schedule from the fields' free time slots.
     gameForm_->makeSchedule = [this] {
@@ -249,6 +252,8 @@ void TMainForm::createPopupMenu() {
     add("SaveItem", "&Save Data", QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::SaveItemClick);
     add("ExportItem", "&Export Table...", QKeySequence(Qt::CTRL | Qt::Key_E),
         &TMainForm::ExportItemClick);
+    add("LeadersItem", "League &Leaders", QKeySequence(Qt::CTRL | Qt::Key_L),
+        &TMainForm::LeadersItemClick);
     popupMenu_->addSeparator();
     add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
     add("AboutItem", "&About", QKeySequence(Qt::Key_F2), &TMainForm::AboutItemClick);
@@ -487,6 +492,19 @@ void TMainForm::BackupItemClick() {
 void TMainForm::ImportItemClick() {
     if (runImport(this, *store_, msgForm_))
         BuildHeaders();
+    finishCommand();
+}
+
+void TMainForm::LeadersItemClick() {
+    if (!store_->hasLeague())
+        selection_->LeagueButtonClick();
+    // A double-clicked leader is shown in his team's row on a player tab.
+    if (store_->hasLeague() && leadersForm_->ShowLeaders(*store_)) {
+        if (pny::isPlayerTab(currentTab()))
+            RefreshTable();
+        else
+            bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
+    }
     finishCommand();
 }
 

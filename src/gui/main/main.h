@@ -23,6 +23,7 @@ class TListForm;
 class TMsgForm;
 class TFieldForm;
 class TGameForm;
+class TLeadersForm;
 class TMakeForm;
 class TNameForm;
 class TPlayerSortForm;
@@ -69,6 +70,7 @@ public slots:
     void ExportItemClick();
     void BackupItemClick();
     void ImportItemClick();
+    void LeadersItemClick();
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);
@@ -136,5 +138,6 @@ private:
     TRadioNoteForm* radioNoteForm_ = nullptr;
     TBackupForm* backupForm_ = nullptr;
     TTeamForm* teamForm_ = nullptr;
+    TLeadersForm* leadersForm_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
 };

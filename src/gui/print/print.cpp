@@ -123,13 +123,12 @@ TPrintForm::~TPrintForm() = default;
 
 void TPrintForm::setTable(const QTableWidget* table, const QString& caption) {
     caption_ = caption;
-    headers_.clear();
-    rows_.clear();
+    TPrintSection section;
     columnWidths_.clear();
     const int columns = table->columnCount();
     for (int c = 0; c < columns; ++c) {
         const QTableWidgetItem* item = table->horizontalHeaderItem(c);
-        headers_ << (item ? item->text() : QString());
+        section.headers << (item ? item->text() : QString());
         columnWidths_ << table->columnWidth(c);
     }
     for (int r = 0; r < table->rowCount(); ++r) {
@@ -138,8 +137,9 @@ void TPrintForm::setTable(const QTableWidget* table, const QString& caption) {
             const QTableWidgetItem* item = table->item(r, c);
             row << (item ? item->text() : QString());
         }
-        rows_ << row;
+        section.rows << row;
     }
+    sections_ = {section};
     // The columns' width on screen: the right edge of the last column, at most what is visible.
     screenWidth_ = 0;
     if (columns > 0) {
@@ -148,11 +148,31 @@ void TPrintForm::setTable(const QTableWidget* table, const QString& caption) {
             header->sectionViewportPosition(columns - 1) + header->sectionSize(columns - 1);
         screenWidth_ = std::min(right, table->viewport()->width());
     }
-    const QFont font = table->font();
+    takeFont(table->font(), table->logicalDpiY());
+}
+
+void TPrintForm::setSections(const QString& caption, const QList<TPrintSection>& sections,
+                             const QList<int>& columnWidths, int screenWidth, const QFont& font) {
+    caption_ = caption;
+    sections_ = sections;
+    columnWidths_ = columnWidths;
+    screenWidth_ = screenWidth;
+    takeFont(font, logicalDpiY());
+}
+
+void TPrintForm::PrintSections(const QString& caption, const QList<TPrintSection>& sections,
+                               const QList<int>& columnWidths, int screenWidth, const QFont& font) {
+    setSections(caption, sections, columnWidths, screenWidth, font);
+    setWindowTitle(caption);
+    radioLines_->focusChecked();
+    exec();
+}
+
+void TPrintForm::takeFont(const QFont& font, double dpiY) {
     fontName_ = font.family();
     fontSize_ = font.pointSizeF();
     if (fontSize_ <= 0 && font.pixelSize() > 0)
-        fontSize_ = font.pixelSize() * 72.0 / table->logicalDpiY();
+        fontSize_ = font.pixelSize() * 72.0 / dpiY;
 }
 
 void TPrintForm::PrintTable(const QTableWidget* table, const QString& caption) {
@@ -167,15 +187,14 @@ void TPrintForm::setOutputFileForTesting(const QString& fileName) {
 }
 
 bool TPrintForm::PrintPage(int page) {
-    Q_UNUSED(page);
     TReportEngine* report = report_;
     const int lines = radioLines_->checkedIndex();
     const int shading = radioShading_->checkedIndex();
     const bool rowShading = shading == ShadingRows || shading == ShadingBoth;
-    const int columns = static_cast<int>(headers_.size());
+    const int columns = static_cast<int>(columnWidths_.size());
 
     // The tab stops are built on the first page of a copy and serve all its pages.
-    if (printedRows_ == 0) {
+    if (page == 1) {
         report->ResetTabs();
         report->SelectFont(fontName_, fontSize_);
         static const int kBoxLines[] = {0, 12, 3, 15};
@@ -196,32 +215,59 @@ bool TPrintForm::PrintPage(int page) {
     report->PrintCentered(caption_, report->PageWidth() * 0.5);
     report->EndLine();
     report->EndLine();
-
-    report->SetTabShade(rowShading ? 16 : 8);
-    QString header;
-    for (int c = 1; c < columns; ++c)
-        header += QLatin1Char('\t') + headers_.at(c);
-    report->PrintTabbed(header);
-    report->EndLine();
     report->SetBold(false);
 
-    const int before = printedRows_;
-    while (report->RemainingLines() > 0 && printedRows_ < rows_.size()) {
-        // Zebra shading: the first data row of every page is plain.
-        report->SetTabShade(rowShading && report->TabShade() == 0 ? 8 : 0);
-        const QStringList& row = rows_.at(printedRows_++);
+    auto tabbed = [columns](const QStringList& cells) {
         QString text;
         for (int c = 1; c < columns; ++c)
-            text += QLatin1Char('\t') + row.value(c);
-        report->PrintTabbed(text);
+            text += QLatin1Char('\t') + cells.value(c);
+        return text;
+    };
+    bool printedAny = false;  // a table (its header at least) is on this page
+    bool progressed = false;  // a data row is printed or a table finished on this page
+    while (section_ < sections_.size()) {
+        const TPrintSection& section = sections_.at(section_);
+        // A table starting here keeps its headings, its header row and its first row together,
+        // after an empty line when another table came before it on the page.
+        const bool headings = printedRows_ == 0 && !section.headings.isEmpty();
+        const int headingLines =
+            headings ? static_cast<int>(section.headings.size()) + (printedAny ? 1 : 0) : 0;
+        if (report->RemainingLines() < headingLines + 1 + (section.rows.isEmpty() ? 0 : 1))
+            break;
+        if (headings) {
+            if (printedAny)
+                report->EndLine();
+            for (int h = 0; h < section.headings.size(); ++h) {
+                report->SetBold(h == 0);
+                report->PrintCentered(section.headings.at(h), report->PageWidth() * 0.5);
+                report->EndLine();
+            }
+        }
+        report->SetBold(true);
+        report->SetTabShade(rowShading ? 16 : 8);
+        report->PrintTabbed(tabbed(section.headers));
         report->EndLine();
+        report->SetBold(false);
+        while (report->RemainingLines() > 0 && printedRows_ < section.rows.size()) {
+            // Zebra shading: the first data row under every header row is plain.
+            report->SetTabShade(rowShading && report->TabShade() == 0 ? 8 : 0);
+            report->PrintTabbed(tabbed(section.rows.at(printedRows_++)));
+            report->EndLine();
+            progressed = true;
+        }
+        printedAny = true;
+        if (printedRows_ < section.rows.size())
+            break;  // the page is full
+        ++section_;
+        printedRows_ = 0;
+        progressed = true;
     }
     // A page without room for a single row would be followed by endless pages just like it.
-    if (printedRows_ == before && printedRows_ < rows_.size()) {
+    if (!progressed && section_ < sections_.size()) {
         stalled_ = true;
         return false;
     }
-    return printedRows_ < rows_.size();
+    return section_ < sections_.size();
 }
 
 bool TPrintForm::printCopy(const QString& fileName) {
@@ -229,6 +275,7 @@ bool TPrintForm::printCopy(const QString& fileName) {
     const QString saved = printer->outputFileName();
     if (!fileName.isEmpty())
         printer->setOutputFileName(fileName);
+    section_ = 0;
     printedRows_ = 0;
     stalled_ = false;
     const bool ok = report_->RunReport();
@@ -286,6 +333,7 @@ void TPrintForm::PreviewButtonClick() {
     dialog.setObjectName(QStringLiteral("PreviewDialog"));
     dialog.setWindowTitle(caption_);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        section_ = 0;
         printedRows_ = 0;
         stalled_ = false;
         report_->RunReport(printer, false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QGroupBox>
 #include <QList>
 #include <QString>
@@ -26,8 +27,17 @@ private:
     QButtonGroup* buttons_ = nullptr;
 };
 
+// One table of a printout of several: lines centred above it (the first in bold), then its header
+// row and its rows. Column 0 of the header and of every row is a key column and never printed.
+struct TPrintSection {
+    QStringList headings;
+    QStringList headers;
+    QList<QStringList> rows;
+};
+
 // The print dialog: prints the main window's table with a title line and the header row on every
-// page, with the chosen lines, shading and number of copies.
+// page, with the chosen lines, shading and number of copies. It also prints several tables of the
+// same columns one after the other, each with its own headings and header row.
 class TPrintForm : public QDialog {
     Q_OBJECT
 public:
@@ -44,6 +54,14 @@ public:
     // Takes the table's texts, column widths and font without showing the dialog.
     void setTable(const QTableWidget* table, const QString& caption);
 
+    // Prints several tables that share their columns: `columnWidths` are the columns' widths in
+    // pixels (column 0 included) and `screenWidth` the pixels they take together on screen.
+    void PrintSections(const QString& caption, const QList<TPrintSection>& sections,
+                       const QList<int>& columnWidths, int screenWidth, const QFont& font);
+    // The same without showing the dialog.
+    void setSections(const QString& caption, const QList<TPrintSection>& sections,
+                     const QList<int>& columnWidths, int screenWidth, const QFont& font);
+
     TReportEngine* Report() const { return report_; }
     // Prints into PDF files instead of a printer: `fileName` for one copy, and for several copies
     // the name with "-1", "-2", ... before its suffix.
@@ -56,8 +74,10 @@ public slots:
     void HelpButtonClick();
 
 private:
-    // The page handler: prints the title line, the header row and as many data rows as fit.
+    // The page handler: prints the title line, then from where the last page stopped each table's
+    // headings (where it starts), its header row and as many data rows as fit.
     bool PrintPage(int page);
+    void takeFont(const QFont& font, double dpiY);
     // Prints one copy as one job into `fileName` (empty: where the printer is set to print).
     bool printCopy(const QString& fileName);
 
@@ -68,13 +88,13 @@ private:
 
     // What is printed, taken from the table.
     QString caption_;
-    QStringList headers_;
-    QList<QStringList> rows_;
+    QList<TPrintSection> sections_;
     QList<int> columnWidths_;  // pixels
     int screenWidth_ = 0;      // the pixels the columns take on screen
     QString fontName_;
     double fontSize_ = 0;  // points
 
-    int printedRows_ = 0;   // data rows printed so far in the current copy
+    int section_ = 0;       // the table being printed in the current copy
+    int printedRows_ = 0;   // its data rows printed so far
     bool stalled_ = false;  // a page had no room for a single data row
 };

@@ -1,0 +1,150 @@
+#include "views/leadersettings.h"
+
+#include "store/linecodec.h"
+#include "store/store.h"
+#include "store/textfile.h"
+
+#include <QFileInfo>
+
+namespace pny {
+
+const char* const kLeadersExtension = ".Leaders";
+const char* const kLeadersHeader = "Leaders|";
+
+namespace {
+
+constexpr std::size_t kFactorWidth = 5;  // "99.99"
+constexpr std::size_t kPlacesWidth = 3;
+
+const char* const kFieldNames[] = {"batting factor", "pitching factor", "fielding factor",
+                                   "places"};
+constexpr std::size_t kFieldCount = 4;
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The places as stored: plain decimal digits only.
+std::optional<int> parsePlaces(const std::string& text) {
+    const std::string digits = trimmed(text);
+    if (digits.empty() || digits.size() > kPlacesWidth ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int places = std::stoi(digits);
+    if (!validPlaces(places))
+        return std::nullopt;
+    return places;
+}
+
+// The four stored fields of the settings line (missing ones empty).
+std::vector<std::string> settingsFields(const std::vector<std::string>& lines) {
+    std::string buffer = lines.size() > 1 ? lines[1] : std::string();
+    std::vector<std::string> fields;
+    for (std::size_t k = 0; k < kFieldCount; ++k)
+        fields.push_back(nextField(buffer, kMaxFieldLength));
+    return fields;
+}
+
+}  // namespace
+
+std::optional<int> parseFactor(const std::string& text) {
+    const std::string value = trimmed(text);
+    const std::size_t point = value.find('.');
+    const std::string whole = value.substr(0, point);
+    const std::string decimals =
+        point == std::string::npos ? std::string() : value.substr(point + 1);
+    if (whole.empty() && decimals.empty())
+        return std::nullopt;
+    if (whole.size() > 2 || decimals.size() > 2)
+        return std::nullopt;
+    if ((whole + decimals).find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    int hundredths = whole.empty() ? 0 : std::stoi(whole) * 100;
+    if (!decimals.empty())
+        hundredths += std::stoi(decimals) * (decimals.size() == 1 ? 10 : 1);
+    return hundredths;
+}
+
+std::string formatFactor(int hundredths) {
+    const int whole = hundredths / 100;
+    const int decimals = hundredths % 100;
+    if (decimals % 10 == 0)
+        return std::to_string(whole) + '.' + std::to_string(decimals / 10);
+    return std::to_string(whole) + '.' + (decimals < 10 ? "0" : "") + std::to_string(decimals);
+}
+
+std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings) {
+    LineBuilder line;
+    line.add(formatFactor(settings.battingFactor), kFactorWidth)
+        .add(formatFactor(settings.pitchingFactor), kFactorWidth)
+        .add(formatFactor(settings.fieldingFactor), kFactorWidth)
+        .add(std::to_string(settings.places), kPlacesWidth);
+    return {kLeadersHeader, line.line()};
+}
+
+LeaderSettings parseLeaderSettings(const std::vector<std::string>& lines) {
+    LeaderSettings settings;
+    const std::vector<std::string> fields = settingsFields(lines);
+    int* factors[] = {&settings.battingFactor, &settings.pitchingFactor, &settings.fieldingFactor};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (const std::optional<int> factor = parseFactor(fields[k]))
+            *factors[k] = *factor;
+    }
+    if (const std::optional<int> places = parsePlaces(fields[3]))
+        settings.places = *places;
+    return settings;
+}
+
+std::vector<std::pair<int, std::string>> leaderSettingsProblems(
+    const std::vector<std::string>& lines) {
+    std::vector<std::pair<int, std::string>> problems;
+    if (lines.empty() || lines[0] != kLeadersHeader) {
+        problems.emplace_back(1, "the header line is \"" + (lines.empty() ? "" : lines[0]) +
+                                     "\", not \"" + kLeadersHeader + "\"");
+    }
+    if (lines.size() < 2)
+        return problems;
+    const std::vector<std::string> fields = settingsFields(lines);
+    for (std::size_t k = 0; k < kFieldCount; ++k) {
+        const std::string& field = fields[k];
+        if (field.empty())
+            continue;  // an empty field keeps its default
+        const bool readable =
+            k < 3 ? parseFactor(field).has_value() : parsePlaces(field).has_value();
+        if (!readable) {
+            problems.emplace_back(2, std::string(kFieldNames[k]) + " \"" + field + "\" is not " +
+                                         (k < 3 ? "a number from 0 to 99.99 with at most two "
+                                                  "decimals"
+                                                : "a number from 1 to 999") +
+                                         ": the default is used");
+        }
+    }
+    if (lines.size() > 2)
+        problems.emplace_back(3, "lines after the settings line are never read");
+    return problems;
+}
+
+QString leaderSettingsPath(const Store& store) {
+    return store.pathOf(store.teamsBaseName(), kLeadersExtension);
+}
+
+bool readLeaderSettings(const QString& path, LeaderSettings& settings, QString& error) {
+    settings = LeaderSettings();
+    if (!QFileInfo::exists(path))
+        return true;
+    std::vector<std::string> lines;
+    if (!readTextLines(path, lines, error))
+        return false;
+    settings = parseLeaderSettings(lines);
+    return true;
+}
+
+bool writeLeaderSettings(const QString& path, const LeaderSettings& settings, QString& error) {
+    return writeTextLines(path, leaderSettingsLines(settings), error);
+}
+
+}  // namespace pny

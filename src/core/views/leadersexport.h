@@ -1,0 +1,24 @@
+#pragma once
+
+#include "views/leaders.h"
+
+#include <QString>
+
+namespace pny {
+
+// The league's leaders as text to publish, one block per table: its title, the qualification rule
+// of a rate table, then the table with its header row as the table exports write a view.
+
+// Tab-separated: the caption, then per table an empty line, the title, the rule and the table's
+// lines, each line ended by LF.
+QString exportLeadersTsv(const LeagueLeaders& leaders);
+
+// Comma-separated (RFC 4180): the same lines, the title and the rule as one-cell rows, every line
+// ended by CR LF.
+QString exportLeadersCsv(const LeagueLeaders& leaders);
+
+// A standalone page: the caption as title and heading, then per table a heading, the rule and
+// the table.
+QString exportLeadersHtml(const LeagueLeaders& leaders);
+
+}  // namespace pny

@@ -1,0 +1,366 @@
+#include "views/leadersform.h"
+
+#include "common/dialogbutton.h"
+#include "common/messages.h"
+#include "help/helpviewer.h"
+#include "main/exporttable.h"
+#include "print/print.h"
+#include "store/codepage.h"
+#include "store/store.h"
+#include "views/leadersexport.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace {
+
+const char* const kGroupNames[] = {"Batting", "Pitching", "Fielding"};
+constexpr int kTablesPerRow = 2;
+// Every table has the columns of a rate table (key, rank, player, team, value, qualifying), so
+// that all of them line up and print with the same tab stops.
+constexpr int kColumns = 6;
+
+QLineEdit* factorEdit(QWidget* parent, const char* name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(5);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 16);
+    return edit;
+}
+
+// The column widths of every table, from the texts each column holds.
+QList<int> columnWidths(const QFontMetrics& metrics) {
+    auto width = [&metrics](const char* sample) {
+        return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 12;
+    };
+    const int letter = metrics.averageCharWidth();
+    return {0, width(" Rank"), 17 * letter, 14 * letter, width(" 99.999"), width(" 999.2")};
+}
+
+}  // namespace
+
+TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("LeadersForm"));
+    setModal(true);
+    setWindowTitle(QStringLiteral("League Leaders"));
+    printForm_ = new TPrintForm(this);
+
+    auto* settingsBox = new QGroupBox(QStringLiteral("Qualified for the rates"), this);
+    settingsBox->setObjectName(QStringLiteral("SettingsBox"));
+    editBatting_ = factorEdit(settingsBox, "EditBatting");
+    editPitching_ = factorEdit(settingsBox, "EditPitching");
+    editFielding_ = factorEdit(settingsBox, "EditFielding");
+    spinPlaces_ = new QSpinBox(settingsBox);
+    spinPlaces_->setObjectName(QStringLiteral("SpinPlaces"));
+    spinPlaces_->setRange(pny::kMinPlaces, pny::kMaxPlaces);
+    auto* applyButton = dialogButton(this, QStringLiteral("ApplyButton"), QStringLiteral("&Apply"),
+                                     QStyle::SP_BrowserReload);
+    // Enter in an edit box applies what was typed.
+    applyButton->setDefault(true);
+    applyButton->setAutoDefault(true);
+    auto* settingsRow = new QHBoxLayout(settingsBox);
+    const std::pair<QLineEdit*, const char*> edits[] = {
+        {editBatting_, "PA per team game (batting)"},
+        {editPitching_, "IP per team game (pitching)"},
+        {editFielding_, "G per team game (fielding)"}};
+    for (const auto& [edit, text] : edits) {
+        auto* label = new QLabel(QString::fromLatin1(text), settingsBox);
+        label->setBuddy(edit);
+        settingsRow->addWidget(edit);
+        settingsRow->addWidget(label);
+        settingsRow->addSpacing(8);
+    }
+    auto* placesLabel = new QLabel(QStringLiteral("&Places"), settingsBox);
+    placesLabel->setBuddy(spinPlaces_);
+    settingsRow->addWidget(placesLabel);
+    settingsRow->addWidget(spinPlaces_);
+    settingsRow->addStretch(1);
+    settingsRow->addWidget(applyButton);
+
+    groupTabs_ = new QTabWidget(this);
+    groupTabs_->setObjectName(QStringLiteral("GroupTabs"));
+    for (pny::LeaderGroup group :
+         {pny::LeaderGroup::Batting, pny::LeaderGroup::Pitching, pny::LeaderGroup::Fielding}) {
+        groupTabs_->addTab(buildPage(group),
+                           QString::fromLatin1(kGroupNames[static_cast<int>(group)]));
+    }
+
+    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
+                                     QStyle::SP_FileDialogDetailedView);
+    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
+                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
+    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
+                                    QStyle::SP_DialogHelpButton);
+    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
+                                     QStyle::SP_DialogCloseButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(printButton);
+    buttons->addWidget(exportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(settingsBox);
+    layout->addWidget(groupTabs_, 1);
+    layout->addLayout(buttons);
+
+    connect(applyButton, &QPushButton::clicked, this, &TLeadersForm::ApplyButtonClick);
+    connect(printButton, &QPushButton::clicked, this, &TLeadersForm::PrintButtonClick);
+    connect(exportButton, &QPushButton::clicked, this, &TLeadersForm::ExportButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TLeadersForm::HelpButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    resize(820, 560);
+}
+
+QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("%1Page").arg(kGroupNames[static_cast<int>(group)]));
+    scroll->setWidgetResizable(true);
+    auto* page = new QWidget(scroll);
+    auto* grid = new QGridLayout(page);
+    int placed = 0;
+    const std::vector<pny::LeaderCategory>& categories = pny::leaderCategories();
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const pny::LeaderCategory& category = categories[i];
+        if (category.group != group)
+            continue;
+        const QString id = QString::fromLatin1(category.id);
+        auto* title =
+            new QLabel(QString::fromLatin1(pny::leaderTableTitle(category).c_str()), page);
+        title->setObjectName(QStringLiteral("Title") + id);
+        title->setTextFormat(Qt::PlainText);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        auto* rule = new QLabel(page);
+        rule->setObjectName(QStringLiteral("Rule") + id);
+        rule->setTextFormat(Qt::PlainText);
+        rule->setWordWrap(true);
+        rule->setVisible(category.qualifier != pny::Qualifier::None);
+        auto* table = new QTableWidget(0, kColumns, page);
+        table->setObjectName(QStringLiteral("Table") + id);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        table->verticalHeader()->hide();
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        table->horizontalHeader()->setMinimumSectionSize(0);
+        table->setWordWrap(false);
+        const QList<int> widths = columnWidths(table->fontMetrics());
+        // A counting table has no qualifying figure: its last column is hidden.
+        const bool rate = category.qualifier != pny::Qualifier::None;
+        int total = 2 * table->frameWidth();
+        for (int c = 0; c < kColumns; ++c) {
+            table->setColumnWidth(c, widths.at(c));
+            if (rate || c < kColumns - 1)
+                total += widths.at(c);
+        }
+        table->setColumnHidden(kColumns - 1, !rate);
+        table->setFixedWidth(total);
+        title->setFixedWidth(total);
+        rule->setFixedWidth(total);
+        const int index = static_cast<int>(i);
+        connect(table, &QTableWidget::cellDoubleClicked, this,
+                [this, index](int row, int) { TableDoubleClick(index, row); });
+
+        auto* box = new QVBoxLayout;
+        box->addWidget(title);
+        box->addWidget(rule);
+        box->addWidget(table);
+        box->addStretch(1);
+        grid->addLayout(box, placed / kTablesPerRow, placed % kTablesPerRow);
+        ++placed;
+
+        while (rules_.size() <= index) {
+            rules_.append(nullptr);
+            tables_.append(nullptr);
+        }
+        rules_[index] = rule;
+        tables_[index] = table;
+    }
+    grid->setColumnStretch(kTablesPerRow, 1);
+    grid->setRowStretch((placed + kTablesPerRow - 1) / kTablesPerRow, 1);
+    scroll->setWidget(page);
+    return scroll;
+}
+
+bool TLeadersForm::ShowLeaders(pny::Store& store) {
+    store.ensureLeagues();
+    store_ = &store;
+    chosenTeam_ = 0;
+    chosenPlayer_ = 0;
+    QString error;
+    if (!pny::readLeaderSettings(pny::leaderSettingsPath(store), settings_, error))
+        Messages::error(this, error + QStringLiteral("\nThe usual settings are used."));
+    showSettings();
+    refresh();
+    groupTabs_->setCurrentIndex(0);
+    exec();
+    bool chosen = false;
+    if (chosenTeam_ > 0 && chosenPlayer_ > 0)
+        chosen = pny::selectLeader(store, chosenTeam_, chosenPlayer_);
+    store_ = nullptr;
+    return chosen;
+}
+
+void TLeadersForm::showSettings() {
+    editBatting_->setText(QString::fromStdString(pny::formatFactor(settings_.battingFactor)));
+    editPitching_->setText(QString::fromStdString(pny::formatFactor(settings_.pitchingFactor)));
+    editFielding_->setText(QString::fromStdString(pny::formatFactor(settings_.fieldingFactor)));
+    spinPlaces_->setValue(settings_.places);
+}
+
+bool TLeadersForm::readSettings(pny::LeaderSettings& settings) {
+    const std::pair<QLineEdit*, int*> edits[] = {{editBatting_, &settings.battingFactor},
+                                                 {editPitching_, &settings.pitchingFactor},
+                                                 {editFielding_, &settings.fieldingFactor}};
+    for (const auto& [edit, factor] : edits) {
+        const std::optional<int> value = pny::parseFactor(edit->text().toStdString());
+        if (!value) {
+            Messages::error(this, QStringLiteral("\"%1\" is not a factor: type a number from 0 "
+                                                 "to 99.99 with at most two decimals, such as "
+                                                 "3.1.")
+                                      .arg(edit->text()));
+            edit->setFocus();
+            edit->selectAll();
+            return false;
+        }
+        *factor = *value;
+    }
+    spinPlaces_->interpretText();
+    settings.places = spinPlaces_->value();
+    return true;
+}
+
+void TLeadersForm::refresh() {
+    if (!store_)
+        return;
+    QString error;
+    if (!pny::buildLeagueLeaders(*store_, settings_, leaders_, error))
+        Messages::error(this, error);
+    setWindowTitle(pny::fromCodePage(leaders_.caption));
+    // Without the leaders (a file could not be read) every table is empty.
+    for (int i = 0; i < tables_.size(); ++i) {
+        if (i < static_cast<int>(leaders_.tables.size())) {
+            fillTable(i);
+        } else {
+            rules_.at(i)->clear();
+            tables_.at(i)->setRowCount(0);
+        }
+    }
+}
+
+void TLeadersForm::fillTable(int index) {
+    const pny::LeaderTable& table = leaders_.tables[static_cast<std::size_t>(index)];
+    const pny::ViewGrid grid = pny::leaderGrid(table);
+    QTableWidget* widget = tables_.at(index);
+    rules_.at(index)->setText(QString::fromLatin1(table.rule.c_str()));
+    widget->clearContents();
+    widget->setRowCount(static_cast<int>(grid.rows.size()));
+    QStringList headers;
+    for (const std::string& text : grid.headers)
+        headers << pny::fromCodePage(text);
+    while (headers.size() < kColumns)
+        headers << QString();
+    widget->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
+        const std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            widget->setItem(
+                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
+        }
+    }
+    // The table shows all its rows: the page scrolls, not the table.
+    const int rows = std::max(1, widget->rowCount());
+    widget->setFixedHeight(widget->horizontalHeader()->sizeHint().height() +
+                           rows * widget->verticalHeader()->defaultSectionSize() +
+                           2 * widget->frameWidth());
+}
+
+void TLeadersForm::ApplyButtonClick() {
+    pny::LeaderSettings settings;
+    if (!readSettings(settings))
+        return;
+    if (settings != settings_ && store_) {
+        QString error;
+        if (!pny::writeLeaderSettings(pny::leaderSettingsPath(*store_), settings, error))
+            Messages::error(this, error);
+    }
+    settings_ = settings;
+    showSettings();
+    refresh();
+}
+
+void TLeadersForm::PrintButtonClick() {
+    QList<TPrintSection> sections;
+    for (const pny::LeaderTable& table : leaders_.tables) {
+        const pny::ViewGrid grid = pny::leaderGrid(table);
+        TPrintSection section;
+        section.headings << QString::fromLatin1(pny::leaderTableTitle(*table.category).c_str());
+        if (!table.rule.empty())
+            section.headings << QString::fromLatin1(table.rule.c_str());
+        for (const std::string& text : grid.headers)
+            section.headers << pny::fromCodePage(text);
+        for (const std::vector<std::string>& cells : grid.rows) {
+            QStringList row;
+            for (const std::string& text : cells)
+                row << pny::fromCodePage(text);
+            section.rows << row;
+        }
+        sections << section;
+    }
+    const QTableWidget* model = tables_.first();
+    QList<int> widths;
+    int screenWidth = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        widths << model->columnWidth(c);
+        screenWidth += model->columnWidth(c);
+    }
+    printForm_->PrintSections(windowTitle(), sections, widths, screenWidth, model->font());
+}
+
+void TLeadersForm::ExportButtonClick() {
+    const QString folder = store_ ? store_->dataFolder() : QString();
+    saveExport(this, QStringLiteral("Export League Leaders"), folder, false,
+               [this](ExportFormat format) {
+                   if (format == ExportFormat::Html)
+                       return pny::exportLeadersHtml(leaders_).toUtf8();
+                   if (format == ExportFormat::Tsv)
+                       return pny::exportLeadersTsv(leaders_).toUtf8();
+                   return pny::exportLeadersCsv(leaders_).toUtf8();
+               });
+}
+
+void TLeadersForm::HelpButtonClick() {
+    HelpViewer::showTopic(QStringLiteral("League_Leaders"));
+}
+
+void TLeadersForm::TableDoubleClick(int table, int row) {
+    if (table < 0 || table >= static_cast<int>(leaders_.tables.size()))
+        return;
+    const std::vector<pny::LeaderRow>& rows = leaders_.tables[static_cast<std::size_t>(table)].rows;
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return;
+    chosenTeam_ = rows[static_cast<std::size_t>(row)].team;
+    chosenPlayer_ = rows[static_cast<std::size_t>(row)].player;
+    accept();
+}

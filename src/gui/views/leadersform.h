@@ -1,0 +1,66 @@
+#pragma once
+
+#include "views/leaders.h"
+#include "views/leadersettings.h"
+
+#include <QDialog>
+#include <QList>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class TPrintForm;
+
+namespace pny {
+class Store;
+}
+
+// The league leaders: one table per category across all the league's teams, the qualification
+// rule above each rate table, the league's own factors and places, Print and Export. Double-click
+// on a player closes the window and shows him in the main window.
+class TLeadersForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TLeadersForm(QWidget* parent = nullptr);
+
+    // Shows the leaders of the current league modally. Returns true when a player was
+    // double-clicked: he and his team are then the current ones.
+    bool ShowLeaders(pny::Store& store);
+
+    TPrintForm* printForm() const { return printForm_; }
+
+public slots:
+    void ApplyButtonClick();
+    void PrintButtonClick();
+    void ExportButtonClick();
+    void HelpButtonClick();
+    void TableDoubleClick(int table, int row);
+
+private:
+    QWidget* buildPage(pny::LeaderGroup group);
+    // Builds the leaders with the settings shown and fills the tables.
+    void refresh();
+    void fillTable(int index);
+    void showSettings();
+    // Reads the edit boxes; false (with a message) when a factor cannot be read.
+    bool readSettings(pny::LeaderSettings& settings);
+
+    pny::Store* store_ = nullptr;
+    pny::LeaderSettings settings_;
+    pny::LeagueLeaders leaders_;
+    int chosenTeam_ = 0;
+    int chosenPlayer_ = 0;
+
+    QLineEdit* editBatting_ = nullptr;
+    QLineEdit* editPitching_ = nullptr;
+    QLineEdit* editFielding_ = nullptr;
+    QSpinBox* spinPlaces_ = nullptr;
+    QTabWidget* groupTabs_ = nullptr;
+    // One per category, in the order of the categories.
+    QList<QLabel*> rules_;
+    QList<QTableWidget*> tables_;
+    TPrintForm* printForm_ = nullptr;
+};

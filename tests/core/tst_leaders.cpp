@@ -1,0 +1,549 @@
+#include "store/store.h"
+#include "views/leaders.h"
+#include "views/leadersexport.h"
+#include "views/leadersettings.h"
+#include "views/playerstats.h"
+
+#include "leaguefolder.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <initializer_list>
+#include <utility>
+
+using namespace pny;
+using testsupport::playerLine;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+Q_DECLARE_METATYPE(pny::PlayerStat)
+
+namespace {
+
+using Stats = std::initializer_list<std::pair<PlayerStat, long long>>;
+
+LeaderPlayer player(int line, const char* name, Stats stats) {
+    LeaderPlayer p;
+    p.line = line;
+    p.name = name;
+    for (const auto& [stat, value] : stats)
+        p.values[stat] = value;
+    return p;
+}
+
+LeaderTeam team(int line, const char* name, long long games, std::vector<LeaderPlayer> players) {
+    LeaderTeam t;
+    t.line = line;
+    t.name = name;
+    t.games = games;
+    t.players = std::move(players);
+    return t;
+}
+
+const LeaderTable& tableOf(const std::vector<LeaderTable>& tables, const char* id) {
+    for (const LeaderTable& table : tables) {
+        if (QByteArray(table.category->id) == id)
+            return table;
+    }
+    qFatal("no table %s", id);
+}
+
+// "rank name value" of every row, for compact comparisons.
+QStringList rows(const LeaderTable& table) {
+    QStringList out;
+    for (const LeaderRow& row : table.rows) {
+        out << QStringLiteral("%1%2 %3").arg(row.rank).arg(
+            QString::fromStdString(row.playerName), QString::fromStdString(row.value).trimmed());
+    }
+    return out;
+}
+
+LeaderSettings withPlaces(int places) {
+    LeaderSettings settings;
+    settings.places = places;
+    return settings;
+}
+
+}  // namespace
+
+class TestLeaders : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::pinLocale(); }
+    void naiveLeaderIsNotQualified();
+    void ties_data();
+    void ties();
+    void eraLowerIsBetterWithoutInnings();
+    void teamWithoutGames();
+    void ruleLine_data();
+    void ruleLine();
+    void qualifyingThresholds_data();
+    void qualifyingThresholds();
+    void opsAndWhip_data();
+    void opsAndWhip();
+    void ratesMatchThePlayerViews();
+    void factors_data();
+    void factors();
+    void settingsStoredPerLeague();
+    void damagedSettingsKeepDefaults();
+    void readsEveryTeamWithoutDisturbingTheStore();
+    void unreadableTeamFileIsReported();
+    void selectLeaderMakesHimCurrent();
+    void exports();
+};
+
+void TestLeaders::naiveLeaderIsNotQualified() {
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 10,
+                                             {player(1, "Naive", {{StatPA, 1}, {Stat1B, 1}}),
+                                              player(2, "Regular", {{StatPA, 31}, {Stat1B, 10}}),
+                                              player(3, "Short", {{StatPA, 30}, {Stat1B, 15}})})};
+    const std::vector<LeaderTable> tables = rankLeaders(teams, LeaderSettings(), 9);
+    const LeaderTable& avg = tableOf(tables, "AVG");
+    // 1 for 1 and 15 for 30 both top .322, but only 31 PA reach 3.1 per game after 10 games.
+    QCOMPARE(rows(avg), QStringList{"1 Regular .322"});
+    QCOMPARE(avg.rows[0].qualifying, std::string(" 31"));
+    QCOMPARE(avg.rows[0].teamName, std::string(" Tigers"));
+    QCOMPARE(avg.rule, std::string("Qualified: 3.1 PA per team game (31 PA after 10 games)"));
+    // Counting categories need no qualification.
+    QCOMPARE(rows(tableOf(tables, "H")), (QStringList{"1 Short 15", "2 Regular 10", "3 Naive 1"}));
+    QCOMPARE(tableOf(tables, "H").rule, std::string());
+    QCOMPARE(tableOf(tables, "H").rows[0].qualifying, std::string());
+}
+
+void TestLeaders::ties_data() {
+    QTest::addColumn<int>("places");
+    QTest::addColumn<QList<int>>("homeRuns");  // of players named A to H on lines 1 to 8
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("tie at first and last place")
+        << 4 << QList<int>{3, 5, 4, 5, 3, 1, 3, 0}
+        << QStringList{"1 b 5", "1 D 5", "3 c 4", "4 a 3", "4 e 3", "4 G 3"};
+    QTest::newRow("no tie at the last place")
+        << 3 << QList<int>{3, 5, 4, 5, 3, 1, 3, 0} << QStringList{"1 b 5", "1 D 5", "3 c 4"};
+    QTest::newRow("everyone tied")
+        << 1 << QList<int>{2, 2, 2, 0, 0, 0, 0, 0} << QStringList{"1 a 2", "1 b 2", "1 c 2"};
+    QTest::newRow("fewer players than places")
+        << 10 << QList<int>{0, 1, 0, 0, 0, 0, 0, 2} << QStringList{"1 H 2", "2 b 1"};
+    QTest::newRow("nobody has a value") << 10 << QList<int>(8, 0) << QStringList{};
+}
+
+void TestLeaders::ties() {
+    QFETCH(int, places);
+    QFETCH(QList<int>, homeRuns);
+    QFETCH(QStringList, expected);
+    // Names in mixed case: ties are ordered by the collation, which ignores case.
+    const char* const names[] = {"a", "b", "c", "D", "e", "F", "G", "H"};
+    std::vector<LeaderPlayer> players;
+    for (int i = 0; i < homeRuns.size(); ++i)
+        players.push_back(player(i + 1, names[i], {{StatHR, homeRuns[i]}}));
+    // Split over two teams, so that a tie crosses teams.
+    std::vector<LeaderPlayer> second(players.begin() + 4, players.end());
+    players.resize(4);
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 5, players), team(2, "Lions", 5, second)};
+    QCOMPARE(rows(tableOf(rankLeaders(teams, withPlaces(places), 9), "HR")), expected);
+}
+
+void TestLeaders::eraLowerIsBetterWithoutInnings() {
+    LeaderSettings settings;
+    settings.pitchingFactor = 0;  // everyone qualifies: only the zero divisor keeps a pitcher out
+    const std::vector<LeaderTeam> teams{
+        team(1, "Tigers", 9,
+             {player(1, "Three", {{StatIP, 9}, {StatER, 3}, {StatWA, 2}, {StatHA, 10}}),
+              player(2, "One", {{StatIP, 9}, {StatER, 1}, {StatWA, 1}, {StatHA, 5}}),
+              player(3, "NoOuts", {{StatER, 2}, {StatWA, 3}, {StatWon, 1}}),
+              player(4, "Two", {{StatIP, 4}, {StatIP3, 2}, {StatER, 1}, {StatHA, 1}})})};
+    const std::vector<LeaderTable> tables = rankLeaders(teams, settings, 9);
+    QCOMPARE(rows(tableOf(tables, "ERA")),
+             (QStringList{"1 One 1.00", "2 Two 1.92", "3 Three 3.00"}));
+    QCOMPARE(rows(tableOf(tables, "WHIP")),
+             (QStringList{"1 Two 0.21", "2 One 0.66", "3 Three 1.33"}));
+    QCOMPARE(tableOf(tables, "ERA").rows[1].qualifying, std::string("4.2"));
+    // W% needs innings too: at factor 0 the pitcher without outs qualifies, and his 1-0 leads.
+    QCOMPARE(rows(tableOf(tables, "WP")), (QStringList{"1 NoOuts 1.000"}));
+    // With the default factor he is out of W% too.
+    QCOMPARE(rows(tableOf(rankLeaders(teams, LeaderSettings(), 9), "WP")), QStringList{});
+    QCOMPARE(rows(tableOf(tables, "IP")), (QStringList{"1 One 9.0", "1 Three 9.0", "3 Two 4.2"}));
+}
+
+void TestLeaders::teamWithoutGames() {
+    LeaderSettings settings;
+    settings.battingFactor = 0;
+    settings.pitchingFactor = 0;
+    settings.fieldingFactor = 0;
+    const std::vector<LeaderTeam> teams{
+        team(1, "New", 0,
+             {player(
+                 1, "Rookie",
+                 {{StatG, 3}, {StatPA, 20}, {StatHR, 9}, {StatIP, 9}, {StatER, 1}, {StatPO, 5}})}),
+        team(2, "Old", 5,
+             {player(1, "Vet", {{StatG, 5}, {StatPA, 20}, {Stat1B, 2}, {StatHR, 1}})})};
+    const std::vector<LeaderTable> tables = rankLeaders(teams, settings, 9);
+    // Even at factor 0 a team without games puts no one among the rate leaders.
+    QCOMPARE(rows(tableOf(tables, "AVG")), QStringList{"1 Vet .150"});
+    QCOMPARE(rows(tableOf(tables, "ERA")), QStringList{});
+    QCOMPARE(rows(tableOf(tables, "FP")), QStringList{});
+    QCOMPARE(rows(tableOf(tables, "HR")), (QStringList{"1 Rookie 9", "2 Vet 1"}));
+    QCOMPARE(rows(tableOf(tables, "PO")), QStringList{"1 Rookie 5"});
+    // The rule counts only the teams that have played.
+    QCOMPARE(tableOf(rankLeaders(teams, LeaderSettings(), 9), "AVG").rule,
+             std::string("Qualified: 3.1 PA per team game (16 PA after 5 games)"));
+    const std::vector<LeaderTeam> none{teams[0]};
+    QCOMPARE(tableOf(rankLeaders(none, LeaderSettings(), 9), "ERA").rule,
+             std::string("Qualified: 1.0 IP per team game (no team has played a game yet)"));
+}
+
+void TestLeaders::ruleLine_data() {
+    QTest::addColumn<int>("qualifier");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<QString>("rule");
+    const int pa = static_cast<int>(Qualifier::PlateAppearances);
+    const int ip = static_cast<int>(Qualifier::Innings);
+    const int g = static_cast<int>(Qualifier::Games);
+    QTest::newRow("batting") << pa << 310 << 10 << 10
+                             << "Qualified: 3.1 PA per team game (31 PA after 10 games)";
+    QTest::newRow("rounded up") << pa << 310 << 7 << 7
+                                << "Qualified: 3.1 PA per team game (22 PA after 7 games)";
+    QTest::newRow("one game") << pa << 250 << 1 << 1
+                              << "Qualified: 2.5 PA per team game (3 PA after 1 game)";
+    QTest::newRow("games differ") << pa << 310 << 9 << 10
+                                  << "Qualified: 3.1 PA per team game (28 PA after 9 games to "
+                                     "31 PA after 10 games)";
+    QTest::newRow("innings") << ip << 100 << 10 << 10
+                             << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    QTest::newRow("innings in thirds")
+        << ip << 80 << 7 << 7 << "Qualified: 0.8 IP per team game (5.2 IP after 7 games)";
+    QTest::newRow("fielding") << g << 67 << 10 << 10
+                              << "Qualified: 0.67 G per team game (7 G after 10 games)";
+    QTest::newRow("no games") << g << 67 << 0 << 0
+                              << "Qualified: 0.67 G per team game (no team has played a game yet)";
+}
+
+void TestLeaders::ruleLine() {
+    QFETCH(int, qualifier);
+    QFETCH(int, factor);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    QFETCH(QString, rule);
+    LeaderSettings settings;
+    settings.battingFactor = settings.pitchingFactor = settings.fieldingFactor = factor;
+    QCOMPARE(QString::fromStdString(
+                 qualificationRule(static_cast<Qualifier>(qualifier), settings, fewest, most)),
+             rule);
+}
+
+void TestLeaders::qualifyingThresholds_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<long long>("figureAtThreshold");  // just enough to qualify
+    QTest::addColumn<PlayerStat>("figure");
+    // 7 team games: 3.1 × 7 = 21.7 PA, so 22; 1.0 × 7 = 7 innings = 21 outs; 0.67 × 7 = 4.69
+    // games, so 5.
+    QTest::newRow("AVG") << QByteArray("AVG") << 22LL << StatPA;
+    QTest::newRow("OB%") << QByteArray("OBP") << 22LL << StatPA;
+    QTest::newRow("SLG") << QByteArray("SLG") << 22LL << StatPA;
+    QTest::newRow("OPS") << QByteArray("OPS") << 22LL << StatPA;
+    QTest::newRow("ERA") << QByteArray("ERA") << 21LL << StatIP3;
+    QTest::newRow("WHIP") << QByteArray("WHIP") << 21LL << StatIP3;
+    QTest::newRow("W%") << QByteArray("WP") << 21LL << StatIP3;
+    QTest::newRow("F%") << QByteArray("FP") << 5LL << StatG;
+}
+
+void TestLeaders::qualifyingThresholds() {
+    QFETCH(QByteArray, category);
+    QFETCH(long long, figureAtThreshold);
+    QFETCH(PlayerStat, figure);
+    // Every player has a value in every rate; only the qualifying figure differs (thirds stand in
+    // for innings, one out each).
+    auto make = [&](int line, const char* name, long long value) {
+        LeaderPlayer p =
+            player(line, name, {{Stat1B, 5}, {StatER, 2}, {StatWA, 1}, {StatWon, 1}, {StatPO, 3}});
+        p.values[figure] = value;
+        if (figure != StatPA)
+            p.values[StatPA] = 30;
+        if (figure != StatIP3)
+            p.values[StatIP] = 9;
+        return p;
+    };
+    const std::vector<LeaderTeam> teams{
+        team(1, "Tigers", 7,
+             {make(1, "Enough", figureAtThreshold), make(2, "OneShort", figureAtThreshold - 1)})};
+    const std::vector<LeaderTable> tables = rankLeaders(teams, LeaderSettings(), 9);
+    const LeaderTable& table = tableOf(tables, category);
+    QCOMPARE(table.rows.size(), std::size_t(1));
+    QCOMPARE(table.rows[0].playerName, std::string(" Enough"));
+}
+
+void TestLeaders::opsAndWhip_data() {
+    QTest::addColumn<QList<int>>("stats");  // PA, 1B, 2B, 3B, HR, BB, HP, SFly, IP, IP3, HA, WA
+    QTest::addColumn<QString>("ops");
+    QTest::addColumn<QString>("whip");
+    // H 14, W 5, AB 34, TB 25: OB% 19/39 = .487, SLG 25/34 = .735, OPS 1.222.
+    // 10 walks and hits in 6 2/3 innings (20 outs): 10 × 3 / 20 = 1.50.
+    QTest::newRow("ordinary") << QList<int>{40, 8, 3, 1, 2, 4, 1, 1, 6, 2, 7, 3} << "1.222"
+                              << " 1.50";
+    // 1 for 10: .100 + .100.
+    QTest::newRow("one hit") << QList<int>{10, 1, 0, 0, 0, 0, 0, 0, 9, 0, 1, 1} << " .200"
+                             << " 0.22";
+    // Each part truncated before adding: 1/3 = .333 twice is .666, not .667.
+    QTest::newRow("truncated parts") << QList<int>{3, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1} << " .666"
+                                     << " 3.00";
+    // Walks only: no at bats, so no slugging and no OPS.
+    QTest::newRow("walks only") << QList<int>{3, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0} << "     "
+                                << "     ";
+    // 4 home runs in 1 at bat and 1 walk: 1.000 + 4.000; 40 walks in one out: capped.
+    QTest::newRow("capped whip") << QList<int>{2, 0, 0, 0, 1, 1, 0, 0, 0, 1, 0, 40} << "5.000"
+                                 << "99.99";
+}
+
+void TestLeaders::opsAndWhip() {
+    QFETCH(QList<int>, stats);
+    QFETCH(QString, ops);
+    QFETCH(QString, whip);
+    const PlayerStat fields[] = {StatPA, Stat1B,   Stat2B, Stat3B,  StatHR, StatBB,
+                                 StatHP, StatSFly, StatIP, StatIP3, StatHA, StatWA};
+    LeaderPlayer p = player(1, "Solo", {{StatG, 1}});
+    for (int i = 0; i < 12; ++i)
+        p.values[fields[i]] = stats[i];
+    LeaderSettings settings;
+    settings.battingFactor = settings.pitchingFactor = 0;
+    const std::vector<LeaderTable> tables = rankLeaders({team(1, "Tigers", 1, {p})}, settings, 9);
+    const LeaderTable& opsTable = tableOf(tables, "OPS");
+    const LeaderTable& whipTable = tableOf(tables, "WHIP");
+    // A value of five blanks never ranks.
+    QCOMPARE(
+        opsTable.rows.empty() ? QString("     ") : QString::fromStdString(opsTable.rows[0].value),
+        ops);
+    QCOMPARE(
+        whipTable.rows.empty() ? QString("     ") : QString::fromStdString(whipTable.rows[0].value),
+        whip);
+}
+
+void TestLeaders::ratesMatchThePlayerViews() {
+    // The rate cells are the very texts the player tabs show for the same counts.
+    const LeaderPlayer p = player(1, "Solo",
+                                  {{StatG, 4},
+                                   {StatPA, 17},
+                                   {Stat1B, 3},
+                                   {Stat2B, 2},
+                                   {StatHR, 1},
+                                   {StatBB, 2},
+                                   {StatSBnt, 1},
+                                   {StatIP, 5},
+                                   {StatIP3, 1},
+                                   {StatER, 2},
+                                   {StatWon, 2},
+                                   {StatLost, 1},
+                                   {StatPO, 7},
+                                   {StatA, 2},
+                                   {StatErr, 1}});
+    LeaderSettings settings;
+    settings.battingFactor = settings.pitchingFactor = settings.fieldingFactor = 0;
+    const std::vector<LeaderTable> tables = rankLeaders({team(1, "T", 3, {p})}, settings, 7);
+    const DerivedTexts derived = deriveStats(p.values, 7);
+    const std::pair<const char*, DerivedStat> pairs[] = {{"AVG", DerivedAvg}, {"OBP", DerivedOBP},
+                                                         {"SLG", DerivedSlg}, {"ERA", DerivedERA},
+                                                         {"WP", DerivedWP},   {"FP", DerivedFldP}};
+    for (const auto& [id, stat] : pairs) {
+        const LeaderTable& table = tableOf(tables, id);
+        QVERIFY2(table.rows.size() == 1, id);
+        QCOMPARE(table.rows[0].value, derived[stat]);
+    }
+    QCOMPARE(tableOf(tables, "H").rows[0].value, derived[DerivedH]);
+}
+
+void TestLeaders::factors_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("hundredths");  // -1: not a factor
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("3.1") << "3.1" << 310 << "3.1";
+    QTest::newRow("whole") << "2" << 200 << "2.0";
+    QTest::newRow("two decimals") << "0.67" << 67 << "0.67";
+    QTest::newRow("leading point") << ".5" << 50 << "0.5";
+    QTest::newRow("trailing point") << "1." << 100 << "1.0";
+    QTest::newRow("blanks around") << " 1.25 " << 125 << "1.25";
+    QTest::newRow("small") << "0.05" << 5 << "0.05";
+    QTest::newRow("zero") << "0" << 0 << "0.0";
+    QTest::newRow("largest") << "99.99" << 9999 << "99.99";
+    QTest::newRow("too large") << "100" << -1 << "";
+    QTest::newRow("three decimals") << "0.675" << -1 << "";
+    QTest::newRow("comma") << "3,1" << -1 << "";
+    QTest::newRow("negative") << "-1" << -1 << "";
+    QTest::newRow("empty") << "" << -1 << "";
+    QTest::newRow("point only") << "." << -1 << "";
+    QTest::newRow("two points") << "1.2.3" << -1 << "";
+}
+
+void TestLeaders::factors() {
+    QFETCH(QString, text);
+    QFETCH(int, hundredths);
+    QFETCH(QString, shown);
+    const std::optional<int> factor = parseFactor(text.toStdString());
+    QCOMPARE(factor.value_or(-1), hundredths);
+    if (factor)
+        QCOMPARE(QString::fromStdString(formatFactor(*factor)), shown);
+}
+
+void TestLeaders::settingsStoredPerLeague() {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Baseball.Years"), "Y|0||1|||\r\n|2024|Season|2|\r\n");
+    const QByteArray leagues = "L|\r\n|1|Majors|||\r\n|2|Minors|||\r\n";
+    writeFile(dir.filePath("Y1.Leagues"), leagues);
+    Store store(dir.path());
+    store.loadYears();
+    store.ensureLeagues();
+    QCOMPARE(leaderSettingsPath(store), dir.filePath("Y1L2.Leaders"));
+
+    LeaderSettings changed;
+    changed.battingFactor = 250;
+    changed.pitchingFactor = 80;
+    changed.fieldingFactor = 5;
+    changed.places = 5;
+    QString error;
+    QVERIFY(writeLeaderSettings(leaderSettingsPath(store), changed, error));
+    QCOMPARE(readFile(dir.filePath("Y1L2.Leaders")), QByteArray("Leaders|\r\n2.5|0.8|0.05|5|\r\n"));
+    // The older files are not touched.
+    QCOMPARE(readFile(dir.filePath("Y1.Leagues")), leagues);
+
+    LeaderSettings read;
+    QVERIFY(readLeaderSettings(leaderSettingsPath(store), read, error));
+    QVERIFY(read == changed);
+
+    // The other league keeps the defaults.
+    store.year.currentLeague = "1";
+    QVERIFY(readLeaderSettings(leaderSettingsPath(store), read, error));
+    QVERIFY(read == LeaderSettings());
+    QVERIFY(!QFileInfo::exists(dir.filePath("Y1L1.Leaders")));
+}
+
+void TestLeaders::damagedSettingsKeepDefaults() {
+    const LeaderSettings read =
+        parseLeaderSettings({"Leaders|", "abc|1.5||0|"});  // only the pitching factor reads
+    QCOMPARE(read.battingFactor, LeaderSettings().battingFactor);
+    QCOMPARE(read.pitchingFactor, 150);
+    QCOMPARE(read.fieldingFactor, LeaderSettings().fieldingFactor);
+    QCOMPARE(read.places, LeaderSettings().places);
+    QVERIFY(parseLeaderSettings({"Leaders|"}) == LeaderSettings());
+    QVERIFY(parseLeaderSettings(leaderSettingsLines(withPlaces(999))) == withPlaces(999));
+}
+
+void TestLeaders::readsEveryTeamWithoutDisturbingTheStore() {
+    QTemporaryDir dir;
+    // Team 1 is current and loaded; team 2 was never visited; team 3 is deleted.
+    testsupport::writeLeagueFolder(dir.path(), "|1|Majors|1|",
+                                   {"|7|Tigers|6|2||1|", "|3|Lions|3|1|||", "X|9|Gone|5|5|||"},
+                                   {playerLine("1", "Lee", {{6, "4"}, {7, "3"}}),
+                                    playerLine("2", "Cut", {{6, "9"}, {10, "9"}}, "X")});
+    writeFile(dir.filePath("Y1L1T2.Players"),
+              "P|\r\n" + playerLine("5", "Diaz", {{6, "8"}, {10, "2"}}) + "\r\n");
+    writeFile(dir.filePath("Y1L1T3.Players"),
+              "P|\r\n" + playerLine("6", "Ghost", {{10, "30"}}) + "\r\n");
+    const QByteArray onDisk = readFile(dir.filePath("Y1L1T1.Players"));
+
+    Store store(dir.path());
+    store.loadYears();
+    store.ensurePlayers();
+    // A change not yet saved counts.
+    store.readPlayer(1);
+    store.player.stat(StatHR) = "4";
+    store.writePlayer();
+    const std::vector<std::string> playersBefore = store.players.lines();
+
+    std::vector<LeaderTeam> teams;
+    QString error;
+    QVERIFY(readLeagueTeams(store, teams, error));
+    QCOMPARE(teams.size(), std::size_t(2));
+    QCOMPARE(teams[0].line, 1);
+    QCOMPARE(teams[0].games, 8LL);
+    QCOMPARE(teams[0].players.size(), std::size_t(1));
+    QCOMPARE(teams[0].players[0].values[StatHR], 4LL);
+    QCOMPARE(teams[1].line, 2);
+    QCOMPARE(teams[1].name, std::string("Lions"));
+    QCOMPARE(teams[1].players[0].name, std::string("Diaz"));
+
+    LeagueLeaders leaders;
+    QVERIFY(buildLeagueLeaders(store, LeaderSettings(), leaders, error));
+    QCOMPARE(leaders.caption, std::string("2024 Majors - League Leaders"));
+    QCOMPARE(rows(tableOf(leaders.tables, "HR")), (QStringList{"1 Lee 4", "2 Diaz 2"}));
+    QCOMPARE(leaders.tables.size(), leaderCategories().size());
+
+    // The store is as it was: the same files loaded, the change still to be saved, nothing
+    // written.
+    QCOMPARE(store.loaded.players, std::string("Y1L1T1"));
+    QCOMPARE(store.players.lines(), playersBefore);
+    QVERIFY(store.changed.players);
+    QCOMPARE(store.league.currentTeam, std::string("1"));
+    QCOMPARE(readFile(dir.filePath("Y1L1T1.Players")), onDisk);
+}
+
+void TestLeaders::unreadableTeamFileIsReported() {
+    QTemporaryDir dir;
+    testsupport::writeLeagueFolder(dir.path(), "|1|Majors|1|", {"|7|Tigers|||||", "|3|Lions||||"});
+    QDir(dir.path()).mkdir("Y1L1T2.Players");  // a folder where the file should be
+    Store store(dir.path());
+    store.loadYears();
+    store.ensureLeagues();
+    LeagueLeaders leaders;
+    QString error;
+    QVERIFY(!buildLeagueLeaders(store, LeaderSettings(), leaders, error));
+    QVERIFY2(error.contains("Y1L1T2.Players"), qPrintable(error));
+}
+
+void TestLeaders::selectLeaderMakesHimCurrent() {
+    QTemporaryDir dir;
+    testsupport::writeLeagueFolder(dir.path(), "|1|Majors|1|", {"|7|Tigers|||1|", "|3|Lions||||"},
+                                   {playerLine("1", "Lee")});
+    writeFile(dir.filePath("Y1L1T2.Players"),
+              "P|\r\n" + playerLine("5", "Diaz") + "\r\n" + playerLine("6", "Eck") + "\r\n");
+    Store store(dir.path());
+    store.loadYears();
+    store.ensurePlayers();
+    QVERIFY(selectLeader(store, 2, 2));
+    QCOMPARE(store.league.currentTeam, std::string("2"));
+    QCOMPARE(store.loaded.players, std::string("Y1L1T2"));
+    QCOMPARE(store.team.name, std::string("Lions"));
+    QCOMPARE(store.team.currentPlayer, std::string("2"));
+    QCOMPARE(store.player.name, std::string("Eck"));
+    QCOMPARE(store.teams.line(2), std::string("|3|Lions||||2|"));
+}
+
+void TestLeaders::exports() {
+    const std::vector<LeaderTeam> teams{
+        team(1, "Tigers, Inc.", 1,
+             {player(1, "Lee", {{StatG, 1}, {StatPA, 4}, {Stat1B, 2}, {StatHR, 1}})})};
+    LeagueLeaders leaders;
+    leaders.caption = "2024 Majors - League Leaders";
+    leaders.tables = rankLeaders(teams, LeaderSettings(), 9);
+
+    const QString tsv = exportLeadersTsv(leaders);
+    QVERIFY(
+        tsv.startsWith("2024 Majors - League Leaders\n\nBatting Average (AVG)\n"
+                       "Qualified: 3.1 PA per team game (4 PA after 1 game)\n"
+                       " Rank\t Player\t Team\t AVG\t PA\n"
+                       " 1\t Lee\t Tigers, Inc.\t .750\t 4\n\n"
+                       "On-Base Percentage (OB%)\n"));
+    // A counting table has no rule line and no qualifying column; an empty one keeps its header.
+    QVERIFY(tsv.contains(
+        "\nHome Runs (HR)\n Rank\t Player\t Team\t HR\n 1\t Lee\t Tigers, Inc.\t 1\n"));
+    QVERIFY(tsv.contains("\nDoubles (2B)\n Rank\t Player\t Team\t 2B\n\nTriples (3B)\n"));
+    QCOMPARE(tsv.count("Qualified: "), 8);
+
+    const QString csv = exportLeadersCsv(leaders);
+    QVERIFY(
+        csv.startsWith("2024 Majors - League Leaders\r\n\r\nBatting Average (AVG)\r\n"
+                       "Qualified: 3.1 PA per team game (4 PA after 1 game)\r\n"
+                       "Rank,Player,Team,AVG,PA\r\n1,Lee,\"Tigers, Inc.\",.750,4\r\n"));
+
+    const QString html = exportLeadersHtml(leaders);
+    QVERIFY(html.contains("<title>2024 Majors - League Leaders</title>"));
+    QVERIFY(
+        html.contains("<h2>Walks and Hits per Inning (WHIP)</h2>\n<p class=\"rule\">"
+                      "Qualified: 1.0 IP per team game (1.0 IP after 1 game)</p>\n"));
+    QCOMPARE(html.count("<table>"), static_cast<qsizetype>(leaderCategories().size()));
+}
+
+QTEST_GUILESS_MAIN(TestLeaders)
+#include "tst_leaders.moc"
