@@ -127,6 +127,39 @@ void TestDataCheck::findings_data() {
     QTest::newRow("orphan leader settings")
         << "Y1L2.Leaders" << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\n")
         << QStringList{"Y1L2.Leaders: leader settings that belong to no league"};
+    QTest::newRow("players of a team that does not exist")
+        << "Y1L1T5.Players" << QByteArray("P|\r\n|1|Lost|\r\n")
+        << QStringList{"Y1L1T5.Players: a data file that belongs to no record"};
+    QTest::newRow("leagues of a season that does not exist")
+        << "Y5.Leagues" << QByteArray("L|\r\n")
+        << QStringList{"Y5.Leagues: a data file that belongs to no record"};
+    QTest::newRow("a team listed twice")
+        << "Y1L1.Teams"
+        << QByteArray(
+               "T|\r\n|12|Tigers|5|3||1|\r\n|7|Eagles|3|5|||\r\n|12|Tigers|||||\r\n"
+               "+|12|Tigers|||||\r\n")
+        << QStringList{"Y1L1.Teams:4: team 3: the same number and name as team 1 (\"Tigers\")"};
+    QTest::newRow("a schedule generated twice")
+        << "Y1L1.Games"
+        << QByteArray(
+               "G|\r\n|19960615|1830|1|1|2|1||||5|4|\r\n||||||||||||\r\n"
+               "|19960615|1830|1|1|2|||||||\r\n|19960615|1830|1|2|1|||||||\r\n")
+        << QStringList{"Y1L1.Games:4: game 3: the same date, time, field and teams as game 1"};
+    QTest::newRow("journal of an interrupted save")
+        << "Pennantry.Journal" << QByteArray("J|1|\r\n")
+        << QStringList{
+               "Pennantry.Journal: the journal of a save that was interrupted; the next "
+               "start of Pennantry or of a pny command completes or undoes it"};
+    QTest::newRow("temporary file of an interrupted save")
+        << "Y1L1.Teams.~pny0a1b2c3d" << QByteArray("T|\r\n")
+        << QStringList{
+               "Y1L1.Teams.~pny0a1b2c3d: a temporary file of a save that was "
+               "interrupted; the next start of Pennantry or of a pny command removes it"};
+    QTest::newRow("lock nobody holds")
+        << "Pennantry.Lock" << QByteArray("4242\npennantry\nelsewhere\n")
+        << QStringList{
+               "Pennantry.Lock: a lock left by a program that ended without closing; the "
+               "next program to open the folder takes it over"};
     QTest::newRow("unreadable leader settings")
         << "Y1L1.Leaders" << QByteArray("Leader|\r\nx|1.0||0|\r\n3|\r\n")
         << QStringList{"Y1L1.Leaders:1: the header line is \"Leader|\", not \"Leaders|\"",

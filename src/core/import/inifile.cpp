@@ -1,5 +1,7 @@
 #include "import/inifile.h"
 
+#include "store/filekind.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -117,11 +119,14 @@ bool IniFile::load(const QString& path, QString& error) {
         error = QStringLiteral("The file \"%1\" does not exist.").arg(path);
         return false;
     }
+    // A FIFO would block the read until something wrote into it: only ordinary files are read.
+    const QString kind = nonOrdinaryKind(path);
     QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        error =
-            QStringLiteral("The file \"%1\" cannot be read: %2")
-                .arg(path, info.isDir() ? QStringLiteral("it is a folder") : file.errorString());
+    if (!kind.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("The file \"%1\" cannot be read: %2")
+                    .arg(path, kind.isEmpty()
+                                   ? file.errorString()
+                                   : QStringLiteral("it is %1, not an ordinary file").arg(kind));
         return false;
     }
     if (file.size() >= static_cast<qint64>(std::numeric_limits<std::uint32_t>::max())) {

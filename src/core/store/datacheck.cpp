@@ -1,5 +1,9 @@
 #include "store/datacheck.h"
 
+#include "store/filecommit.h"
+#include "store/filekind.h"
+#include "store/folderlock.h"
+
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
@@ -10,6 +14,8 @@
 #include <QFileInfo>
 
 #include <limits>
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace pny {
@@ -221,14 +227,21 @@ private:
     void checkNotes();
     void checkLeaderSettings(const std::string& leagueName);
     void checkOrphanLeaderSettings();
+    void checkOrphanDataFiles();
+    void checkDuplicateRecords(const File& list, const char* kind);
+    void checkDuplicateGames(const File& games);
+    void checkUnfinishedSave();
 
     QDir dir_;
     std::vector<CheckFinding> findings_;
     std::set<std::string> notes_;
     std::set<std::string> leagues_;  // the base names of every league read
+    std::set<std::string> read_;     // every data file the years file leads to
+    std::set<std::string> unread_;   // name prefixes of the files below lists that cannot be read
 };
 
 Checker::File Checker::read(const std::string& name) {
+    read_.insert(name);
     File file;
     file.name = name;
     file.lines.push_back({});  // the header line; replaced below when the file has one
@@ -239,9 +252,10 @@ Checker::File Checker::read(const std::string& name) {
         return file;
     file.exists = true;
     QFile f(path);
-    if (info.isDir()) {
+    const QString kind = nonOrdinaryKind(path);
+    if (!kind.isEmpty()) {
         file.readable = false;
-        report(name, 0, "cannot be read: it is a folder");
+        report(name, 0, "cannot be read: it is " + kind.toStdString());
         return file;
     }
     if (!f.open(QIODevice::ReadOnly)) {
@@ -389,8 +403,83 @@ void Checker::checkOrphanLeaderSettings() {
     }
 }
 
+void Checker::checkOrphanDataFiles() {
+    static const QStringList kinds{"*.Years", "*.Leagues", "*.Teams",   "*.Players",
+                                   "*.Games", "*.Fields",  "*.Umpires", "*.Times"};
+    const QStringList names = dir_.entryList(kinds, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : names) {
+        const std::string file = name.toStdString();
+        // Below a list that could not be read nothing can be judged.
+        const bool unjudged =
+            std::any_of(unread_.begin(), unread_.end(),
+                        [&](const std::string& p) { return file.compare(0, p.size(), p) == 0; });
+        if (read_.count(file) == 0 && !unjudged)
+            report(file, 0, "a data file that belongs to no record");
+    }
+}
+
+void Checker::checkDuplicateRecords(const File& list, const char* kind) {
+    // The same number and name twice in one list: a retried import or a record typed twice.
+    std::map<std::pair<std::string, std::string>, int> seen;
+    for (int i = 1; i < static_cast<int>(list.lines.size()); ++i) {
+        std::string rest;
+        const std::vector<std::string> f =
+            splitFields(list.lines[static_cast<std::size_t>(i)], rest);
+        if (f.size() < 3 || !f[0].empty() || f[2].empty())
+            continue;  // deleted, or no name to know it by
+        const auto [at, added] = seen.emplace(std::make_pair(f[1], f[2]), i);
+        if (!added) {
+            report(list.name, i + 1,
+                   std::string(kind) + " " + std::to_string(i) + ": the same number and name as " +
+                       kind + " " + std::to_string(at->second) + " (" + asShown(f[2]) + ")");
+        }
+    }
+}
+
+void Checker::checkDuplicateGames(const File& games) {
+    // The same date, time, field and teams twice: a schedule generated twice.
+    std::map<std::vector<std::string>, int> seen;
+    for (int g = 1; g < static_cast<int>(games.lines.size()); ++g) {
+        std::string rest;
+        const std::vector<std::string> f =
+            splitFields(games.lines[static_cast<std::size_t>(g)], rest);
+        if (f.size() < 6 || !f[0].empty() || f[1].empty())
+            continue;  // deleted, or not scheduled yet
+        const auto [at, added] =
+            seen.emplace(std::vector<std::string>(f.begin() + 1, f.begin() + 6), g);
+        if (!added) {
+            report(games.name, g + 1,
+                   "game " + std::to_string(g) + ": the same date, time, field and teams as game " +
+                       std::to_string(at->second));
+        }
+    }
+}
+
+void Checker::checkUnfinishedSave() {
+    const QStringList names = dir_.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        if (name == QLatin1String(kJournalName)) {
+            report(name.toStdString(), 0,
+                   "the journal of a save that was interrupted; the next start of Pennantry or of "
+                   "a pny command completes or undoes it");
+        } else if (isCommitTempName(name)) {
+            report(name.toStdString(), 0,
+                   "a temporary file of a save that was interrupted; the next start of Pennantry "
+                   "or of a pny command removes it");
+        }
+    }
+    if (isStaleLock(dir_.filePath(QLatin1String(kLockName)))) {
+        report(kLockName, 0,
+               "a lock left by a program that ended without closing; the next program to open "
+               "the folder takes it over");
+    }
+}
+
 std::vector<CheckFinding> Checker::run() {
+    checkUnfinishedSave();
     const File years = read("Baseball.Years");
+    if (!years.readable)
+        unread_.insert("Y");
     const Target yearsTarget = targetOf(years);
     if (years.exists && years.readable)
         checkLine(years, 0, headerLayout(), "header: ", {&yearsTarget});
@@ -398,6 +487,9 @@ std::vector<CheckFinding> Checker::run() {
         const std::string yName = "Y" + numberText(y);
         notesName(yName);
         const File leagues = read(yName + ".Leagues");
+        if (!leagues.readable)
+            unread_.insert(yName + "L");
+        checkDuplicateRecords(leagues, "league");
         const Target leaguesTarget = targetOf(leagues);
         checkLine(years, y, yearLayout(), "year " + std::to_string(y) + ": ", {&leaguesTarget});
         for (int l = 1; l < static_cast<int>(leagues.lines.size()); ++l) {
@@ -405,6 +497,8 @@ std::vector<CheckFinding> Checker::run() {
             notesName(lName);
             checkLeaderSettings(lName);
             const File teams = read(lName + ".Teams");
+            if (!teams.readable)
+                unread_.insert(lName + "T");
             const File games = read(lName + ".Games");
             const File fields = read(lName + ".Fields");
             const File umpires = read(lName + ".Umpires");
@@ -415,10 +509,15 @@ std::vector<CheckFinding> Checker::run() {
             const Target umpiresTarget = targetOf(umpires);
             checkLine(leagues, l, leagueLayout(), "league " + std::to_string(l) + ": ",
                       {&teamsTarget, &gamesTarget});
+            checkDuplicateRecords(teams, "team");
+            checkDuplicateRecords(fields, "field");
+            checkDuplicateRecords(umpires, "umpire");
+            checkDuplicateGames(games);
             for (int t = 1; t < static_cast<int>(teams.lines.size()); ++t) {
                 const std::string tName = lName + "T" + numberText(t);
                 notesName(tName);
                 const File players = read(tName + ".Players");
+                checkDuplicateRecords(players, "player");
                 const Target playersTarget = targetOf(players);
                 checkLine(teams, t, teamLayout(), "team " + std::to_string(t) + ": ",
                           {&playersTarget});
@@ -454,6 +553,7 @@ std::vector<CheckFinding> Checker::run() {
     }
     checkNotes();
     checkOrphanLeaderSettings();
+    checkOrphanDataFiles();
     return std::move(findings_);
 }
 

@@ -23,7 +23,10 @@ struct CheckFinding {
 // longer than 255 characters, fields longer than their widths, more fields than the record has,
 // counts and indexes that are not numbers, indexes that point past the end of their list or below
 // zero, game dates and times that cannot be read, duplicate and unreadable time slots, leader
-// settings that cannot be read, and notes files and leader settings that belong to no record.
+// settings that cannot be read, notes files, leader settings and data files that belong to no
+// record, the same record twice in one list (same number and name) and the same game twice,
+// and what an interrupted save or a program that ended without closing left behind (a journal,
+// temporary files, a lock that nobody holds).
 // Nothing is written. An empty result means the folder is sound.
 std::vector<CheckFinding> checkDataFolder(const QString& folder);
 

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace pny {
@@ -94,9 +95,20 @@ bool FolderLock::finishUnfinishedSave(QString& report, QString& error) {
     return finishUnfinishedCommit(folder_, report, error);
 }
 
+bool isStaleLock(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // The holder keeps an advisory lock on the file for as long as it lives.
+    const bool free = ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
+
 bool finishUnfinishedSaveIfFree(const QString& folder, QString& report, QString& error) {
     report.clear();
-    if (!hasUnfinishedCommit(folder))
+    if (!hasUnfinishedCommit(folder) &&
+        !isStaleLock(QDir(folder).filePath(QLatin1String(kLockName))))
         return true;  // the usual case: nothing to complete, no lock file touched
     FolderLock lock(folder);
     QString ignored;

@@ -22,8 +22,9 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Takes the lock, waiting at most a second and a half. Otherwise `message` says why: the folder is open elsewhere
-    // (naming the program, its process id and host) or the lock file cannot be made.
+    // Takes the lock, waiting at most a second and a half. Otherwise `message` says why: the folder
+    // is open elsewhere (naming the program, its process id and host) or the lock file cannot be
+    // made.
     enum class Result { Acquired, HeldElsewhere, Failed };
     Result acquire(QString& message);
     bool isHeld() const;
@@ -39,8 +40,13 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
+// True when a lock file stands at `path` but no process holds it: its program ended without
+// closing. Looks without taking the lock or writing anything.
+bool isStaleLock(const QString& path);
+
 // For readers: when no other process holds the folder's lock, takes it for a moment and
-// completes an unfinished save, so that what follows reads whole files. Returns false with `error`
+// completes an unfinished save, so that what follows reads whole files; a lock left by a process
+// that ended is cleared on the way. Returns false with `error`
 // when a save was left and could not be completed; `report` says what was done.
 bool finishUnfinishedSaveIfFree(const QString& folder, QString& report, QString& error);
 
