@@ -3,6 +3,7 @@
 #include "folderaccess.h"
 
 #include "store/codepage.h"
+#include "store/datafiles.h"
 #include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "store/store.h"
@@ -133,6 +134,9 @@ bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
         }
         return true;
     }
+    error = refuseOutputPath(path);
+    if (!error.isEmpty())
+        return false;
     return writeFileAtomically(path, bytes, error);
 }
 

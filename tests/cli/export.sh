@@ -84,6 +84,21 @@ expect_failure "no usable league" "no usable league" "$pny" export --folder "$da
 expect_failure "unknown format" "unknown format" "$pny" export --folder "$data" --format xml
 "$pny" --help | grep -q -- "export \[--folder DIR\]" || fail "export is not in the usage text"
 
+# An export never lands on a data file of any kind, nor on anything but an ordinary file.
+for name in Baseball.Years Y1.Leagues Y1L1.Teams Y1L1T1.Players Y1L1.Games Y1L1.Fields \
+    Y1L1.Umpires Y1L1.Times Y1L1.Notes Y1L1.Leaders Pennantry.Lock Pennantry.Journal; do
+    expect_failure "export onto $name" "nothing is written there" \
+        "$pny" export --folder "$data" --tab Teams --output "$data/$name"
+done
+mkfifo "$dir/fifo"
+expect_failure "export onto a FIFO" "is a FIFO, not an ordinary file" \
+    timeout 5 "$pny" export --folder "$data" --tab Teams --output "$dir/fifo"
+expect_failure "export onto a device" "is a device, not an ordinary file" \
+    "$pny" export --folder "$data" --tab Teams --output /dev/full
+[[ -c /dev/full ]] || fail "/dev/full is no longer a device"
+expect_failure "export to a full device" "No space left on device" \
+    bash -c '"$0" export --folder "$1" --tab Teams >/dev/full' "$pny" "$data"
+
 after=$(cd "$data" && md5sum * | md5sum)
 [[ "$before" == "$after" ]] || fail "export changed the data files"
 [[ $(ls "$data" | wc -l) == 4 ]] || fail "export created files: $(ls "$data")"

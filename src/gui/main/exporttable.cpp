@@ -2,6 +2,7 @@
 
 #include "common/filedialogs.h"
 #include "common/messages.h"
+#include "store/datafiles.h"
 #include "store/filecommit.h"
 #include "store/store.h"
 #include "views/icsexport.h"
@@ -34,9 +35,10 @@ void saveExport(QWidget* parent, const QString& caption, const QString& folder, 
     } else if (chosen({"tsv", "txt"}, tsv)) {
         format = ExportFormat::Tsv;
     }
-    const QByteArray bytes = render(format);
-    QString error;
-    if (!pny::writeFileAtomically(name, bytes, error))
+    QString error = pny::refuseOutputPath(name);
+    if (error.isEmpty())
+        pny::writeFileAtomically(name, render(format), error);
+    if (!error.isEmpty())
         Messages::error(parent, error);
 }
 

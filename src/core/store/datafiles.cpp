@@ -1,0 +1,40 @@
+#include "store/datafiles.h"
+
+#include "store/filecommit.h"
+#include "store/filekind.h"
+#include "store/folderlock.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pny {
+
+bool isDataFileName(const QString& fileName) {
+    static const char* const kExtensions[] = {".Years",  ".Leagues", ".Teams", ".Players",
+                                              ".Games",  ".Fields",  ".Umpires", ".Times",
+                                              ".Notes",  ".Leaders"};
+    for (const char* extension : kExtensions) {
+        if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
+            return true;
+    }
+    return fileName.compare(QLatin1String(kLockName), Qt::CaseInsensitive) == 0 ||
+           fileName.compare(QLatin1String(kJournalName), Qt::CaseInsensitive) == 0 ||
+           isCommitTempName(fileName);
+}
+
+QString refuseOutputPath(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (isDataFileName(QFileInfo(path).fileName())) {
+        return QStringLiteral(
+                   "\"%1\" is a name Pennantry keeps its data under, so nothing is written there; "
+                   "choose another name.")
+            .arg(shown);
+    }
+    const QString kind = nonOrdinaryKind(path);
+    if (!kind.isEmpty())
+        return QStringLiteral("\"%1\" is %2, not an ordinary file; nothing is written there.")
+            .arg(shown, kind);
+    return QString();
+}
+
+}  // namespace pny
