@@ -66,6 +66,8 @@ int runImport(const QStringList& arguments) {
         << (c.fields == 1 ? " field, " : " fields, ") << c.umpires
         << (c.umpires == 1 ? " umpire" : " umpires") << " and " << c.notes
         << (c.notes == 1 ? " notes file" : " notes files") << " from " << file << "\n";
+    if (c.cleaned > 0)
+        out << pny::cleanedTextsReport(c) << "\n";
     return result.warnings.isEmpty() ? 0 : 1;
 }
 

@@ -44,4 +44,15 @@ echo "$err" | grep -q 'The File Extension Must be .PZS' || fail "extension messa
 printf '[Init]\r\nLast=2000000000\r\n[Y1]\r\nName=2001\r\nLast=2000000000\r\njunk\r\n\x00\xff[\r\n' > "$tmp/old/bad.PZS"
 out=$(timeout 20 "$pny" import "$tmp/old/bad.PZS" --folder "$tmp/data") || fail "malformed file exited $?"
 echo "$out" | grep -q '^Added 1 season, 0 leagues' || fail "malformed summary: $out"
+# Names holding a separator, a NUL, a tab or a lone CR are cleaned: every record keeps its fields.
+mkdir "$tmp/hostile"
+printf '[Init]\r\nLast=1\r\n[Y1]\r\nName=19\x0096\r\nLast=1\r\n[Y1L1]\r\nName=Maj|ors\r\nLast=1\r\n' > "$tmp/old/hostile.PZS"
+printf '[Y1L1T1]\r\nName=T|E|A|M\r\nLast=1\r\n[Y1L1T1P1]\r\nName=Sm\tith\rJr\r\nNo=1|2\r\nAB=4\r\n' >> "$tmp/old/hostile.PZS"
+out=$("$pny" import "$tmp/old/hostile.PZS" --folder "$tmp/hostile") || fail "hostile import exited $?"
+echo "$out" | grep -q 'texts held characters a record cannot hold; replaced by spaces' || fail "no cleaning report: $out"
+grep -q '^||T E A M|' "$tmp/hostile/Y1L1.Teams" || fail "team: $(cat -A "$tmp/hostile/Y1L1.Teams")"
+[ "$(tr -cd '|' < <(sed -n 2p "$tmp/hostile/Y1L1T1.Players"))" = "$(printf '%48s' | tr ' ' '|')" ] \
+    || fail "player fields: $(sed -n 2p "$tmp/hostile/Y1L1T1.Players" | cat -A)"
+! grep -qP '\x00' "$tmp/hostile/Baseball.Years" || fail "a NUL reached the years file"
+"$pny" check --folder "$tmp/hostile" >/dev/null || fail "check after a hostile import: $("$pny" check --folder "$tmp/hostile")"
 echo OK

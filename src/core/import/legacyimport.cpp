@@ -83,6 +83,9 @@ private:
     void readNamedSections(const char* counterName, const char* prefix,
                            std::vector<NamedSection>& into);
     bool stop();
+    // A text of the file as a record may hold it: a separator, a NUL, a line break or another
+    // control character would split or cut the record's line, so each becomes a space.
+    std::string text(const IniFile::Section& section, std::string_view key, std::size_t width);
 
     void importYear(const IniFile::Section& section, int y);
     void importLeague(const IniFile::Section& section, const std::string& name);
@@ -124,6 +127,20 @@ bool Importer::stop() {
     return false;
 }
 
+std::string Importer::text(const IniFile::Section& section, std::string_view key,
+                           std::size_t width) {
+    std::string value = section.text(key, width);
+    bool replaced = false;
+    for (char& c : value) {
+        if (c == kSeparator || static_cast<unsigned char>(c) < 0x20 || c == '\x7f') {
+            c = ' ';
+            replaced = true;
+        }
+    }
+    result.counts.cleaned += replaced ? 1 : 0;
+    return value;
+}
+
 // The number of seasons the import adds: the year sections that have a name.
 int Importer::seasonCount() const {
     const int years = bound(ini_.section("Init"), "Y");
@@ -138,8 +155,8 @@ void Importer::readNamedSections(const char* counterName, const char* prefix,
     const int count = bound(ini_.section(counterName), prefix);
     for (int i = 1; i <= count; ++i) {
         const IniFile::Section s = ini_.section(prefix + std::to_string(i));
-        into.push_back({s.text("No", width::kNumber), s.text("Name", width::kName),
-                        s.text("Note", kNoteWidth)});
+        into.push_back({text(s, "No", width::kNumber), text(s, "Name", width::kName),
+                        text(s, "Note", kNoteWidth)});
     }
 }
 
@@ -158,7 +175,7 @@ void Importer::run() {
 
 void Importer::importYear(const IniFile::Section& section, int y) {
     store_.year = YearRecord{};
-    store_.year.number = section.text("Name", width::kNumber);
+    store_.year.number = text(section, "Name", width::kNumber);
     store_.year.name = kYearName;
     store_.addYear();
     ++result.counts.seasons;
@@ -181,8 +198,8 @@ void Importer::importLeague(const IniFile::Section& section, const std::string& 
     // Everything but the name and the innings as reading a new leagues file's header gives it.
     LeagueRecord league = LeagueRecord::parse(store_.leagues.headerLine());
     league.flag.clear();
-    league.name = section.text("Name", width::kName);
-    league.innings = section.text("Inn", width::kCount);
+    league.name = text(section, "Name", width::kName);
+    league.innings = text(section, "Inn", width::kCount);
     league.currentTeam.clear();
     league.currentGame.clear();
     store_.league = league;
@@ -192,7 +209,7 @@ void Importer::importLeague(const IniFile::Section& section, const std::string& 
         stop();
         return;
     }
-    copyNotes(section.text("Note", kNoteWidth), 'L', store_.leagues.size() - 1);
+    copyNotes(text(section, "Note", kNoteWidth), 'L', store_.leagues.size() - 1);
 
     const int teams = bound(section, name + "T");
     for (int t = 1; t <= teams && !stopped_; ++t) {
@@ -228,18 +245,18 @@ void Importer::importTeam(const IniFile::Section& section, const std::string& na
     // Every team section keeps its place, named or not, so that the games' references hold.
     TeamRecord& team = store_.team;
     team = TeamRecord{};
-    team.number = section.text("No", width::kNumber);
-    team.name = section.text("Name", width::kName);
-    team.won = section.text("Won", width::kCount);
-    team.lost = section.text("Lost", width::kCount);
-    team.tied = section.text("Tied", width::kCount);
+    team.number = text(section, "No", width::kNumber);
+    team.name = text(section, "Name", width::kName);
+    team.won = text(section, "Won", width::kCount);
+    team.lost = text(section, "Lost", width::kCount);
+    team.tied = text(section, "Tied", width::kCount);
     store_.addTeam();
     ++result.counts.teams;
     if (team.name.empty()) {
         team.flag = "+";  // hidden for good
         store_.writeTeam();
     }
-    copyNotes(section.text("Note", kNoteWidth), 'T', store_.teams.size() - 1);
+    copyNotes(text(section, "Note", kNoteWidth), 'T', store_.teams.size() - 1);
     if (!store_.ensurePlayers()) {
         stop();
         return;
@@ -256,10 +273,10 @@ void Importer::importTeam(const IniFile::Section& section, const std::string& na
 void Importer::importPlayer(const IniFile::Section& section) {
     PlayerRecord& player = store_.player;
     player = PlayerRecord{};
-    player.number = section.text("No", width::kNumber);
-    player.name = section.text("Name", width::kName);
+    player.number = text(section, "No", width::kNumber);
+    player.name = text(section, "Name", width::kName);
     for (const StatKey& k : kStatKeys)
-        player.stat(k.stat) = section.text(k.key, width::kCount);
+        player.stat(k.stat) = text(section, k.key, width::kCount);
     // Plate appearances are not stored in the legacy file: at bats and the four other ways to
     // come to the plate.
     const long long pa = static_cast<long long>(section.number("AB")) +
@@ -268,32 +285,32 @@ void Importer::importPlayer(const IniFile::Section& section) {
     player.stat(StatPA) = pa == 0 ? std::string() : cutTo(numberText(pa), width::kCount);
     store_.addPlayer();
     ++result.counts.players;
-    copyNotes(section.text("Note", kNoteWidth), 'P', store_.players.size() - 1);
+    copyNotes(text(section, "Note", kNoteWidth), 'P', store_.players.size() - 1);
 }
 
 void Importer::importGame(const IniFile::Section& section, std::size_t leagueNameLength) {
     // "H" and "A" name a team section ("Y1L1T3"); the team's index follows the league's section
     // name and the letter T.
     const auto teamIndex = [&](const char* key) {
-        const std::string value = section.text(key, kTeamSectionWidth);
+        const std::string value = text(section, key, kTeamSectionWidth);
         const std::size_t start = leagueNameLength + 1;
         return start < value.size() ? value.substr(start, width::kIndex) : std::string();
     };
     GameRecord& game = store_.game;
     game = GameRecord{};
-    game.date = section.text("D", width::kDate);
-    game.time = section.text("T", width::kTime);
-    game.field = withoutFirst(section.text("F", width::kIndex));
+    game.date = text(section, "D", width::kDate);
+    game.time = text(section, "T", width::kTime);
+    game.field = withoutFirst(text(section, "F", width::kIndex));
     game.home = teamIndex("H");
     game.away = teamIndex("A");
     static const char* const umpireKeys[] = {"U1", "U2", "U3", "U4"};
     for (std::size_t i = 0; i < game.umpires.size(); ++i)
-        game.umpires[i] = withoutFirst(section.text(umpireKeys[i], width::kIndex));
-    game.homeScore = section.text("HTS", width::kCount);
-    game.awayScore = section.text("ATS", width::kCount);
+        game.umpires[i] = withoutFirst(text(section, umpireKeys[i], width::kIndex));
+    game.homeScore = text(section, "HTS", width::kCount);
+    game.awayScore = text(section, "ATS", width::kCount);
     store_.addGame();
     ++result.counts.games;
-    copyNotes(section.text("Note", kNoteWidth), 'G', store_.games.size() - 1);
+    copyNotes(text(section, "Note", kNoteWidth), 'G', store_.games.size() - 1);
 }
 
 void Importer::importNamed(RecordList& list, NamedRecord& buffer, void (Store::*add)(),
@@ -374,6 +391,14 @@ QString strayFileOfYears(const QString& folder, int first, int count) {
 }
 
 }  // namespace
+
+QString cleanedTextsReport(const ImportCounts& counts) {
+    if (counts.cleaned == 0)
+        return QString();
+    return QStringLiteral("%1 %2 characters a record cannot hold; replaced by spaces.")
+        .arg(counts.cleaned)
+        .arg(counts.cleaned == 1 ? QStringLiteral("text held") : QStringLiteral("texts held"));
+}
 
 bool hasLegacyExtension(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("PZS"), Qt::CaseInsensitive) == 0;

@@ -19,7 +19,13 @@ struct ImportCounts {
     int fields = 0;
     int umpires = 0;
     int notes = 0;
+    // Texts that held characters a record cannot hold (a separator, a NUL, a line break or
+    // another control character), each replaced by a space.
+    int cleaned = 0;
 };
+
+// "3 texts held characters a record cannot hold; replaced by spaces", or an empty text.
+QString cleanedTextsReport(const ImportCounts& counts);
 
 struct ImportResult {
     ImportCounts counts;

@@ -10,9 +10,9 @@
 namespace pny {
 
 bool isDataFileName(const QString& fileName) {
-    static const char* const kExtensions[] = {".Years",  ".Leagues", ".Teams", ".Players",
-                                              ".Games",  ".Fields",  ".Umpires", ".Times",
-                                              ".Notes",  ".Leaders"};
+    static const char* const kExtensions[] = {".Years", ".Leagues", ".Teams",   ".Players",
+                                              ".Games", ".Fields",  ".Umpires", ".Times",
+                                              ".Notes", ".Leaders"};
     for (const char* extension : kExtensions) {
         if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
             return true;

@@ -58,6 +58,8 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
     else if (result.counts.seasons > 0 && !store.commit())
         Messages::error(parent, QStringLiteral("The imported seasons could not be saved. They "
                                                "stay in memory; Save Data tries again."));
+    if (result.ok() && result.counts.cleaned > 0)
+        Messages::information(parent, pny::cleanedTextsReport(result.counts));
     if (!result.warnings.isEmpty()) {
         Messages::warning(parent, QStringLiteral("Some notes could not be copied:\n") +
                                       result.warnings.join(QLatin1Char('\n')));
