@@ -18,9 +18,10 @@
 namespace pny::cli {
 
 const char* const kGenerateUsage =
-    "  generate [--folder DIR] [--year N] [--league N] [--yes]\n"
+    "  generate [--folder DIR] [--year N] [--league N] [--yes] [--again]\n"
     "            append one round-robin game for every time slot stored for the league's\n"
     "            fields (set in the program with Make), then save. Asks first unless --yes.\n"
+    "            Refuses when games to add are in the schedule already, unless --again.\n"
     "            Teams booked twice at the same date and time are listed afterwards.\n";
 
 namespace {
@@ -52,6 +53,7 @@ int runGenerate(const QStringList& arguments) {
     std::optional<int> year;
     std::optional<int> league;
     bool yes = false;
+    bool again = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& option = arguments.at(i);
         if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
@@ -60,6 +62,10 @@ int runGenerate(const QStringList& arguments) {
         }
         if (option == QLatin1String("--yes")) {
             yes = true;
+            continue;
+        }
+        if (option == QLatin1String("--again")) {
+            again = true;
             continue;
         }
         if (i + 1 >= arguments.size())
@@ -134,6 +140,11 @@ int runGenerate(const QStringList& arguments) {
         return fail(QStringLiteral(
             "You must set the times that fields are available before adding games to the "
             "schedule."));
+    }
+    const int repeated = countRepeatedGames(store, teamOrder);
+    if (repeated > 0 && !again) {
+        return fail(repeatedGamesMessage(repeated, store.times.size()) +
+                    QStringLiteral(" Nothing was added; give --again to add them all the same."));
     }
     if (!yes) {
         out << "Add " << store.times.size() << " Games to Schedule? [y/N] " << Qt::flush;

@@ -28,8 +28,14 @@ expected=$'G|\r\n|19960605|1830|1|2|3|||||||\r\n|19960612|1830|1|1|4|||||||\r\n|
 grep -q '^|1|Majors||3|' "$d/Y1.Leagues" || fail "current game: $(cat "$d/Y1.Leagues")"
 head -1 "$d/Baseball.Years" | grep -q '^Y|7||1|' || fail "stored selection changed: $(head -1 "$d/Baseball.Years")"
 
-# A second run appends the same games again and reports the clashes with the first.
-out=$("$pny" generate --folder "$d" --yes) || fail "second run exited $?"
+# A second run would repeat every game: refused, naming how many, unless --again.
+cp "$d/Y1L1.Games" "$tmp/games.once"
+err=$("$pny" generate --folder "$d" --yes 2>&1 >/dev/null) && fail "a repeated schedule exited 0"
+echo "$err" | grep -q '3 of the 3 games to be added are already in the schedule' || fail "repeat message: $err"
+echo "$err" | grep -q 'give --again' || fail "repeat message lacks the way out: $err"
+cmp -s "$d/Y1L1.Games" "$tmp/games.once" || fail "games changed on a refused repeat"
+# With --again it appends the same games again and reports the clashes with the first.
+out=$("$pny" generate --folder "$d" --yes --again) || fail "second run exited $?"
 [ "$(grep -c '|1996' "$d/Y1L1.Games")" = 6 ] || fail "second set: $(cat "$d/Y1L1.Games")"
 echo "$out" | grep -q '1996/06/05 6:30 pm: team 2 B has 2 games' || fail "clash list: $out"
 

@@ -299,6 +299,18 @@ void TestGenerator::doubleBookingsAreReported() {
     QCOMPARE(report.size(), 1 + kDoubleBookingsListed + 1);
     QCOMPARE(report[1], QString("1996/06/15 6:30 pm: team 1 A has 2 games"));
     QCOMPARE(report.last(), QString("and 4 more."));
+
+    // Making it again would repeat all nine games: asked, and No adds nothing.
+    Messages::clearShown();
+    Messages::presetAnswers({QMessageBox::Yes, QMessageBox::Yes, QMessageBox::No});
+    ModalScript again;
+    again.then("FieldForm", [](QWidget* d) { click(d, "AddButton"); });
+    again.start();
+    QVERIFY(!MakeSchedule(nullptr, store, fieldForm, makeForm));
+    QCOMPARE(store.games.size(), 10);
+    QVERIFY2(Messages::shownTexts().last().startsWith(
+                 "9 of the 9 games to be added are already in the schedule"),
+             qPrintable(Messages::shownTexts().last()));
 }
 
 void TestGenerator::helpTopics() {

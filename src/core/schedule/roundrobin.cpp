@@ -6,7 +6,9 @@
 #include "store/store.h"
 #include "views/formats.h"
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <tuple>
 
 namespace pny {
@@ -84,12 +86,12 @@ QString generateCheck(int fields, int teams) {
     return {};
 }
 
-int generateGames(Store& store, const SortedList& teamOrder) {
+std::vector<GameRecord> plannedGames(const Store& store, const SortedList& teamOrder) {
     const std::vector<Pairing> table = pairingTable(teamOrder.size());
+    std::vector<GameRecord> games;
     if (table.empty())
-        return 0;
+        return games;
     const int u = static_cast<int>(table.size());
-    int added = 0;
     for (int i = 0; i < store.times.size(); ++i) {
         const std::string& slot = store.times.at(i);
         GameRecord game;
@@ -102,11 +104,44 @@ int generateGames(Store& store, const SortedList& teamOrder) {
         const int away = reversed ? pair.first : pair.second;
         game.home = teamIndexOfEntry(teamOrder.at(home - 1));
         game.away = teamIndexOfEntry(teamOrder.at(away - 1));
+        games.push_back(game);
+    }
+    return games;
+}
+
+int generateGames(Store& store, const SortedList& teamOrder) {
+    const std::vector<GameRecord> games = plannedGames(store, teamOrder);
+    for (const GameRecord& game : games) {
         store.game = game;
         store.addGame();
-        ++added;
     }
-    return added;
+    return static_cast<int>(games.size());
+}
+
+int countRepeatedGames(const Store& store, const SortedList& teamOrder) {
+    using Key = std::tuple<std::string, std::string, int, int, int>;
+    const auto keyOf = [](const GameRecord& g) {
+        return Key{g.date, g.time, toNumber(g.field), toNumber(g.home), toNumber(g.away)};
+    };
+    std::set<Key> scheduled;
+    for (int i = 1; i < store.games.size(); ++i) {
+        const GameRecord game = GameRecord::parse(store.games.line(i));
+        if (game.flag.empty() && !game.date.empty())
+            scheduled.insert(keyOf(game));
+    }
+    const std::vector<GameRecord> planned = plannedGames(store, teamOrder);
+    return static_cast<int>(std::count_if(planned.begin(), planned.end(), [&](const GameRecord& g) {
+        return scheduled.count(keyOf(g)) > 0;
+    }));
+}
+
+QString repeatedGamesMessage(int repeated, int planned) {
+    return QStringLiteral(
+               "%1 of the %2 games to be added %3 already in the schedule, with the same "
+               "date, time, field and teams.")
+        .arg(repeated)
+        .arg(planned)
+        .arg(repeated == 1 ? QStringLiteral("is") : QStringLiteral("are"));
 }
 
 std::vector<DoubleBooking> findDoubleBookings(const Store& store, int firstNewGame) {

@@ -44,6 +44,13 @@ QString generateCheck(int fields, int teams);
 // games added; none when the team count has no pairing table.
 int generateGames(Store& store, const SortedList& teamOrder);
 
+// How many of the games generateGames would add are in the schedule already (same date, time,
+// field and teams, not deleted): a schedule generated twice doubles every game.
+int countRepeatedGames(const Store& store, const SortedList& teamOrder);
+// "3 of the 15 games to be added are already in the schedule, with the same date, time, field
+// and teams."
+QString repeatedGamesMessage(int repeated, int planned);
+
 // A team given two or more games at one date and time.
 struct DoubleBooking {
     std::string date;  // yyyymmdd

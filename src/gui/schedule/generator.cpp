@@ -29,6 +29,15 @@ bool MakeSchedule(QWidget* parent, pny::Store& store, TFieldForm& fieldForm, TMa
     if (!fieldForm.SelectFields(store, pny::fieldRows(fieldList, store.times), makeForm))
         return false;
 
+    // Making the same schedule twice would double every game: asked, No unless chosen.
+    const int repeated = pny::countRepeatedGames(store, teamOrder);
+    if (repeated > 0 &&
+        Messages::ask(parent, QMessageBox::Warning,
+                      pny::repeatedGamesMessage(repeated, store.times.size()) +
+                          QStringLiteral("\n\nAdd them all the same?"),
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
+
     const int firstNew = store.games.size();
     if (pny::generateGames(store, teamOrder) == 0)
         return false;
