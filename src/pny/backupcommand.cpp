@@ -28,8 +28,9 @@ int runBackup(const QStringList& arguments) {
         err << "pny backup: the data folder \"" << folder << "\" does not exist\n";
         return 1;
     }
-    if (!QFileInfo(dest).isDir()) {
-        err << "pny backup: the destination folder \"" << dest << "\" does not exist\n";
+    // A new folder on a stick is made, a file of that name is not replaced.
+    if (!QFileInfo(dest).isDir() && (QFileInfo::exists(dest) || !QDir().mkpath(dest))) {
+        err << "pny backup: the destination folder \"" << dest << "\" cannot be made\n";
         return 1;
     }
     if (!prepareForReading(folder, "backup"))

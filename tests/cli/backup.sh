@@ -27,6 +27,9 @@ echo "$err" | grep -q '"1999.Notes"' || fail "failure message: $err"
 echo "$err" | grep -q '1 file was copied before it' || fail "count: $err"
 [ "$(ls -A "$tmp/bad" | sort | tr '\n' ' ')" = "1999.LEAGUES 1999.Notes " ] || fail "left: $(ls -A "$tmp/bad")"
 
-"$pny" backup "$tmp/missing" --folder "$tmp/data" 2>/dev/null && fail "missing destination exited 0"
+"$pny" backup "$tmp/missing/deeper" --folder "$tmp/data" >/dev/null 2>&1 || fail "a missing destination is not made"
+cmp -s "$tmp/missing/deeper/Baseball.Years" "$tmp/dest/Baseball.Years" || fail "the new destination lacks the years"
+touch "$tmp/plainfile"
+"$pny" backup "$tmp/plainfile" --folder "$tmp/data" 2>/dev/null && fail "a file as destination exited 0"
 "$pny" backup 2>/dev/null; [ $? -eq 2 ] || fail "no destination should exit 2"
 echo OK
