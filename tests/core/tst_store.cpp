@@ -27,6 +27,7 @@ private slots:
     void failedSaveKeepsItsChangesAndReportsTheFile();
     void failedCommitKeepsTheListsItLeft();
     void unreadableFileIsNeverOverwritten();
+    void fileChangedElsewhereIsNotOverwrittenUnasked();
     void emptyFileGetsAHeaderLine();
     void linesAreWrittenWithCrLf();
     void timesAreSavedUnderTheGamesName();
@@ -249,6 +250,42 @@ void TestStore::failedCommitKeepsTheListsItLeft() {
     QVERIFY(store.ensurePlayers());
     QCOMPARE(store.loaded.players, std::string("Y1L1T1"));
     QCOMPARE(store.players.line(1), std::string("|7|Lee|"));
+}
+
+void TestStore::fileChangedElsewhereIsNotOverwrittenUnasked() {
+    QTemporaryDir dir;
+    writeFile(path(dir, "Baseball.Years"), "Y|0||1|||\r\n|1|One|1|\r\n");
+    writeFile(path(dir, "Y1.Leagues"), "L|\r\n|1|Majors|1|\r\n");
+    Store store(dir.path());
+    QStringList errors;
+    store.onFileError = [&errors](const QString& message) { errors << message; };
+    store.loadYears();
+    store.ensureTeams();
+    store.league.name = "Ours";
+    store.writeLeague();
+    QTest::qWait(20);
+    writeFile(path(dir, "Y1.Leagues"), "L|\r\n|1|Theirs|1|\r\n");
+    // Without anybody to ask, nothing is written and the change stays.
+    QVERIFY(!store.commit());
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains("Y1.Leagues") && errors.first().contains("another program"),
+             qPrintable(errors.first()));
+    QCOMPARE(readFile(path(dir, "Y1.Leagues")), QByteArray("L|\r\n|1|Theirs|1|\r\n"));
+    QVERIFY(store.changed.leagues);
+    // Asked, keeping ours writes it; from then on the file is ours again.
+    QStringList asked;
+    store.onConflict = [&asked](const QStringList& files) {
+        asked = files;
+        return Store::ConflictChoice::KeepMine;
+    };
+    QVERIFY(store.commit());
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(readFile(path(dir, "Y1.Leagues")).contains("|1|Ours|"));
+    store.league.name = "Again";
+    store.writeLeague();
+    asked.clear();
+    QVERIFY(store.commit());
+    QVERIFY(asked.isEmpty());
 }
 
 void TestStore::unreadableFileIsNeverOverwritten() {

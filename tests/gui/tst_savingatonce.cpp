@@ -56,6 +56,8 @@ private slots:
     void unfinishedSaveIsCompletedAtStart();
     void saveDataOnARealFullDisk();
     void backupHoldsWhatIsStillInMemory();
+    void fileChangedBehindOurBack_data();
+    void fileChangedBehindOurBack();
 };
 
 void TestSavingAtOnce::confirmedTeamResultIsOnTheDiskAtOnce() {
@@ -210,6 +212,49 @@ void TestSavingAtOnce::backupHoldsWhatIsStillInMemory() {
     QVERIFY(readFile(dest.filePath("Y1L1.Teams")).contains("|Renamed|"));
     QVERIFY(readFile(dir.filePath("Y1L1.Teams")).contains("|Renamed|"));
     QCOMPARE(Messages::shownTexts().filter("copied to").size(), 1);
+}
+
+void TestSavingAtOnce::fileChangedBehindOurBack_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("onDisk");  // the team line in the file afterwards
+    QTest::addColumn<bool>("keptInMemory");  // our change still waits in memory
+    QTest::newRow("keep mine") << int(QMessageBox::Save) << QByteArray("|1|Mine|") << false;
+    QTest::newRow("reload theirs")
+        << int(QMessageBox::Discard) << QByteArray("|1|Theirs|") << false;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << QByteArray("|1|Theirs|") << true;
+}
+
+void TestSavingAtOnce::fileChangedBehindOurBack() {
+    QFETCH(int, answer);
+    QFETCH(QByteArray, onDisk);
+    QFETCH(bool, keptInMemory);
+    QTemporaryDir dir;
+    writeGoodFolder(dir.path());
+    TMainForm form(dir.path());
+    form.show();
+    form.store().ensureTeams();
+    form.store().team.name = "Mine";
+    form.store().writeTeam();
+    // Another program (an editor, the older program) rewrites the teams file meanwhile.
+    QTest::qWait(20);
+    writeFile(dir.filePath("Y1L1.Teams"), "T|\r\n|1|Theirs|2|1||1|\r\n|2|Eagles|1|2|||\r\n");
+
+    Messages::presetAnswers({QMessageBox::StandardButton(answer), QMessageBox::Ok});
+    form.findChild<QAction*>("SaveItem")->trigger();
+    const QStringList shown = Messages::shownTexts();
+    QVERIFY2(shown.first().contains("Y1L1.Teams") &&
+                 shown.first().contains("changed by another program"),
+             qPrintable(shown.join('\n')));
+    QVERIFY(readFile(dir.filePath("Y1L1.Teams")).contains(onDisk));
+    QCOMPARE(form.store().hasUnsavedChanges(), keptInMemory);
+    if (answer == QMessageBox::Discard) {
+        QTRY_VERIFY(form.findChild<QTableWidget*>("Table")->item(0, 1));
+        form.store().ensureTeams();
+        form.store().readTeam(1);
+        QCOMPARE(form.store().team.name, std::string("Theirs"));
+    }
+    Messages::presetAnswers({QMessageBox::Discard, QMessageBox::Discard});
+    form.close();
 }
 
 QTEST_MAIN(TestSavingAtOnce)

@@ -212,6 +212,18 @@ bool holds(const QString& path, qint64 size, const QByteArray& sum) {
 
 }  // namespace
 
+FileStamp stampOf(const QString& path) {
+    struct stat info {};
+    FileStamp stamp;
+    if (::stat(nativePath(path).constData(), &info) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.size = info.st_size;
+    stamp.modifiedNs = static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    stamp.inode = info.st_ino;
+    return stamp;
+}
+
 bool isCommitTempName(const QString& fileName) {
     const qsizetype at = fileName.lastIndexOf(QLatin1String(kTempMark));
     return at > 0 && at + 5 < fileName.size();
@@ -247,6 +259,13 @@ bool checkReplaceable(const QString& path, QString& error) {
         return false;
     }
     return true;
+}
+
+QStringList FileCommit::paths() const {
+    QStringList paths;
+    for (const auto& entry : files_)
+        paths << entry.first;
+    return paths;
 }
 
 void FileCommit::add(const QString& path, const QByteArray& bytes) {

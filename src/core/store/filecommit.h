@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -31,6 +32,8 @@ public:
     bool isEmpty() const { return files_.empty(); }
     int size() const { return static_cast<int>(files_.size()); }
     bool contains(const QString& path) const { return files_.count(path) > 0; }
+    // The files' absolute paths, in order.
+    QStringList paths() const;
 
     // Writes the files. Returns false with a message naming the file and the operating system's
     // reason; the folder is then exactly as before.
@@ -39,6 +42,21 @@ public:
 private:
     std::map<QString, QByteArray> files_;
 };
+
+// What identifies one version of a file cheaply: a file replaced or written by anyone else gets
+// another inode, size or modification time.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+    bool operator==(const FileStamp& o) const {
+        return exists == o.exists && size == o.size && modifiedNs == o.modifiedNs &&
+               inode == o.inode;
+    }
+    bool operator!=(const FileStamp& o) const { return !(*this == o); }
+};
+FileStamp stampOf(const QString& path);
 
 // Replaces one file atomically: a temporary file beside it, every write checked, synced, renamed
 // over the file, the folder synced. On failure the old file stays as it was and `error` names the

@@ -61,8 +61,12 @@ void Store::reportError(const QString& message) {
         onFileError(message);
 }
 
+void Store::rememberStamp(const QString& path) {
+    stamps_[QFileInfo(path).absoluteFilePath()] = stampOf(path);
+}
+
 bool Store::readLines(const QString& path, std::vector<std::string>& lines, bool& exists,
-                      QString& error, QString& notice) const {
+                      QString& error, QString& notice) {
     notice.clear();
     // A file saved since the last commit is read as it will be written.
     const auto staged = staged_.find(path);
@@ -71,6 +75,7 @@ bool Store::readLines(const QString& path, std::vector<std::string>& lines, bool
         lines = splitLines(staged->second);
         return true;
     }
+    rememberStamp(path);
     exists = QFileInfo::exists(path);
     return !exists || readTextLines(path, lines, error, notice);
 }
@@ -125,6 +130,7 @@ void Store::stageFile(const QString& path, const std::vector<std::string>& lines
 
 void Store::loadYears() {
     QString error;
+    rememberStamp(yearsPath());
     if (!years.load(yearsPath(), error))
         reportError(error);
     else if (!years.loadNotice().isEmpty())
@@ -326,15 +332,64 @@ bool Store::commitAll(bool withYears) {
         return false;
     }
     commit.add(yearsPath(), joinLines(lines));
+    // A file that cannot be replaced at all (a folder in its place) is told as such.
+    for (const QString& path : commit.paths()) {
+        if (!checkReplaceable(path, error)) {
+            reportError(error);
+            restore();
+            return false;
+        }
+    }
+    const QStringList changedElsewhere = changedBehindOurBack(commit);
+    if (!changedElsewhere.isEmpty()) {
+        const ConflictChoice choice =
+            onConflict ? onConflict(changedElsewhere) : ConflictChoice::Cancel;
+        if (choice == ConflictChoice::ReloadTheirs) {
+            reloadFromDisk();
+            return true;
+        }
+        if (choice == ConflictChoice::Cancel) {
+            reportError(QStringLiteral("Nothing was saved: %1 changed by another program since "
+                                       "Pennantry read it.")
+                            .arg(changedElsewhere.join(QStringLiteral(", ")) +
+                                 (changedElsewhere.size() == 1 ? QStringLiteral(" was")
+                                                               : QStringLiteral(" were"))));
+            restore();
+            return false;
+        }
+    }
     if (!commit.run(error)) {
         reportError(error);
         restore();
         return false;
     }
+    for (const QString& path : commit.paths())
+        rememberStamp(path);
     staged_.clear();
     years.setLines(lines);
     committedYears_ = lines;
     return true;
+}
+
+QStringList Store::changedBehindOurBack(const FileCommit& commit) const {
+    QStringList changedFiles;
+    for (const QString& path : commit.paths()) {
+        // A file deleted meanwhile holds nothing of theirs to lose; writing ours brings it back.
+        const auto known = stamps_.find(path);
+        const FileStamp now = stampOf(path);
+        if (known != stamps_.end() && now.exists && known->second != now)
+            changedFiles << QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+    }
+    return changedFiles;
+}
+
+void Store::reloadFromDisk() {
+    changed = ChangedFlags{};
+    staged_.clear();
+    loaded = LoadedNames{};
+    unreadableTimesPath_.clear();
+    times.clear();
+    loadYears();
 }
 
 bool Store::hasUnsavedChanges() const {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "store/filecommit.h"
 #include "store/recordlist.h"
 #include "store/records.h"
 #include "store/sortedlist.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <QByteArray>
 
@@ -79,6 +81,11 @@ public:
     // Called with a message naming the file and the reason whenever a file cannot be read or
     // written.
     std::function<void(const QString&)> onFileError;
+    // Called before a commit when files it would replace were changed by another program since
+    // they were read: write ours over them, drop the changes in memory and read the files again,
+    // or write nothing for now. Without it nothing is written and the commit fails.
+    enum class ConflictChoice { KeepMine, ReloadTheirs, Cancel };
+    std::function<ConflictChoice(const QStringList& files)> onConflict;
 
     // Base names that the current selection points to.
     std::string leaguesBaseName() const;
@@ -121,6 +128,9 @@ public:
 
     // True when something in memory is not yet written.
     bool hasUnsavedChanges() const;
+    // Drops every change not yet written and reads the years file again; the lists are read again
+    // as they are next needed.
+    void reloadFromDisk();
 
     void readYear(int index);
     void writeYear();
@@ -156,13 +166,16 @@ public:
 private:
     // Reads a data file's lines, taking a file that waits in the next commit as it will be.
     bool readLines(const QString& path, std::vector<std::string>& lines, bool& exists,
-                   QString& error, QString& notice) const;
+                   QString& error, QString& notice);
+    void rememberStamp(const QString& path);
     bool loadList(RecordList& list, const std::string& baseName, const char* extension);
     bool stageList(RecordList& list, bool& changedFlag, const std::string& baseName,
                    const char* extension);
     bool stageTimes();
     bool commitAll(bool withYears);
     std::vector<std::string> yearsLines() const;
+    // Files of the commit that another program changed since we read or wrote them.
+    QStringList changedBehindOurBack(const FileCommit& commit) const;
     bool yearsChanged() const;
     void reportError(const QString& message);
 
@@ -172,6 +185,8 @@ private:
     // Files of lists that were replaced in memory by another file since the last commit: their
     // bytes wait here for the next commit, and a load of the same file reads them.
     std::map<QString, QByteArray> staged_;
+    // Each file as we last read or wrote it, to notice another program's changes.
+    std::map<QString, FileStamp> stamps_;
     // The years file as the last commit (or the load) left it.
     std::vector<std::string> committedYears_;
 };

@@ -120,6 +120,26 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
+    store_->onConflict = [this](const QStringList& files) {
+        const auto answer = Messages::ask(
+            this, QMessageBox::Warning,
+            QStringLiteral("%1 %2 changed by another program since Pennantry read it.\n\n"
+                           "Save to write your version over it, Discard to drop your changes not "
+                           "yet saved and read the files again, or Cancel to save nothing now.")
+                .arg(files.join(QStringLiteral(", ")),
+                     files.size() == 1 ? QStringLiteral("was") : QStringLiteral("were")),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer == QMessageBox::Save)
+            return pny::Store::ConflictChoice::KeepMine;
+        if (answer != QMessageBox::Discard)
+            return pny::Store::ConflictChoice::Cancel;
+        // What the table shows came from the files dropped: built again once the commit is over.
+        QTimer::singleShot(0, this, [this] {
+            clearStatsCache();
+            BuildHeaders();
+        });
+        return pny::Store::ConflictChoice::ReloadTheirs;
+    };
     commitTimer_ = new QTimer(this);
     commitTimer_->setSingleShot(true);
     commitTimer_->setInterval(500);
@@ -483,7 +503,7 @@ void TMainForm::BackupItemClick() {
         fileErrors_.append(QStringLiteral(
             "The backup did not start: your latest changes could not be saved, and a backup "
             "without them would not be what you see."));
-        finishCommand();
+        reportFileErrors();
         return;
     }
     backupForm_->BackupAll(store_->dataFolder());
@@ -522,8 +542,11 @@ void TMainForm::AboutItemClick() {
 }
 
 void TMainForm::SaveItemClick() {
+    // Itself the commit a command ends with: a second one would only ask its questions again.
+    commitTimer_->stop();
     store_->saveAll();
-    finishCommand();
+    reportFileErrors();
+    table_->setFocus();
 }
 
 void TMainForm::ExportItemClick() {
