@@ -15,9 +15,11 @@ public:
                                 const QString& filter, QString* selectedFilter = nullptr);
     static QString existingFolder(QWidget* parent, const QString& caption, const QString& folder);
 
-    // Test hook: the next answers, in order.
+    // Test hooks: the next answers, in order; the folder or file name the last dialog was
+    // opened at.
     static void presetNames(const QStringList& names);
+    static QString lastStart();
 
 private:
-    static bool takePreset(QString& name);
+    static bool takePreset(const QString& start, QString& name);
 };
