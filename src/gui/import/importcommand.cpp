@@ -24,7 +24,11 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
         Messages::warning(parent, QStringLiteral("The File Extension Must be .PZS"));
         return false;
     }
+    return importStatisticsFile(parent, store, path, progressWindow);
+}
 
+bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& path,
+                          TMsgForm* progressWindow) {
     pny::ProgressFn progress;
     if (progressWindow) {
         progressWindow->start();
