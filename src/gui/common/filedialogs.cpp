@@ -1,6 +1,9 @@
 #include "common/filedialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -46,6 +49,11 @@ QString FileDialogs::existingFolder(QWidget* parent, const QString& caption,
     if (takePreset(folder, name))
         return name;
     return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
+QString FileDialogs::documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 void FileDialogs::presetNames(const QStringList& names) {

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -68,11 +67,7 @@ void exportTable(QWidget* parent, const pny::Store& store, const pny::ViewGrid& 
     QStringList filters;
     for (int i = 0; i < count; ++i)
         filters << formats().at(i).filter;
-    QString folder = lastFolder();
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
+    const QString folder = lastFolder().isEmpty() ? FileDialogs::documentsFolder() : lastFolder();
     QString filter = formats().at(Csv).filter;
     const QString suggested = QDir(folder).filePath(fileNameOf(fileName) + QStringLiteral(".csv"));
     QString name = FileDialogs::saveFileName(parent, QStringLiteral("Export Table"), suggested,

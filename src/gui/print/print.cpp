@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -295,7 +294,7 @@ void TPrintForm::updateOkButton() {
 QString TPrintForm::askPdfFileName() {
     QString folder = pdfFolder_;
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        folder = FileDialogs::documentsFolder();
     const QString base = fileName_.isEmpty() ? caption_.trimmed() : fileName_;
     const QString suggested = QDir(folder).filePath(
         (base.isEmpty() ? QStringLiteral("Pennantry") : base) + QStringLiteral(".pdf"));
