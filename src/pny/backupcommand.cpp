@@ -1,7 +1,8 @@
 #include "backupcommand.h"
 
+#include "arguments.h"
+#include "exitstatus.h"
 #include "folderaccess.h"
-#include "folderarguments.h"
 
 #include "print/backupcopy.h"
 
@@ -11,41 +12,42 @@
 
 namespace pny::cli {
 
+const char* const kBackupUsage =
+    "  backup DEST [--folder DIR]\n"
+    "            copy every data and notes file into the folder DEST, listing each file.\n";
+
 int runBackup(const QStringList& arguments) {
+    const QString command = QStringLiteral("backup");
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny backup DEST [--folder DIR]\n") + kBackupUsage);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    FolderArguments args;
-    if (!readFolderArguments(arguments, 1, "backup", "Usage: pny backup DEST [--folder DIR]\n",
-                             args))
-        return 2;
-    const QString folder = args.folder;
+    CommandArguments args;
+    QString problem = readArguments(arguments, {{"--folder"}, {}, 1}, args);
+    if (problem.isEmpty() && args.plain.isEmpty())
+        problem = QStringLiteral("give the destination folder");
+    if (!problem.isEmpty())
+        return usageError(command, problem);
+    const QString folder = args.dataFolder();
     const QString dest = args.plain.value(0);
-    if (dest.isEmpty()) {
-        err << "Usage: pny backup DEST [--folder DIR]\n";
-        return 2;
-    }
-    if (!QFileInfo(folder).isDir()) {
-        err << "pny backup: the data folder \"" << folder << "\" does not exist\n";
-        return 1;
-    }
+    if (!QFileInfo(folder).isDir())
+        return failure(command, QStringLiteral("no data folder \"%1\"").arg(folder));
     // A new folder on a stick is made, a file of that name is not replaced.
     if (!QFileInfo(dest).isDir() && (QFileInfo::exists(dest) || !QDir().mkpath(dest))) {
-        err << "pny backup: the destination folder \"" << dest << "\" cannot be made\n";
-        return 1;
+        return failure(command,
+                       QStringLiteral("the destination folder \"%1\" cannot be made").arg(dest));
     }
     if (!prepareForReading(folder, "backup"))
-        return 1;
+        return exitStatus(Outcome::Failure);
     const pny::BackupResult result = pny::backupAll(folder, dest);
     for (int i = 0; i < result.copied; ++i)
         out << result.names.at(i) << "\n";
     out.flush();
-    if (!result.ok()) {
-        err << "pny backup: " << result.failureMessage() << "\n";
-        return 1;
-    }
+    if (!result.ok())
+        return failure(command, result.failureMessage());
     err << result.copied << (result.copied == 1 ? " file" : " files") << " copied to " << dest
         << "\n";
-    return 0;
+    return exitStatus(Outcome::Success);
 }
 
 }  // namespace pny::cli

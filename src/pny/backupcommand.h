@@ -8,4 +8,7 @@ namespace pny::cli {
 // program file unless given) into DEST, listing the files copied. Returns the exit code.
 int runBackup(const QStringList& arguments);
 
+// The usage lines of the backup command.
+extern const char* const kBackupUsage;
+
 }  // namespace pny::cli

@@ -1,6 +1,7 @@
 #include "checkcommand.h"
 
-#include "folderarguments.h"
+#include "arguments.h"
+#include "exitstatus.h"
 
 #include "store/datacheck.h"
 
@@ -9,28 +10,33 @@
 
 namespace pny::cli {
 
+const char* const kCheckUsage =
+    "  check [--folder DIR]\n"
+    "            read every data file and print one line per problem, as FILE:LINE: what;\n"
+    "            exits 1 when it found anything. Writes nothing.\n";
+
 int runCheck(const QStringList& arguments) {
+    const QString command = QStringLiteral("check");
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny check [--folder DIR]\n") + kCheckUsage);
+    CommandArguments args;
+    if (const QString problem = readArguments(arguments, {{"--folder"}, {}, 0}, args);
+        !problem.isEmpty())
+        return usageError(command, problem);
+    const QString folder = args.dataFolder();
+    if (!QFileInfo(folder).isDir())
+        return failure(command, QStringLiteral("no data folder \"%1\"").arg(folder));
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    const char* const usage = "Usage: pny check [--folder DIR]\n";
-    FolderArguments args;
-    if (!readFolderArguments(arguments, 0, "check", usage, args))
-        return 2;
-    const QString folder = args.folder;
-    if (!QFileInfo(folder).isDir()) {
-        err << "pny check: the data folder \"" << folder << "\" does not exist\n";
-        return 2;
-    }
     const std::vector<pny::CheckFinding> findings = pny::checkDataFolder(folder);
     for (const pny::CheckFinding& finding : findings)
         out << QString::fromLatin1(finding.text().c_str()) << "\n";
     if (findings.empty()) {
         out << "The data folder " << folder << " is sound.\n";
-        return 0;
+        return exitStatus(Outcome::Success);
     }
     out << findings.size() << (findings.size() == 1 ? " problem" : " problems") << " found in "
         << folder << ".\n";
-    return 1;
+    return exitStatus(Outcome::Failure);
 }
 
 }  // namespace pny::cli

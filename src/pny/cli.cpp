@@ -4,8 +4,12 @@
 #include "checkcommand.h"
 #include "exportcommand.h"
 #include "generatecommand.h"
+#include "exitstatus.h"
 #include "importcommand.h"
 #include "leaderscommand.h"
+#include "listcommand.h"
+
+#include "about/programversion.h"
 
 #include <QTextStream>
 
@@ -18,16 +22,20 @@ const char* const kUsage =
     "The command-line companion of Pennantry. It reads and writes the same data files\n"
     "as the program.\n"
     "\n"
-    "Commands:\n"
-    "  backup DEST [--folder DIR]  copy every data and notes file into DEST\n"
-    "  check [--folder DIR]        report what is wrong in the data files, exit 1 if anything\n"
-    "  import FILE [--folder DIR]  add the seasons of an older .PZS statistics file\n";
+    "Commands (pny COMMAND --help shows one):\n";
 
-const char* const kHelpLine = "  --help      show this text\n";
+const char* const kHelpLine =
+    "\n"
+    "Options:\n"
+    "  --help, -h  show this text\n"
+    "  --version   show the version of pny\n"
+    "\n"
+    "Exit status: 0 done, 1 failed (for check: problems found), 2 a wrong command line.\n";
 
 const char* const kExamples =
     "\n"
     "Examples:\n"
+    "  pny list --year 1   (the leagues of season 1, with the indexes --league takes)\n"
     "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
     "  pny export --tab teams --league 2 --format csv\n"
     "  pny leaders --top 5 --format html > leaders.html\n";
@@ -39,8 +47,14 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage << kExportUsage << kGenerateUsage << kLeadersUsage << kHelpLine << kExamples;
-        return arguments.size() < 2 ? 2 : 0;
+        (arguments.size() < 2 ? err : out)
+            << kUsage << kBackupUsage << kCheckUsage << kExportUsage << kGenerateUsage
+            << kImportUsage << kLeadersUsage << kListUsage << kHelpLine << kExamples;
+        return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
+    }
+    if (arguments.at(1) == QLatin1String("--version")) {
+        out << "pny (Pennantry) " << programVersion() << '\n';
+        return exitStatus(Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("export"))
         return runExport(arguments.mid(2));
@@ -54,8 +68,10 @@ int run(const QStringList& arguments) {
         return runImport(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("leaders"))
         return runLeaders(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("list"))
+        return runList(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
-    return 2;
+    return exitStatus(Outcome::UsageError);
 }
 
 }  // namespace pny::cli

@@ -1,5 +1,8 @@
 #include "exportcommand.h"
 
+#include "arguments.h"
+#include "commandstore.h"
+#include "exitstatus.h"
 #include "folderaccess.h"
 
 #include "store/codepage.h"
@@ -12,8 +15,6 @@
 #include "views/tableexport.h"
 #include "views/tableview.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -46,20 +47,7 @@ namespace {
 const char* const kTabNames[kTabCount] = {"Teams",    "Players",  "Hitting", "Running",
                                           "Pitching", "Fielding", "Custom",  "Schedule"};
 
-struct ExportOptions {
-    QString folder;
-    std::optional<int> tab;
-    std::optional<int> year;
-    std::optional<int> league;
-    std::optional<int> team;
-    QString format = QStringLiteral("tsv");
-    QString output;
-};
-
-int fail(const QString& message) {
-    QTextStream(stderr) << "pny export: " << message << '\n';
-    return 1;
-}
+const QString kCommand = QStringLiteral("export");
 
 std::optional<int> tabOf(const QString& name) {
     for (int t = 0; t < kTabCount; ++t) {
@@ -67,60 +55,6 @@ std::optional<int> tabOf(const QString& name) {
             return t;
     }
     return std::nullopt;
-}
-
-std::optional<int> indexOf(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0)
-        return std::nullopt;
-    return value;
-}
-
-// Reads the options; returns an error message, empty when they are fine.
-QString parseOptions(const QStringList& arguments, ExportOptions& options) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& option = arguments.at(i);
-        if (i + 1 >= arguments.size())
-            return QStringLiteral("option %1 needs a value").arg(option);
-        const QString value = arguments.at(++i);
-        if (option == QLatin1String("--folder")) {
-            options.folder = value;
-        } else if (option == QLatin1String("--tab")) {
-            options.tab = tabOf(value);
-            if (!options.tab) {
-                return QStringLiteral(
-                           "unknown tab \"%1\"; use Teams, Players, Hitting, Running, Pitching, "
-                           "Fielding, Custom or Schedule")
-                    .arg(value);
-            }
-        } else if (option == QLatin1String("--year") || option == QLatin1String("--league") ||
-                   option == QLatin1String("--team")) {
-            const std::optional<int> index = indexOf(value);
-            if (!index) {
-                return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"")
-                    .arg(option, value);
-            }
-            if (option == QLatin1String("--year"))
-                options.year = index;
-            if (option == QLatin1String("--league"))
-                options.league = index;
-            if (option == QLatin1String("--team"))
-                options.team = index;
-        } else if (option == QLatin1String("--format")) {
-            options.format = value.toLower();
-            if (options.format != QLatin1String("tsv") && options.format != QLatin1String("csv") &&
-                options.format != QLatin1String("html") && options.format != QLatin1String("ics")) {
-                return QStringLiteral("unknown format \"%1\"; use tsv, csv, html or ics")
-                    .arg(value);
-            }
-        } else if (option == QLatin1String("--output")) {
-            options.output = value;
-        } else {
-            return QStringLiteral("unknown option \"%1\"; see pny --help").arg(option);
-        }
-    }
-    return {};
 }
 
 bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
@@ -143,89 +77,91 @@ bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
 }  // namespace
 
 int runExport(const QStringList& arguments) {
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        QTextStream(stdout) << "Usage: pny export [OPTIONS]\n" << kExportUsage;
-        return 0;
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny export [OPTIONS]\n") + kExportUsage);
+    CommandArguments args;
+    SelectionOptions selection;
+    QString problem = readArguments(
+        arguments,
+        {{"--folder", "--tab", "--year", "--league", "--team", "--format", "--output"}, {}, 0},
+        args);
+    if (problem.isEmpty())
+        problem = readSelectionOptions(args, selection);
+    std::optional<int> chosenTab;
+    if (problem.isEmpty() && args.has(QStringLiteral("--tab"))) {
+        chosenTab = tabOf(args.value(QStringLiteral("--tab")));
+        if (!chosenTab) {
+            problem = QStringLiteral(
+                          "unknown tab \"%1\"; use Teams, Players, Hitting, Running, Pitching, "
+                          "Fielding, Custom or Schedule")
+                          .arg(args.value(QStringLiteral("--tab")));
+        }
     }
-    ExportOptions options;
-    const QString error = parseOptions(arguments, options);
-    if (!error.isEmpty())
-        return fail(error);
+    const QString format = args.has(QStringLiteral("--format"))
+                               ? args.value(QStringLiteral("--format")).toLower()
+                               : QStringLiteral("tsv");
+    if (problem.isEmpty() && !QStringList{"tsv", "csv", "html", "ics"}.contains(format)) {
+        problem = QStringLiteral("unknown format \"%1\"; use tsv, csv, html or ics")
+                      .arg(args.value(QStringLiteral("--format")));
+    }
+    if (!problem.isEmpty())
+        return usageError(kCommand, problem);
 
-    if (options.folder.isEmpty())
-        options.folder = QCoreApplication::applicationDirPath();
-    if (!QFileInfo(options.folder).isDir()) {
-        return fail(QStringLiteral("no data folder \"%1\"").arg(options.folder));
-    }
-    if (!prepareForReading(options.folder, "export"))
-        return 1;
-    Store store(QDir(options.folder).absolutePath());
-    QString fileError;
-    store.onFileError = [&fileError](const QString& message) {
-        if (fileError.isEmpty())
-            fileError = message;
-    };
-    if (!QFileInfo::exists(store.yearsPath())) {
-        return fail(QStringLiteral("no \"Baseball.Years\" in \"%1\"").arg(options.folder));
-    }
-    store.loadYears();
-    if (!fileError.isEmpty())
-        return fail(fileError);
+    if (QFileInfo(args.dataFolder()).isDir() && !prepareForReading(args.dataFolder(), "export"))
+        return exitStatus(Outcome::Failure);
+    CommandStore data(args.dataFolder());
+    Store& store = data.store;
+    if (const QString error = data.open(true); !error.isEmpty())
+        return failure(kCommand, error);
 
-    const int tab = options.tab ? *options.tab : toNumber(store.header.tab);
+    const int tab = chosenTab ? *chosenTab : toNumber(store.header.tab);
     if (tab < 0 || tab >= kTabCount) {
-        return fail(QStringLiteral("the stored tab %1 is not one of 0 to 7; choose one with --tab")
-                        .arg(tab));
+        return failure(
+            kCommand,
+            QStringLiteral("the stored tab %1 is not one of 0 to 7; choose one with --tab")
+                .arg(tab));
     }
-    if (options.format == QLatin1String("ics") && tab != kScheduleTab)
-        return fail(QStringLiteral("the ics format is for the Schedule tab only"));
+    if (format == QLatin1String("ics") && tab != kScheduleTab)
+        return failure(kCommand, QStringLiteral("the ics format is for the Schedule tab only"));
 
     // The selection given on the command line takes the place of the one stored in the files,
-    // in memory only.
-    if (options.year) {
-        store.header.currentYear = numberText(*options.year);
-        store.readYear(*options.year);
-    }
-    if (!store.hasYear() || !store.years.isValidRecord(toNumber(store.header.currentYear))) {
-        return fail(QStringLiteral("no usable year is chosen; give one with --year"));
-    }
-    if (options.league)
-        store.year.currentLeague = numberText(*options.league);
-    store.ensureLeagues();
-    if (!store.hasLeague() || !store.leagues.isValidRecord(toNumber(store.year.currentLeague))) {
-        return fail(
-            QStringLiteral("no usable league is chosen in year \"%1\"; give one with --league")
-                .arg(fromCodePage(store.year.number)));
-    }
-    if (options.team) {
-        store.league.currentTeam = numberText(*options.team);
+    // in memory only. A team is needed only where one is given; the player tabs of a league
+    // without a usable team show their one blank row.
+    if (const QString error = data.chooseYear(selection.year); !error.isEmpty())
+        return failure(kCommand, error);
+    if (const QString error = data.chooseLeague(selection.league); !error.isEmpty())
+        return failure(kCommand, error);
+    if (selection.team) {
+        if (const QString error = data.chooseTeam(selection.team); !error.isEmpty())
+            return failure(kCommand, error);
     }
 
     ViewState state;
     const ViewGrid grid = buildTable(store, state, tab);
-    if (!fileError.isEmpty())
-        return fail(fileError);
+    if (!data.fileError().isEmpty())
+        return failure(kCommand, data.fileError());
     // A game whose date cannot be read stops the table: a part of it is not published as whole.
     if (!grid.error.empty())
-        return fail(fromCodePage(grid.error));
+        return failure(kCommand, fromCodePage(grid.error));
 
     QString writeError;
-    if (options.format == QLatin1String("ics")) {
-        if (!writeOutput(options.output, exportIcs(store, grid), writeError))
-            return fail(writeError);
-        return 0;
+    const QString output = args.value(QStringLiteral("--output"));
+    if (format == QLatin1String("ics")) {
+        if (!writeOutput(output, exportIcs(store, grid), writeError))
+            return failure(kCommand, writeError);
+        return exitStatus(Outcome::Success);
     }
     QString text;
-    if (options.format == QLatin1String("csv")) {
+    if (format == QLatin1String("csv")) {
         text = exportCsv(grid);
-    } else if (options.format == QLatin1String("html")) {
+    } else if (format == QLatin1String("html")) {
         text = exportHtml(grid);
     } else {
         text = exportTsv(grid);
     }
-    if (!writeOutput(options.output, text.toUtf8(), writeError))
-        return fail(writeError);
-    return 0;
+    if (!writeOutput(output, text.toUtf8(), writeError))
+        return failure(kCommand, writeError);
+    return exitStatus(Outcome::Success);
 }
 
 }  // namespace pny::cli

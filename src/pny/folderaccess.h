@@ -1,13 +1,12 @@
 #pragma once
 
+#include "exitstatus.h"
+
 #include "store/folderlock.h"
 
 #include <QString>
 
 namespace pny::cli {
-
-// The exit status of a command that found the data folder open for writing elsewhere.
-constexpr int kExitLocked = 3;
 
 // For a command that writes: takes the folder's lock and completes a save a crash left
 // unfinished. On failure prints why ("pny COMMAND: ...") and returns the exit status to end with:

@@ -1,7 +1,8 @@
 #include "importcommand.h"
 
+#include "arguments.h"
+#include "exitstatus.h"
 #include "folderaccess.h"
-#include "folderarguments.h"
 
 #include "import/legacyimport.h"
 #include "store/store.h"
@@ -11,26 +12,28 @@
 
 namespace pny::cli {
 
+const char* const kImportUsage =
+    "  import FILE [--folder DIR]\n"
+    "            add the seasons of an older .PZS statistics file, with its .PZN notes.\n";
+
 int runImport(const QStringList& arguments) {
+    const QString command = QStringLiteral("import");
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny import FILE [--folder DIR]\n") + kImportUsage);
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    const char* const usage = "Usage: pny import FILE [--folder DIR]\n";
-    FolderArguments args;
-    if (!readFolderArguments(arguments, 1, "import", usage, args))
-        return 2;
-    const QString folder = args.folder;
+    CommandArguments args;
+    QString problem = readArguments(arguments, {{"--folder"}, {}, 1}, args);
+    if (problem.isEmpty() && args.plain.isEmpty())
+        problem = QStringLiteral("give the .PZS file to import");
+    if (!problem.isEmpty())
+        return usageError(command, problem);
+    const QString folder = args.dataFolder();
     const QString file = args.plain.value(0);
-    if (file.isEmpty()) {
-        err << usage;
-        return 2;
-    }
-    if (!QFileInfo(folder).isDir()) {
-        err << "pny import: the data folder \"" << folder << "\" does not exist\n";
-        return 1;
-    }
+    if (!QFileInfo(folder).isDir())
+        return failure(command, QStringLiteral("no data folder \"%1\"").arg(folder));
     if (!pny::hasLegacyExtension(file)) {
-        err << "pny import: The File Extension Must be .PZS (\"" << file << "\")\n";
-        return 1;
+        return failure(command,
+                       QStringLiteral("The File Extension Must be .PZS (\"%1\")").arg(file));
     }
 
     pny::FolderLock lock(folder);
@@ -39,24 +42,20 @@ int runImport(const QStringList& arguments) {
     pny::Store store(folder);
     bool fileError = false;
     store.onFileError = [&](const QString& message) {
-        err << "pny import: " << message << "\n";
+        reportProblem(command, message);
         fileError = true;
     };
     store.loadYears();
     if (fileError)
-        return 1;  // never save over a years file that could not be read
+        return exitStatus(Outcome::Failure);  // never save over a years file that could not be read
     const pny::ImportResult result = pny::importLegacyFile(store, file);
     for (const QString& warning : result.warnings)
-        err << "pny import: " << warning << "\n";
-    if (!result.ok()) {
-        err << "pny import: " << result.error << "\n";
-        return 1;
-    }
+        reportProblem(command, warning);
+    if (!result.ok())
+        return failure(command, result.error);
     // The whole import is one commit: it reaches the disk whole or not at all.
-    if (!store.saveAll() || fileError) {
-        err << "pny import: nothing was imported\n";
-        return 1;
-    }
+    if (!store.saveAll() || fileError)
+        return failure(command, QStringLiteral("nothing was imported"));
     const pny::ImportCounts& c = result.counts;
     out << "Added " << c.seasons << (c.seasons == 1 ? " season, " : " seasons, ") << c.leagues
         << (c.leagues == 1 ? " league, " : " leagues, ") << c.teams
@@ -68,7 +67,7 @@ int runImport(const QStringList& arguments) {
         << (c.notes == 1 ? " notes file" : " notes files") << " from " << file << "\n";
     if (c.cleaned > 0)
         out << pny::cleanedTextsReport(c) << "\n";
-    return result.warnings.isEmpty() ? 0 : 1;
+    return exitStatus(result.warnings.isEmpty() ? Outcome::Success : Outcome::Failure);
 }
 
 }  // namespace pny::cli

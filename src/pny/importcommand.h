@@ -9,4 +9,7 @@ namespace pny::cli {
 // saves, and prints what it added. Returns the exit code.
 int runImport(const QStringList& arguments);
 
+// The usage lines of the import command.
+extern const char* const kImportUsage;
+
 }  // namespace pny::cli

@@ -1,6 +1,9 @@
 #include "leaderscommand.h"
 
-#include "folderarguments.h"
+#include "arguments.h"
+#include "commandstore.h"
+#include "exitstatus.h"
+#include "folderaccess.h"
 
 #include "store/store.h"
 #include "views/leaders.h"
@@ -27,6 +30,15 @@ const char* const kLeadersUsage =
     "            tsv     (default), csv or html, as for export\n";
 
 namespace {
+
+// A line index given on the command line: a whole number of 0 or more.
+std::optional<int> lineIndexArgument(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0)
+        return std::nullopt;
+    return value;
+}
 
 const char* const kUsageLine =
     "Usage: pny leaders [--folder DIR] [--year N] [--league N] [--top N] "
@@ -109,16 +121,21 @@ int runLeaders(const QStringList& arguments) {
         QTextStream(stderr) << "pny leaders: " << problem << '\n' << kUsageLine;
         return 2;
     }
-    FolderArguments folder;
-    if (!readFolderArguments(rest, 0, "leaders", kUsageLine, folder))
-        return 2;
-    if (!QFileInfo(folder.folder).isDir())
-        return fail(QStringLiteral("no data folder \"%1\"").arg(folder.folder));
-
-    Store store(QDir(folder.folder).absolutePath());
-    const QString chosen = chooseLeague(store, options.year, options.league);
+    CommandArguments folder;
+    const QString folderProblem = readArguments(rest, {{"--folder"}, {}, 0}, folder);
+    if (!folderProblem.isEmpty())
+        return usageError(QStringLiteral("leaders"), folderProblem);
+    if (!prepareForReading(folder.dataFolder(), "leaders"))
+        return exitStatus(Outcome::Failure);
+    CommandStore command(QDir(folder.dataFolder()).absolutePath());
+    QString chosen = command.open(true);
+    if (chosen.isEmpty())
+        chosen = command.chooseYear(options.year);
+    if (chosen.isEmpty())
+        chosen = command.chooseLeague(options.league);
     if (!chosen.isEmpty())
         return fail(chosen);
+    Store& store = command.store;
 
     LeaderSettings settings;
     QString error;

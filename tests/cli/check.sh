@@ -47,7 +47,7 @@ out=$("$pny" check --folder "$tmp/blocked"); rc=$?
 echo "$out" | grep -q '^Baseball.Years: cannot be read: it is a folder$' || fail "blocked: $out"
 [ "$(ls -A "$tmp/blocked")" = "Baseball.Years" ] || fail "check wrote something"
 
-"$pny" check --folder "$tmp/missing" >/dev/null 2>&1; [ $? -eq 2 ] || fail "missing folder should exit 2"
+"$pny" check --folder "$tmp/missing" >/dev/null 2>&1; [ $? -eq 1 ] || fail "missing folder should exit 1"
 "$pny" check --bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "bad argument should exit 2"
 "$pny" --help | grep -q 'check \[--folder DIR\]' || fail "usage line"
 echo OK

@@ -80,7 +80,8 @@ grep -q 'name="viewport"' "$dir/page.html" || fail "html viewport"
 
 expect_failure "unknown tab" "unknown tab" "$pny" export --folder "$data" --tab Standings
 expect_failure "missing folder" "no data folder" "$pny" export --folder "$dir/none"
-expect_failure "no usable league" "no usable league" "$pny" export --folder "$data" --league 5
+expect_failure "league out of range" "--league 5 is out of range: the leagues of season 2024 are 1 to 2" \
+    "$pny" export --folder "$data" --league 5
 expect_failure "unknown format" "unknown format" "$pny" export --folder "$data" --format xml
 "$pny" --help | grep -q -- "export \[--folder DIR\]" || fail "export is not in the usage text"
 

@@ -129,7 +129,7 @@ rm "$data/Y1L1.Leaders"
 
 expect_failure "unknown format" 2 "unknown format" "$pny" leaders --folder "$data" --format pdf
 expect_failure "no places" 2 "--top takes" "$pny" leaders --folder "$data" --top 0
-expect_failure "unknown option" 2 "unexpected argument" "$pny" leaders --folder "$data" --team 1
+expect_failure "unknown option" 2 "unknown option" "$pny" leaders --folder "$data" --team 1
 expect_failure "missing value" 2 "needs a value" "$pny" leaders --folder "$data" --year
 expect_failure "missing folder" 1 "no data folder" "$pny" leaders --folder "$dir/none"
 expect_failure "no years file" 1 "Baseball.Years" "$pny" leaders --folder "$dir"

@@ -9,6 +9,7 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -74,6 +75,7 @@ private slots:
     void editDeleteResetAndCancel();
     void doubleBookingsAreReported();
     void helpTopics();
+    void longFieldNamesShowWhole();
 };
 
 void TestGenerator::refusals_data() {
@@ -328,6 +330,33 @@ void TestGenerator::helpTopics() {
     QVERIFY(HelpViewer::urlOfTopic("Make_Button").endsWith("generate.html#Make_Button"));
     QVERIFY(HelpViewer::urlOfTopic("Field_Availability").endsWith("#Field_Availability"));
     makeForm.hide();
+}
+
+void TestGenerator::longFieldNamesShowWhole() {
+    QTemporaryDir dir;
+    const QByteArray name = "Cooper Meadow North Diamond by the River";  // 40 characters
+    QCOMPARE(name.size(), 40);
+    writeLeague(dir, "|1|A|\r\n|2|B|\r\n|3|C|\r\n", "|12345|" + name + "|\r\n|2|S|\r\n");
+    pny::Store store(dir.path());
+    store.loadYears();
+    TFieldForm fieldForm;
+    TMakeForm makeForm;
+    Messages::presetAnswers({QMessageBox::Yes});  // the confirmation before the fields
+    bool whole = false;
+    ModalScript script;
+    script.then("FieldForm", [&](QWidget* d) {
+        auto* grid = d->findChild<QTableWidget*>("FieldGrid");
+        const QFontMetrics metrics(grid->font());
+        // Every column shows its header and its widest cell, and all fit in the grid.
+        whole = grid->columnWidth(2) >= metrics.horizontalAdvance(QString::fromLatin1(name)) &&
+                grid->columnWidth(1) >= metrics.horizontalAdvance("12345") &&
+                grid->horizontalHeader()->length() <= grid->viewport()->width();
+        click(d, "CancelButton");
+    });
+    script.start();
+    QVERIFY(!MakeSchedule(nullptr, store, fieldForm, makeForm));
+    QVERIFY(script.finished());
+    QVERIFY(whole);
 }
 
 QTEST_MAIN(TestGenerator)

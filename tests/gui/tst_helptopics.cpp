@@ -24,6 +24,7 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -116,6 +117,7 @@ private slots:
     void f1PressesTheHelpButton();
     void mainWindowHelpOpensTheContents();
     void unknownTopicFallsBackToTheContents();
+    void keysPageListsEveryShortcut();
 };
 
 void TestHelpTopics::topicHasASection_data() {
@@ -291,6 +293,34 @@ void TestHelpTopics::mainWindowHelpOpensTheContents() {
     QCOMPARE(helpBrowser()->source(), QUrl(QStringLiteral("qrc:/help/index.html#Contents")));
     THelpWindow::instance()->close();
     form.close();
+}
+
+void TestHelpTopics::keysPageListsEveryShortcut() {
+    // Every key of the main window's menu and shortcuts, and of its buttons' underlined
+    // letters, in the words of the page.
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    QList<QKeySequence> keys;
+    for (const QAction* action : form.actions())
+        keys << action->shortcuts();
+    for (const QShortcut* shortcut : form.findChildren<QShortcut*>())
+        keys << shortcut->key();
+    for (const QAbstractButton* button : form.findChildren<QAbstractButton*>()) {
+        if (button->window() == &form && !QKeySequence::mnemonic(button->text()).isEmpty())
+            keys << QKeySequence::mnemonic(button->text());
+    }
+    QVERIFY(keys.size() >= 20);
+    QString page = pageSource(QStringLiteral(":/help/keys.html"));
+    QVERIFY(page.contains("<a name=\"Keyboard\"></a>"));
+    page = page.replace(QRegularExpression("<[^>]*>"), " ").simplified();
+    for (const QKeySequence& key : keys) {
+        QString text = key.toString(QKeySequence::PortableText);
+        text.replace("PgDown", "Page Down").replace("PgUp", "Page Up");
+        text.replace("Backtab", "Tab").replace("Return", "Enter").replace("Esc", "Escape");
+        // "Alt+F, Alt+Y" and "F3, Ctrl+Q" list several keys in one cell.
+        const QRegularExpression listed("(^|[ ,])" + QRegularExpression::escape(text) + "($|[ ,])");
+        QVERIFY2(listed.match(page).hasMatch(), qPrintable(text));
+    }
 }
 
 void TestHelpTopics::unknownTopicFallsBackToTheContents() {

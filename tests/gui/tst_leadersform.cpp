@@ -293,6 +293,7 @@ void TestLeadersForm::printsEveryTableWithItsRule() {
         auto* leaders = qobject_cast<TLeadersForm*>(dialog);
         leaders->printForm()->setOutputFileForTesting(out.filePath("leaders.pdf"));
         report = leaders->printForm()->Report();
+        Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
         ModalScript print;
         print.then("PrintForm", ModalScript::click("OkButton"));
         print.start();
@@ -329,6 +330,7 @@ void TestLeadersForm::exportsTheTables() {
     const QString tsv = dir_->filePath("leaders.tsv");
     const QString html = dir_->filePath("leaders.html");
     FileDialogs::presetNames({tsv, html});
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Ok});  // where each file went
     QString shown;
     inLeaders([&](QWidget* dialog) {
         shown = windowAsText(dialog);

@@ -1,19 +1,39 @@
 #include "common/messages.h"
 #include "main/main.h"
 
+#include "about/programversion.h"
+#include "store/records.h"
+
+#include "modalscript.h"
 #include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 using testsupport::readFile;
 using testsupport::writeFile;
+
+namespace {
+
+// The sample season of the repository, which the program installs beside itself.
+QString samplePath() {
+    return QDir::cleanPath(testsupport::dataPath("../../examples/Riverbend.PZS"));
+}
+
+}  // namespace
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -29,6 +49,22 @@ private slots:
     void failedSaveOnCloseKeepsTheWindowOpen();
     void damagedFolderStarts_data();
     void damagedFolderStarts();
+    void keysSwitchTabs_data();
+    void keysSwitchTabs();
+    void tabRowTakesTheFocus();
+    void ctrlQQuits();
+    void firstStartShowsEveryTabAndStoresItsSize();
+    void storedSizeIsCutToTheScreen_data();
+    void storedSizeIsCutToTheScreen();
+    void emptyFolderShowsTheGuide();
+    void guideStartsASeason();
+    void guideOpensTheSample();
+    void dialogsAreMadeOnFirstUse();
+    void aboutNamesTheProgramAndVersion();
+
+private:
+    // A folder with one season, one league and two teams, the Teams tab shown.
+    static void writeLeague(const QString& folder);
 };
 
 void TestMainForm::cleanup() {
@@ -50,8 +86,12 @@ void TestMainForm::firstStartInEmptyFolder() {
         QCOMPARE(table->rowCount(), 1);
         QVERIFY(form.close());
     }
+    // The tab, the window size and an empty current year.
     const QByteArray years = readFile(dir.filePath("Baseball.Years"));
-    QVERIFY2(years.startsWith("Y|0|||"), years.constData());
+    QVERIFY2(QRegularExpression("^Y\\|0\\|\\|\\|[1-9][0-9]*\\|[1-9][0-9]*\\|\\|\r\n$")
+                 .match(QString::fromLatin1(years))
+                 .hasMatch(),
+             years.constData());
     QCOMPARE(years.count("\r\n"), 1);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Baseball.Years"});
 }
@@ -182,6 +222,233 @@ void TestMainForm::damagedFolderStarts() {
     for (int tab = 0; tab < 8; ++tab)
         form.findChild<QTabBar*>("BottomTab")->setCurrentIndex(tab);
     QVERIFY(form.findChild<QTableWidget*>("Table")->rowCount() >= 1);
+    QVERIFY(form.close());
+}
+
+void TestMainForm::writeLeague(const QString& folder) {
+    writeFile(folder + "/Baseball.Years", "Y|0||1|||\r\n|2024|Season|1|\r\n");
+    writeFile(folder + "/Y1.Leagues", "L|\r\n|1|Majors|1|\r\n");
+    writeFile(folder + "/Y1L1.Teams", "T|\r\n|7|Tigers|6|2|||\r\n|3|Lions|3|1|||\r\n");
+}
+
+void TestMainForm::keysSwitchTabs_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("to");
+    const int ctrl = Qt::ControlModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Tab") << 2 << int(Qt::Key_Tab) << ctrl << 3;
+    QTest::newRow("Ctrl+Tab round") << 7 << int(Qt::Key_Tab) << ctrl << 0;
+    QTest::newRow("Ctrl+Shift+Tab") << 2 << int(Qt::Key_Tab) << ctrlShift << 1;
+    QTest::newRow("Ctrl+Shift+Backtab") << 0 << int(Qt::Key_Backtab) << ctrlShift << 7;
+    QTest::newRow("Ctrl+PgDown") << 6 << int(Qt::Key_PageDown) << ctrl << 7;
+    QTest::newRow("Ctrl+PgUp") << 1 << int(Qt::Key_PageUp) << ctrl << 0;
+}
+
+void TestMainForm::keysSwitchTabs() {
+    QFETCH(int, from);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, to);
+    QTemporaryDir dir;
+    writeLeague(dir.path());
+    TMainForm form(dir.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.activateWindow();
+    QTRY_VERIFY(form.isActiveWindow());
+    auto* tabs = form.findChild<QTabBar*>("BottomTab");
+    tabs->setCurrentIndex(from);
+    auto* table = form.findChild<QTableWidget*>("Table");
+    QTest::keyClick(table, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form.currentTab(), to);
+    // The view follows and the choice is remembered.
+    QCOMPARE(form.store().header.tab, std::to_string(to));
+    QCOMPARE(table->horizontalHeaderItem(1)->text() == " Place", to == 0);
+    QVERIFY(form.close());
+}
+
+void TestMainForm::tabRowTakesTheFocus() {
+    QTemporaryDir dir;
+    writeLeague(dir.path());
+    TMainForm form(dir.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.activateWindow();
+    QTRY_VERIFY(form.isActiveWindow());
+    auto* tabs = form.findChild<QTabBar*>("BottomTab");
+    auto* table = form.findChild<QTableWidget*>("Table");
+    QTRY_VERIFY(table->hasFocus());
+    // Tab leaves the table for the tab row, whose arrow keys walk along the tabs and keep the
+    // focus there.
+    QTest::keyClick(table, Qt::Key_Tab);
+    QTRY_VERIFY(tabs->hasFocus());
+    QTest::keyClick(tabs, Qt::Key_Right);
+    QTest::keyClick(tabs, Qt::Key_Right);
+    QCOMPARE(form.currentTab(), 2);
+    QVERIFY(tabs->hasFocus());
+    QVERIFY(form.close());
+}
+
+void TestMainForm::ctrlQQuits() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.activateWindow();
+    QTRY_VERIFY(form.isActiveWindow());
+    QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!form.isVisible());
+    // Quitting saves, as Exit does.
+    QVERIFY(QFile::exists(dir.filePath("Baseball.Years")));
+}
+
+void TestMainForm::firstStartShowsEveryTabAndStoresItsSize() {
+    QTemporaryDir dir;
+    QSize first;
+    {
+        TMainForm form(dir.path());
+        form.show();
+        first = form.size();
+        QVERIFY(first.width() >= 556 && first.height() >= 365);
+        QCOMPARE(first, form.designedSize());
+        QVERIFY(form.close());
+    }
+    const pny::YearsHeader header = pny::YearsHeader::parse(
+        readFile(dir.filePath("Baseball.Years")).split('\r').first().toStdString());
+    QCOMPARE(QSize(std::stoi(header.width), std::stoi(header.height)), first);
+
+    TMainForm again(dir.path());
+    again.show();
+    QCOMPARE(again.size(), first);
+    // All eight tabs, and the whole button row, each at the width its caption needs.
+    auto* tabs = again.findChild<QTabBar*>("BottomTab");
+    QVERIFY(tabs->width() >= tabs->sizeHint().width());
+    QVERIFY(tabs->tabRect(7).right() < tabs->width());
+    auto* panel = again.findChild<QWidget*>("ButtonPanel");
+    for (const char* name :
+         {"FileButton", "YearButton", "LeagueButton", "TeamButton", "PlayerButton", "UpdateButton",
+          "SetupButton", "NoteButton", "FontButton", "PrintButton", "HelpButton", "QuitButton"}) {
+        auto* button = again.findChild<QToolButton*>(name);
+        QVERIFY2(button->width() >= button->sizeHint().width(), name);
+        QVERIFY2(button->geometry().right() < panel->width(), name);
+    }
+    QVERIFY(again.close());
+}
+
+void TestMainForm::storedSizeIsCutToTheScreen_data() {
+    QTest::addColumn<QByteArray>("height");
+    QTest::addColumn<QByteArray>("width");
+    QTest::newRow("5000 by 5000") << QByteArray("5000") << QByteArray("5000");
+    QTest::newRow("too wide") << QByteArray("400") << QByteArray("99999");
+    QTest::newRow("too high") << QByteArray("9000") << QByteArray("600");
+}
+
+void TestMainForm::storedSizeIsCutToTheScreen() {
+    QFETCH(QByteArray, height);
+    QFETCH(QByteArray, width);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Baseball.Years"), "Y|0|||" + height + "|" + width + "||\r\n");
+    TMainForm form(dir.path());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect screen = form.screen()->availableGeometry();
+    QVERIFY2(screen.contains(form.frameGeometry()),
+             qPrintable(QString("%1,%2 %3x%4")
+                            .arg(form.frameGeometry().x())
+                            .arg(form.frameGeometry().y())
+                            .arg(form.frameGeometry().width())
+                            .arg(form.frameGeometry().height())));
+    // A size that fits is kept as it was stored.
+    if (height.toInt() <= screen.height())
+        QCOMPARE(form.height(), height.toInt());
+    QVERIFY(form.close());
+}
+
+void TestMainForm::emptyFolderShowsTheGuide() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.setSampleSeason(dir.filePath("no such sample.PZS"));
+    form.show();
+    auto* guide = form.findChild<QWidget*>("StartGuide");
+    QVERIFY(guide && guide->isVisible());
+    auto* table = form.findChild<QTableWidget*>("Table");
+    QVERIFY(table->viewport()->rect().contains(guide->geometry()));
+    QVERIFY(guide->findChild<QPushButton*>("StartSeasonButton")->isVisible());
+    // Without the sample installed, the guide does not offer it.
+    QVERIFY(!guide->findChild<QPushButton*>("OpenSampleButton")->isVisible());
+    form.setSampleSeason(samplePath());
+    QVERIFY(guide->findChild<QPushButton*>("OpenSampleButton")->isVisible());
+    QVERIFY(form.close());
+
+    // A folder with a season shows no guide.
+    writeLeague(dir.path());
+    TMainForm league(dir.path());
+    league.show();
+    auto* none = league.findChild<QWidget*>("StartGuide");
+    QVERIFY(!none || !none->isVisible());
+}
+
+void TestMainForm::guideStartsASeason() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.show();
+    ModalScript script;
+    script.then("NameForm", ModalScript::typeNumberAndName("2026", "Summer"))
+        .then("ListForm", ModalScript::click("OkButton"));
+    script.start();
+    form.findChild<QPushButton*>("StartSeasonButton")->click();
+    QVERIFY(script.finished());
+    QCOMPARE(form.store().years.size(), 2);
+    QCOMPARE(form.store().year.number, std::string("2026"));
+    QVERIFY(!form.findChild<QWidget*>("StartGuide")->isVisible());
+    QVERIFY(form.close());
+}
+
+void TestMainForm::guideOpensTheSample() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.setSampleSeason(samplePath());
+    form.show();
+    form.findChild<QPushButton*>("OpenSampleButton")->click();
+    QVERIFY(Messages::shownTexts().isEmpty());
+    QCOMPARE(form.store().years.size(), 2);
+    QVERIFY2(form.windowTitle().contains("Riverbend"), qPrintable(form.windowTitle()));
+    QCOMPARE(form.findChild<QTableWidget*>("Table")->rowCount(), 6);  // the standings
+    QVERIFY(!form.findChild<QWidget*>("StartGuide")->isVisible());
+    QVERIFY(form.close());
+}
+
+void TestMainForm::dialogsAreMadeOnFirstUse() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.show();
+    // Only the progress window of the first table is made at start.
+    QStringList made;
+    for (const QDialog* dialog : form.findChildren<QDialog*>())
+        made << dialog->objectName();
+    QCOMPARE(made, QStringList{"MsgForm"});
+    QVERIFY(form.close());
+}
+
+void TestMainForm::aboutNamesTheProgramAndVersion() {
+    QTemporaryDir dir;
+    TMainForm form(dir.path());
+    form.show();
+    QString title;
+    QString product;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        title = about->windowTitle();
+        product = about->findChild<QLabel*>("ProductName")->text();
+        about->findChild<QPushButton*>("OKButton")->click();
+    });
+    form.findChild<QAction*>("AboutItem")->trigger();
+    QCOMPARE(title, QString("About Pennantry"));
+    QCOMPARE(product, "Pennantry " + pny::programVersion());
+    QVERIFY(QRegularExpression("^Pennantry \\d+\\.\\d+\\.\\d+$").match(product).hasMatch());
     QVERIFY(form.close());
 }
 

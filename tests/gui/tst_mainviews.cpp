@@ -7,6 +7,8 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTableWidget>
@@ -28,6 +30,8 @@ private slots:
     void selectingAPlayerRowWritesTheTeam();
     void keyboardOnlyBoxScoreUpdatesTheTable();
     void exportWritesTheTableAsShown();
+    void exportOffersANameAndAddsTheExtension_data();
+    void exportOffersANameAndAddsTheExtension();
 
 private:
     QStringList rowTexts(int row) const;
@@ -146,8 +150,13 @@ void TestMainViews::exportWritesTheTableAsShown() {
     const QString csv = dir_->filePath("standings.csv");
     const QString tsv = dir_->filePath("standings.tsv");
     FileDialogs::presetNames({csv, tsv});
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Ok});
     form_->findChild<QAction*>("ExportItem")->trigger();
     form_->findChild<QAction*>("ExportItem")->trigger();
+    // Each export says where the file went.
+    QCOMPARE(Messages::shownTexts(),
+             (QStringList{"The table was saved in:\n" + QDir::toNativeSeparators(csv),
+                          "The table was saved in:\n" + QDir::toNativeSeparators(tsv)}));
     const QByteArray csvText = readFile(csv);
     QVERIFY2(csvText.startsWith(
                  "Place,Team#,Team Name,Won,Lost,Tied,Pct.,GB\r\n1,7,Tigers,6,2,,.750,\r\n"),
@@ -156,6 +165,46 @@ void TestMainViews::exportWritesTheTableAsShown() {
         readFile(tsv).startsWith(" Place\t Team#\t Team Name\t Won\t Lost\t Tied\t Pct.\t GB\n"));
     // Exporting writes no data file.
     QVERIFY(!QFile::exists(dir_->filePath("Y1L1.Games")));
+}
+
+void TestMainViews::exportOffersANameAndAddsTheExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "wolves_hitting"
+                                  << "wolves_hitting.csv";
+    QTest::newRow("a dot in the name") << "St. Louis"
+                                       << "St. Louis.csv";
+    QTest::newRow("csv") << "table.csv"
+                         << "table.csv";
+    QTest::newRow("html by its extension") << "table.htm"
+                                           << "table.htm";
+}
+
+void TestMainViews::exportOffersANameAndAddsTheExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTemporaryDir elsewhere;
+    Messages::clearShown();
+    FileDialogs::presetNames({elsewhere.filePath(typed)});
+    Messages::presetAnswers({QMessageBox::Ok});
+    form_->findChild<QAction*>("ExportItem")->trigger();
+    // "season league tab", never in the data folder.
+    const QFileInfo offered(FileDialogs::lastStart());
+    QCOMPARE(offered.fileName(), QString("2024 Majors Teams.csv"));
+    QVERIFY(QDir(offered.absolutePath()) != QDir(dir_->path()));
+    const QString path = elsewhere.filePath(written);
+    QVERIFY2(readFile(path).contains("Tigers"), qPrintable(path));
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(Messages::shownTexts(),
+             QStringList{"The table was saved in:\n" + QDir::toNativeSeparators(path)});
+    if (written.endsWith(".htm"))
+        QVERIFY(readFile(path).contains("<table"));
+
+    // The next export starts in the folder of this one, on the tab shown.
+    form_->findChild<QTabBar*>("BottomTab")->setCurrentIndex(7);
+    FileDialogs::presetNames({QString()});
+    form_->findChild<QAction*>("ExportItem")->trigger();
+    QCOMPARE(FileDialogs::lastStart(), elsewhere.filePath("2024 Majors Schedule.csv"));
 }
 
 QTEST_MAIN(TestMainViews)

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -162,14 +163,18 @@ void TestMainWiring::setupHidesAColumn() {
 
 void TestMainWiring::printWritesThePages() {
     const QString pdf = dir_->filePath("standings.pdf");
-    form_->findChild<TPrintForm*>("PrintForm")->setOutputFileForTesting(pdf);
+    form_->printForm().setOutputFileForTesting(pdf);
     ModalScript script;
     script.then("PrintForm", ModalScript::click("OkButton"));
     script.start();
+    Messages::presetAnswers({QMessageBox::Ok});
     click("PrintButton");
     QVERIFY(script.finished());
     QVERIFY(QFileInfo(pdf).size() > 0);
     QVERIFY(readFile(pdf).startsWith("%PDF"));
+    // The program says where the pages went.
+    QCOMPARE(Messages::shownTexts().size(), 1);
+    QVERIFY(Messages::shownTexts().first().contains(QDir::toNativeSeparators(pdf)));
 }
 
 void TestMainWiring::importAddsASeason() {

@@ -1,3 +1,4 @@
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "print/print.h"
@@ -6,6 +7,9 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QHeaderView>
 #include <QPageSize>
@@ -28,7 +32,8 @@ using Engine = TReportEngine;
 namespace {
 
 // A shown table like the main window's: header items, data rows, column 0 the key column.
-std::unique_ptr<QTableWidget> makeTable(const QList<int>& widths, int rows, int viewportWidth = 0) {
+std::unique_ptr<QTableWidget> makeTable(const QList<int>& widths, int rows, int viewportWidth = 0,
+                                        const QStringList& headers = {}) {
     auto table = std::make_unique<QTableWidget>(rows, widths.size());
     table->verticalHeader()->hide();
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -38,8 +43,8 @@ std::unique_ptr<QTableWidget> makeTable(const QList<int>& widths, int rows, int 
     table->setFont(font);
     int total = 0;
     for (int c = 0; c < widths.size(); ++c) {
-        table->setHorizontalHeaderItem(c,
-                                       new QTableWidgetItem(c == 0 ? "" : QString("H%1").arg(c)));
+        const QString header = c == 0 ? "" : headers.value(c - 1, QString("H%1").arg(c));
+        table->setHorizontalHeaderItem(c, new QTableWidgetItem(header));
         table->setColumnWidth(c, widths.at(c));
         total += widths.at(c);
         for (int r = 0; r < rows; ++r)
@@ -64,6 +69,7 @@ struct Fixture {
     }
     void print(const QTableWidget& table) {
         form.setTable(&table, "1999 Majors");
+        Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
         form.findChild<QPushButton*>("OkButton")->click();
     }
     // Makes the paper just high enough for `rows` data rows below the title, blank line and header.
@@ -116,7 +122,11 @@ private slots:
     void emptyDataRow();
     void tablesKeepHeadingsWithTheirRows();
     void tabShadeIsClamped();
-    void noPrinterIsReported();
+    void savesAsPdfWithoutAPrinter();
+    void headersFitByShrinkingAndTurning_data();
+    void headersFitByShrinkingAndTurning();
+    void cellTextsAreCutAtTheirRightEdge();
+    void everyPageHasAFooter();
     void dialogKeepsChoicesAndCaption();
     void previewShowsThePages();
     void setupAndHelp();
@@ -125,6 +135,7 @@ private slots:
 
 void TestPrint::cleanup() {
     Messages::presetAnswers({});
+    FileDialogs::presetNames({});
     Messages::clearShown();
     while (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
@@ -257,6 +268,7 @@ void TestPrint::tablesKeepHeadingsWithTheirRows() {
         sections << section;
     }
     f.form.setSections("Leaders", sections, {0, 60, 60}, 120, table->font());
+    Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
     f.form.findChild<QPushButton*>("OkButton")->click();
     const Engine::Job& job = f.report()->jobs().first();
     QVERIFY(job.pages.size() >= 3);
@@ -408,17 +420,143 @@ void TestPrint::tabShadeIsClamped() {
     QCOMPARE(engine.font(), before);
 }
 
-void TestPrint::noPrinterIsReported() {
+void TestPrint::savesAsPdfWithoutAPrinter() {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("this machine has printers");
+    QTemporaryDir dir;
     TPrintForm form;
-    auto table = makeTable({0, 60}, 2);
+    auto table = makeTable({0, 60, 60}, 3);
+    const QString pdf = dir.filePath("Majors.pdf");
+    // The first file dialog is cancelled, the second given a name without an extension.
+    FileDialogs::presetNames({QString(), dir.filePath("Majors")});
     Messages::presetAnswers({QMessageBox::Ok});
-    form.setTable(table.get(), "1999 Majors");
-    form.findChild<QSpinBox*>("SpinCopies")->setValue(2);
-    form.findChild<QPushButton*>("OkButton")->click();
-    QCOMPARE(Messages::shownTexts(), QStringList{"No printers are defined, aborting print job."});
-    QVERIFY(form.Report()->jobs().isEmpty());
+    QString okText;
+    bool openAfterCancel = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        auto* ok = modal->findChild<QPushButton*>("OkButton");
+        okText = ok->text();
+        ok->click();
+        openAfterCancel = modal->isVisible() && !QFile::exists(pdf);
+        ok->click();
+    });
+    form.PrintTable(table.get(), "1999 Majors", "1999 Majors Teams");
+    QCOMPARE(okText, QString("Save as &PDF..."));
+    QVERIFY(openAfterCancel);
+    // Offered in the documents folder, never in the program's folder.
+    QCOMPARE(FileDialogs::lastStart(),
+             QDir(FileDialogs::documentsFolder()).filePath("1999 Majors Teams.pdf"));
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(form.Report()->jobs().size(), 1);
+    QCOMPARE(form.Report()->jobs().first().outputFile, pdf);
+    QCOMPARE(Messages::shownTexts(),
+             QStringList{"The pages were saved in:\n" + QDir::toNativeSeparators(pdf)});
+    // The next PDF is offered in the folder of this one.
+    FileDialogs::presetNames({QString()});
+    QTimer::singleShot(0, this, [&] {
+        QApplication::activeModalWidget()->findChild<QPushButton*>("OkButton")->click();
+        QApplication::activeModalWidget()->findChild<QPushButton*>("CancelButton")->click();
+    });
+    form.PrintTable(table.get(), "1999 Majors", "1999 Majors Hitting");
+    QCOMPARE(FileDialogs::lastStart(), dir.filePath("1999 Majors Hitting.pdf"));
+}
+
+void TestPrint::headersFitByShrinkingAndTurning_data() {
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<bool>("shrunk");
+    QTest::addColumn<bool>("whole");  // every header printed whole
+    QTest::newRow("fits") << QList<int>{0, 100, 100, 100} << QStringList{"H1", "H2", "H3"} << false
+                          << false << true;
+    // The schedule's twenty columns in a window of 556 pixels: 19 pixels for an ordinary one.
+    QList<int> schedule{0};
+    QStringList scheduleHeaders;
+    for (int c = 1; c <= 20; ++c) {
+        const bool name = c == 3 || c == 8 || c == 10 || (c >= 14 && c % 2 == 0);
+        schedule << (name ? 39 : 19);
+        scheduleHeaders << (name ? " Field Name" : " Game");
+    }
+    QTest::newRow("twenty columns") << schedule << scheduleHeaders << true << true << true;
+    // No paper helps: the smallest font, upright, the header cut.
+    QTest::newRow("cannot fit") << QList<int>{0, 2, 300} << QStringList{" Game", " Name"} << false
+                                << true << false;
+}
+
+void TestPrint::headersFitByShrinkingAndTurning() {
+    QFETCH(QList<int>, widths);
+    QFETCH(QStringList, headers);
+    QFETCH(bool, landscape);
+    QFETCH(bool, shrunk);
+    QFETCH(bool, whole);
+    Fixture f;
+    auto table = makeTable(widths, 2, 0, headers);
+    f.print(*table);
+    const double size = f.report()->font().pointSizeF();
+    QVERIFY2(size >= TPrintForm::kSmallestFontSize, qPrintable(QString::number(size)));
+    QCOMPARE(size < 10, shrunk);
+    QCOMPARE(f.report()->PageWidth() > f.report()->PageHeight(), landscape);
+    const Engine::DrawnLine& header = f.report()->jobs().first().pages.first().lines[2];
+    QCOMPARE(header.cells.size(), headers.size());
+    bool allWhole = true;
+    for (int c = 0; c < headers.size(); ++c) {
+        const Engine::DrawnCell& cell = header.cells[c];
+        allWhole = allWhole && cell.text == headers[c];
+        QVERIFY(headers[c].startsWith(cell.text));
+        QVERIFY(cell.textRect.left() >= cell.rect.left() &&
+                cell.textRect.right() <= cell.rect.right() + 1e-9);
+    }
+    QCOMPARE(allWhole, whole);
+    // The columns keep their proportions and fill the page less 0.9 inch.
+    QVERIFY(qAbs(header.cells.last().rect.right() - (f.report()->PageWidth() - 0.4)) < 1e-6);
+}
+
+void TestPrint::cellTextsAreCutAtTheirRightEdge() {
+    Fixture f;
+    auto table = makeTable({0, 30, 300}, 1);
+    const QString text = " Riverside Park North Field by the river";
+    table->item(0, 1)->setText(text);
+    table->item(0, 2)->setText(text);
+    f.print(*table);
+    const Engine::DrawnLine& row = f.report()->jobs().first().pages.first().lines[3];
+    const Engine::DrawnCell& narrow = row.cells[0];
+    const Engine::DrawnCell& wide = row.cells[1];
+    QVERIFY(!narrow.text.isEmpty() && narrow.text.size() < text.size());
+    QVERIFY(text.startsWith(narrow.text));
+    // From the cell's left, up to its right edge and no further; the next cell's text after it.
+    QVERIFY(qAbs(narrow.textRect.left() - (narrow.rect.left() + 0.02)) < 1e-9);
+    QVERIFY(narrow.textRect.right() <= narrow.rect.right() - 0.02 + 1e-9);
+    QVERIFY(narrow.textRect.right() <= wide.textRect.left());
+    QCOMPARE(wide.text, text);
+    // The next character would not have fitted.
+    TReportEngine probe;
+    probe.printer()->setResolution(f.report()->printer()->resolution());
+    probe.SelectFont(f.report()->font().family(), f.report()->font().pointSizeF());
+    QVERIFY(probe.TextWidth(text.left(narrow.text.size() + 1)) > narrow.rect.width() - 0.04);
+}
+
+void TestPrint::everyPageHasAFooter() {
+    Fixture f;
+    auto table = makeTable({0, 60, 60}, 100);
+    f.paperFor(40, *table);
+    f.print(*table);
+    const QString today = QDate::currentDate().toString("yyyy/MM/dd");
+    const Engine::Job& job = f.report()->jobs().first();
+    QCOMPARE(job.pages.size(), 3);
+    for (int p = 0; p < job.pages.size(); ++p) {
+        const Engine::DrawnPage& page = job.pages[p];
+        QCOMPARE(page.footer.size(), 2);
+        QCOMPARE(page.footer[0].text, today);
+        QCOMPARE(page.footer[1].text, QString("Page %1").arg(p + 1));
+        QVERIFY(qAbs(page.footer[0].rect.left() - 0.5) < 1e-9);
+        QVERIFY(qAbs(page.footer[1].rect.right() - (f.report()->PageWidth() - 0.5)) < 1e-9);
+        // In the bottom margin: below the last row, on the paper.
+        const double top = page.footer[0].rect.top();
+        QVERIFY(top >= page.lines.last().top + f.report()->LineHeight() - 1e-9);
+        QVERIFY(page.footer[0].rect.bottom() <= f.report()->PageHeight());
+    }
 }
 
 void TestPrint::dialogKeepsChoicesAndCaption() {
@@ -432,6 +570,7 @@ void TestPrint::dialogKeepsChoicesAndCaption() {
         caption = modal->windowTitle();
         modal->findChild<QPushButton*>("OkButton")->click();
     });
+    Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
     f.form.PrintTable(table.get(), "2001 Eastern League");
     QCOMPARE(caption, QString("2001 Eastern League"));
     QCOMPARE(f.report()->jobs().size(), 1);

@@ -521,6 +521,52 @@ private slots:
         QCOMPARE(height, main.height());
     }
 
+    // The picker is as wide as its longest item and both rows of buttons need in their fonts,
+    // in every mode; the index after the name stays out of sight.
+    void pickerWideEnoughForItsItemsAndButtons() {
+        start();
+        const QString name = "Tuesday Night Major League of Riverbends";
+        QCOMPARE(name.size(), 40);  // the longest name the name dialog takes
+        pny::RecordList leagues('L');
+        leagues.append("|12345|" + name.toStdString() + "|");
+        leagues.append("|2|Short|");
+        leagues.append("X|3|Deleted|");
+        auto check = [](QWidget* d) {
+            QListWidget* box = listBox(d);
+            const QFontMetrics metrics(box->font());
+            for (int i = 0; i < box->count(); ++i) {
+                const QString shown = box->item(i)->text().left(48).trimmed();
+                QVERIFY2(box->viewport()->width() >= metrics.horizontalAdvance(" " + shown),
+                         qPrintable(shown));
+                // The index, from character 70 on, is beyond the visible width.
+                QVERIFY(box->viewport()->width() <
+                        metrics.horizontalAdvance(box->item(i)->text().left(69)));
+            }
+            for (QPushButton* button : d->findChildren<QPushButton*>()) {
+                QVERIFY2(button->width() >= button->sizeHint().width(),
+                         qPrintable(button->objectName()));
+                QVERIFY(d->rect().contains(
+                    button->geometry().translated(button->parentWidget()->mapTo(d, QPoint(0, 0)))));
+            }
+        };
+        int width = 0;
+        ModalScript script;
+        script.add("ListForm", [&](QWidget* d) {
+            check(d);
+            width = d->width();
+            click(d, "UndeleteButton");
+        });
+        script.add("ListForm", [&](QWidget* d) {
+            check(d);
+            click(d, "CancelButton");
+        });
+        script.add("ListForm", [&](QWidget* d) { click(d, "CancelButton"); });
+        bool changed = false;
+        listForm_->ListPicker(leagues, "League", "1", changed);
+        QVERIFY(script.finished());
+        QVERIFY2(width > 205, qPrintable(QString::number(width)));
+    }
+
 private:
     void writeFile(const QString& name, const QByteArray& bytes) {
         testsupport::writeFile(folder_->path() + "/" + name, bytes);

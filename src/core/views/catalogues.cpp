@@ -15,7 +15,7 @@ const std::vector<CatalogueColumn> kTeamCatalogue = {
 };
 
 const std::vector<CatalogueColumn> kPlayerCatalogue = {
-    {" Seq", "Sequence Nunber (Seq)", false},
+    {" Seq", "Sequence Number (Seq)", false},
     {" No", "Player Number (No)", false},
     {" Player Name", "Player Name (Name) ", true},
     {" G", "Games Played (G)", false},
@@ -27,7 +27,7 @@ const std::vector<CatalogueColumn> kPlayerCatalogue = {
     {" Slg", "Slugging Pct (Slg)", false},
     {" OB%", "On Base Pct (OB%)", false},
     {" Inn", "Innings Played (Inn)", false},
-    {" PA", "Plate Appearences (PA) ", false},
+    {" PA", "Plate Appearances (PA) ", false},
     {" BO", "Batting Order (BO)", false},
     {" RS", "Runs Scored (RS)", false},
     {" PkO", "Picked Off (PkO)", false},

@@ -1,6 +1,9 @@
 #include "common/filedialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -9,9 +12,15 @@ QStringList& presets() {
     return names;
 }
 
+QString& lastStartText() {
+    static QString start;
+    return start;
+}
+
 }  // namespace
 
-bool FileDialogs::takePreset(QString& name) {
+bool FileDialogs::takePreset(const QString& start, QString& name) {
+    lastStartText() = start;
     if (presets().isEmpty())
         return false;
     name = presets().takeFirst();
@@ -21,7 +30,7 @@ bool FileDialogs::takePreset(QString& name) {
 QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
                                   const QString& filter) {
     QString name;
-    if (takePreset(name))
+    if (takePreset(folder, name))
         return name;
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
@@ -29,7 +38,7 @@ QString FileDialogs::openFileName(QWidget* parent, const QString& caption, const
 QString FileDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                   const QString& filter, QString* selectedFilter) {
     QString name;
-    if (takePreset(name))
+    if (takePreset(folder, name))
         return name;
     return QFileDialog::getSaveFileName(parent, caption, folder, filter, selectedFilter);
 }
@@ -37,11 +46,20 @@ QString FileDialogs::saveFileName(QWidget* parent, const QString& caption, const
 QString FileDialogs::existingFolder(QWidget* parent, const QString& caption,
                                     const QString& folder) {
     QString name;
-    if (takePreset(name))
+    if (takePreset(folder, name))
         return name;
     return QFileDialog::getExistingDirectory(parent, caption, folder);
 }
 
+QString FileDialogs::documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 void FileDialogs::presetNames(const QStringList& names) {
     presets() = names;
+}
+
+QString FileDialogs::lastStart() {
+    return lastStartText();
 }

@@ -15,9 +15,15 @@ public:
                                 const QString& filter, QString* selectedFilter = nullptr);
     static QString existingFolder(QWidget* parent, const QString& caption, const QString& folder);
 
-    // Test hook: the next answers, in order.
+    // Where a file of the user's starts out: the documents folder, or the home folder where
+    // there is no documents folder; never the data folder.
+    static QString documentsFolder();
+
+    // Test hooks: the next answers, in order; the folder or file name the last dialog was
+    // opened at.
     static void presetNames(const QStringList& names);
+    static QString lastStart();
 
 private:
-    static bool takePreset(QString& name);
+    static bool takePreset(const QString& start, QString& name);
 };

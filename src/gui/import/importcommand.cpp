@@ -24,7 +24,11 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
         Messages::warning(parent, QStringLiteral("The File Extension Must be .PZS"));
         return false;
     }
+    return importStatisticsFile(parent, store, path, progressWindow);
+}
 
+bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& path,
+                          TMsgForm* progressWindow) {
     // An import is committed on its own. While an earlier change (an import whose save failed
     // among them) still waits in memory, a second import could add the same seasons twice.
     if (store.hasUnsavedChanges() && !store.commit()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 class TMsgForm;
 
@@ -12,3 +13,7 @@ class Store;
 // null), and reports what went wrong. Returns true when seasons were added and the current year
 // moved to the last of them: the main window then rebuilds the table (BuildHeaders).
 bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow);
+
+// Imports the legacy statistics file at `path` as runImport does once it has the name.
+bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& path,
+                          TMsgForm* progressWindow);

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -19,7 +20,9 @@
 
 namespace {
 
-constexpr int kFormWidth = 205;
+constexpr int kFormWidth = 205;  // the narrowest the dialog gets
+// The part of an item that shows: the number and up to 40 characters of the name.
+constexpr int kVisibleItemLength = 48;
 constexpr int kTopPanelHeight = 44;
 constexpr int kBottomPanelHeight = 49;
 constexpr int kKindLength = 6;
@@ -44,7 +47,6 @@ bool beginsWithX(const std::string& line) {
 TListForm::TListForm(TNameForm& nameForm, QWidget* parent) : QDialog(parent), nameForm_(nameForm) {
     setObjectName(QStringLiteral("ListForm"));
     setModal(true);
-    setFixedWidth(kFormWidth);
 
     TopPanel = new QWidget(this);
     TopPanel->setObjectName(QStringLiteral("TopPanel"));
@@ -96,6 +98,35 @@ TListForm::TListForm(TNameForm& nameForm, QWidget* parent) : QDialog(parent), na
     connect(ListBox, &QListWidget::itemDoubleClicked, this, &TListForm::ListBoxDblClick);
 
     resize(kFormWidth, 2 * kItemHeight + kTopPanelHeight + kBottomPanelHeight);
+}
+
+int TListForm::neededWidth() const {
+    // Each button row needs the buttons at the width their captions take in the font.
+    int buttons = 0;
+    for (const QWidget* panel : {TopPanel, BottomPanel}) {
+        const QLayout* row = panel->layout();
+        const QMargins margins = row->contentsMargins();
+        int width = margins.left() + margins.right();
+        int count = 0;
+        for (const QPushButton* button : panel->findChildren<QPushButton*>()) {
+            width += button->sizeHint().width();
+            ++count;
+        }
+        width += std::max(0, count - 1) * row->spacing();
+        buttons = std::max(buttons, width);
+    }
+    // The list needs its longest item; the index after it stays out of sight.
+    const QFontMetrics metrics(ListBox->font());
+    int items = 0;
+    for (int i = 0; i < ListBox->count(); ++i) {
+        const QString visible = ListBox->item(i)->text().left(kVisibleItemLength);
+        qsizetype end = visible.size();
+        while (end > 0 && visible.at(end - 1).isSpace())
+            --end;
+        items = std::max(items, metrics.horizontalAdvance(visible.left(end)));
+    }
+    items += 2 * ListBox->frameWidth() + 8 + ListBox->verticalScrollBar()->sizeHint().width();
+    return std::max({kFormWidth, buttons, items});
 }
 
 QPushButton* TListForm::makeButton(QWidget* panel, const char* name, const QString& caption) {
@@ -258,12 +289,19 @@ void TListForm::FormPaint() {
     int height = (ListBox->count() + 2) * kItemHeight + outside;
     if (main)
         height = std::min(height, main->height());
-    resize(width(), height);
+    // As wide as the longest item and the button rows need; a wider dialog stays centred where
+    // it was.
+    const int width = neededWidth();
+    const int left = pos().x() + (this->width() - width) / 2;
+    setFixedWidth(width);
+    resize(width, height);
     if (main) {
         const int frameExtra = frameGeometry().height() - this->height();
         const QRect mainFrame = main->frameGeometry();
         const int top = mainFrame.top() + (mainFrame.height() - (height + frameExtra)) / 2;
-        move(pos().x(), top);
+        move(left, top);
+    } else {
+        move(left, pos().y());
     }
     ListBox->setFocus();
 }

@@ -63,6 +63,8 @@ protected:
 
 private:
     void fillList(const pny::RecordList& list);
+    // The width that shows the longest item and every button of both rows, from their fonts.
+    int neededWidth() const;
     QPushButton* makeButton(QWidget* panel, const char* name, const QString& caption);
 
     TNameForm& nameForm_;

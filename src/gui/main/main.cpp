@@ -14,6 +14,7 @@
 #include "main/msg.h"
 #include "main/name.h"
 #include "main/selection.h"
+#include "main/startguide.h"
 #include "notes/notes.h"
 #include "notes/notescommand.h"
 #include "notes/radio.h"
@@ -35,12 +36,15 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
@@ -48,7 +52,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// The window's client size as designed; the program's font may need more.
+constexpr int kDesignedWidth = 556;
+constexpr int kDesignedHeight = 365;
 
 const char* const kTabCaptions[] = {"Teams",    "Players",  "Hitting", "Running",
                                     "Pitching", "Fielding", "Custom",  "Schedule"};
@@ -76,48 +86,11 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     layout->addWidget(table_, 1);
     layout->addWidget(bottomTab_);
 
-    // Escape opens the File menu, Enter runs Update, from anywhere in the window.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &TMainForm::FileButtonClick);
-    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, this, &TMainForm::UpdateButtonClick);
-    }
+    createShortcuts();
 
-    // The dialogs live for the whole run and keep their choices between uses. The number-and-name
-    // dialog comes before the list picker, which uses it.
-    aboutForm_ = new TAboutForm(this);
-    backupForm_ = new TBackupForm(this);
-    fieldForm_ = new TFieldForm(this);
-    gameForm_ = new TGameForm(this);
-    nameForm_ = new TNameForm(this);
-    listForm_ = new TListForm(*nameForm_, this);
-    listForm_->setMainWindow(this);
-    makeForm_ = new TMakeForm(this);
-    noteForm_ = new TNoteForm(this);
-    playerForm_ = new TPlayerForm(this);
-    printForm_ = new TPrintForm(this);
-    playerSortForm_ = new TPlayerSortForm(this);
-    radioNoteForm_ = new TRadioNoteForm(this);
-    scheduleSortForm_ = new TScheduleSortForm(this);
-    teamForm_ = new TTeamForm(this);
+    // The progress window shows while the first table is built, so it is made at once; the
+    // other dialogs wait for their first use.
     msgForm_ = new TMsgForm(this);
-    setupForm_ = new TSetupForm(this);
-    leadersForm_ = new TLeadersForm(this);
-
-    // The game dialog's Make fills the schedule from the fields' free time slots.
-    gameForm_->makeSchedule = [this] {
-        return MakeSchedule(gameForm_, *store_, *fieldForm_, *makeForm_);
-    };
-
-    SelectionCommands::Hooks hooks;
-    hooks.buildHeaders = [this] { BuildHeaders(); };
-    hooks.refreshTable = [this] { RefreshTable(); };
-    hooks.clearStatsCache = [this] { clearStatsCache(); };
-    hooks.openNotes = [this](const QString& heading, const std::string& reference) {
-        noteForm_->OpenNotes(*store_, windowTitle(), heading, reference);
-    };
-    selection_ = std::make_unique<SelectionCommands>(*store_, *listForm_, hooks);
 
     store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
     store_->onConflict = [this](const QStringList& files) {
@@ -149,10 +122,98 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     });
     store_->onLeagueRead = [this](const pny::LeagueRecord& league) { applyLeagueFont(league); };
 
-    resize(556, 365);
+    setSampleSeason(QDir(QCoreApplication::applicationDirPath())
+                        .filePath(QStringLiteral("examples/Riverbend.PZS")));
+    resize(designedSize());
 }
 
 TMainForm::~TMainForm() = default;
+
+namespace {
+
+// The dialog in `form`, made with `make` when it is not made yet.
+template <class Form, class Make>
+Form& madeOnFirstUse(Form*& form, Make make) {
+    if (!form)
+        form = make();
+    return *form;
+}
+
+}  // namespace
+
+TAboutForm& TMainForm::aboutForm() {
+    return madeOnFirstUse(aboutForm_, [this] { return new TAboutForm(this); });
+}
+TBackupForm& TMainForm::backupForm() {
+    return madeOnFirstUse(backupForm_, [this] { return new TBackupForm(this); });
+}
+TFieldForm& TMainForm::fieldForm() {
+    return madeOnFirstUse(fieldForm_, [this] { return new TFieldForm(this); });
+}
+TGameForm& TMainForm::gameForm() {
+    return madeOnFirstUse(gameForm_, [this] {
+        auto* form = new TGameForm(this);
+        // The game dialog's Make fills the schedule from the fields' free time slots.
+        form->makeSchedule = [this, form] {
+            return MakeSchedule(form, *store_, fieldForm(), makeForm());
+        };
+        return form;
+    });
+}
+TListForm& TMainForm::listForm() {
+    return madeOnFirstUse(listForm_, [this] {
+        auto* form = new TListForm(nameForm(), this);
+        form->setMainWindow(this);
+        return form;
+    });
+}
+TMakeForm& TMainForm::makeForm() {
+    return madeOnFirstUse(makeForm_, [this] { return new TMakeForm(this); });
+}
+TNameForm& TMainForm::nameForm() {
+    return madeOnFirstUse(nameForm_, [this] { return new TNameForm(this); });
+}
+TNoteForm& TMainForm::noteForm() {
+    return madeOnFirstUse(noteForm_, [this] { return new TNoteForm(this); });
+}
+TPlayerForm& TMainForm::playerForm() {
+    return madeOnFirstUse(playerForm_, [this] { return new TPlayerForm(this); });
+}
+TPrintForm& TMainForm::printForm() {
+    return madeOnFirstUse(printForm_, [this] { return new TPrintForm(this); });
+}
+TPlayerSortForm& TMainForm::playerSortForm() {
+    return madeOnFirstUse(playerSortForm_, [this] { return new TPlayerSortForm(this); });
+}
+TRadioNoteForm& TMainForm::radioNoteForm() {
+    return madeOnFirstUse(radioNoteForm_, [this] { return new TRadioNoteForm(this); });
+}
+TScheduleSortForm& TMainForm::scheduleSortForm() {
+    return madeOnFirstUse(scheduleSortForm_, [this] { return new TScheduleSortForm(this); });
+}
+TSetupForm& TMainForm::setupForm() {
+    return madeOnFirstUse(setupForm_, [this] { return new TSetupForm(this); });
+}
+TTeamForm& TMainForm::teamForm() {
+    return madeOnFirstUse(teamForm_, [this] { return new TTeamForm(this); });
+}
+TLeadersForm& TMainForm::leadersForm() {
+    return madeOnFirstUse(leadersForm_, [this] { return new TLeadersForm(this); });
+}
+
+SelectionCommands& TMainForm::selection() {
+    if (!selection_) {
+        SelectionCommands::Hooks hooks;
+        hooks.buildHeaders = [this] { BuildHeaders(); };
+        hooks.refreshTable = [this] { RefreshTable(); };
+        hooks.clearStatsCache = [this] { clearStatsCache(); };
+        hooks.openNotes = [this](const QString& heading, const std::string& reference) {
+            noteForm().OpenNotes(*store_, windowTitle(), heading, reference);
+        };
+        selection_ = std::make_unique<SelectionCommands>(*store_, listForm(), hooks);
+    }
+    return *selection_;
+}
 
 QToolButton* TMainForm::addButton(const QString& name, const QString& caption, const QString& icon,
                                   int width, void (TMainForm::*slot)()) {
@@ -225,6 +286,7 @@ void TMainForm::createTable() {
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table_->horizontalHeader()->setMinimumSectionSize(0);
     table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table for the tab row
     table_->setTextElideMode(Qt::ElideNone);
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette palette = table_->palette();
@@ -246,7 +308,8 @@ void TMainForm::createBottomTab() {
     bottomTab_->setObjectName(QStringLiteral("BottomTab"));
     bottomTab_->setShape(QTabBar::RoundedSouth);
     bottomTab_->setExpanding(false);
-    bottomTab_->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the tab row from the table; the arrow keys then move along the tabs.
+    bottomTab_->setFocusPolicy(Qt::TabFocus);
     for (const char* caption : kTabCaptions)
         bottomTab_->addTab(QString::fromLatin1(caption));
     connect(bottomTab_, &QTabBar::currentChanged, this, &TMainForm::BottomTabClick);
@@ -280,6 +343,25 @@ void TMainForm::createPopupMenu() {
     add("QuitItem", "E&xit", QKeySequence(Qt::Key_F3), &TMainForm::ExitClick);
 }
 
+void TMainForm::createShortcuts() {
+    const auto add = [this](const QKeySequence& keys, void (TMainForm::*slot)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    // Escape opens the File menu, Enter runs Update, from anywhere in the window.
+    add(QKeySequence(Qt::Key_Escape), &TMainForm::FileButtonClick);
+    add(QKeySequence(Qt::Key_Return), &TMainForm::UpdateButtonClick);
+    add(QKeySequence(Qt::Key_Enter), &TMainForm::UpdateButtonClick);
+    // The tabs, as in a browser or an office program.
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), &TMainForm::NextTabClick);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &TMainForm::NextTabClick);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), &TMainForm::PreviousTabClick);
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &TMainForm::PreviousTabClick);
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &TMainForm::PreviousTabClick);
+    // Ctrl+Q quits as in other desktop programs; F3 of the File menu stays.
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &TMainForm::ExitClick);
+}
+
 int TMainForm::currentTab() const {
     return bottomTab_->currentIndex();
 }
@@ -299,17 +381,9 @@ void TMainForm::FormShow() {
     if (!pny::finishUnfinishedCommit(store_->dataFolder(), report, error))
         fileErrors_.append(error);
     store_->loadYears();
-    const pny::YearsHeader& header = store_->header;
-    QSize size = this->size();
-    if (!header.height.empty() && pny::toNumber(header.height) > 0) {
-        size.setHeight(pny::toNumber(header.height));
-    }
-    if (!header.width.empty() && pny::toNumber(header.width) > 0) {
-        size.setWidth(pny::toNumber(header.width));
-    }
-    resize(size);
+    applyStoredSize();
 
-    int tab = pny::toNumber(header.tab);
+    int tab = pny::toNumber(store_->header.tab);
     if (tab < 0 || tab >= bottomTab_->count())
         tab = 0;
     {
@@ -317,6 +391,101 @@ void TMainForm::FormShow() {
         bottomTab_->setCurrentIndex(tab);
     }
     BottomTabClick(tab);
+}
+
+QSize TMainForm::designedSize() const {
+    // The buttons and the tabs take what their captions need in the window's font; the
+    // caption right of the buttons takes only what is left.
+    const int width = std::max(
+        {kDesignedWidth, buttonPanel_->sizeHint().width(), bottomTab_->sizeHint().width()});
+    return {width, kDesignedHeight};
+}
+
+void TMainForm::applyStoredSize() {
+    const pny::YearsHeader& header = store_->header;
+    QSize size = this->size();
+    if (pny::toNumber(header.height) > 0)
+        size.setHeight(pny::toNumber(header.height));
+    if (pny::toNumber(header.width) > 0)
+        size.setWidth(pny::toNumber(header.width));
+    // A size stored on a larger screen, or at another scale, is cut to this screen, so that the
+    // whole window with its frame shows; the window is then placed on the screen.
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - this->size();
+    size = size.boundedTo(available.size() - frame);
+    resize(size);
+    QRect placed(QPoint(0, 0), size + frame);
+    placed.moveCenter(available.center());
+    placed.moveTopLeft(
+        QPoint(std::max(placed.left(), available.left()), std::max(placed.top(), available.top())));
+    move(placed.topLeft());
+}
+
+void TMainForm::rememberSize() {
+    // Only the normal size is remembered, so the next start restores the last normal size.
+    QSize size = this->size();
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        if (!store_->header.width.empty() || !normalGeometry().isValid())
+            return;
+        size = normalGeometry().size();
+    }
+    store_->header.height = pny::numberText(size.height()).substr(0, 5);
+    store_->header.width = pny::numberText(size.width()).substr(0, 5);
+}
+
+void TMainForm::setSampleSeason(const QString& path) {
+    sampleSeason_ = path;
+    if (startGuide_)
+        updateStartGuide();
+}
+
+void TMainForm::updateStartGuide() {
+    bool noSeason = true;
+    for (int i = 1; i < store_->years.size() && noSeason; ++i)
+        noSeason = !pny::YearRecord::parse(store_->years.line(i)).flag.empty();
+    if (!noSeason) {
+        if (startGuide_)
+            startGuide_->hide();
+        return;
+    }
+    if (!startGuide_) {
+        startGuide_ = new TStartGuide(table_->viewport());
+        connect(startGuide_, &TStartGuide::startSeason, this, &TMainForm::YearButtonClick);
+        connect(startGuide_, &TStartGuide::openSample, this, &TMainForm::OpenSampleClick);
+    }
+    startGuide_->setSampleAvailable(!sampleSeason_.isEmpty() && QFileInfo::exists(sampleSeason_));
+    const QRect area = table_->viewport()->rect();
+    QSize size = startGuide_->sizeHint().boundedTo(area.size());
+    size.setHeight(std::max(size.height(), startGuide_->heightForWidth(size.width())));
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(area.center());
+    startGuide_->setGeometry(placed);
+    startGuide_->show();
+}
+
+void TMainForm::OpenSampleClick() {
+    if (importStatisticsFile(this, *store_, sampleSeason_, msgForm_))
+        BuildHeaders();
+    finishCommand();
+}
+
+void TMainForm::NextTabClick() {
+    bottomTab_->setCurrentIndex((currentTab() + 1) % bottomTab_->count());
+}
+
+void TMainForm::PreviousTabClick() {
+    bottomTab_->setCurrentIndex((currentTab() + bottomTab_->count() - 1) % bottomTab_->count());
+}
+
+QString TMainForm::tableFileName() const {
+    const QString caption = pny::fromCodePage(grid_.caption).simplified();
+    const QString tab = bottomTab_->tabText(currentTab());
+    return caption.isEmpty() ? tab : caption + QLatin1Char(' ') + tab;
 }
 
 void TMainForm::BottomTabClick(int index) {
@@ -378,8 +547,10 @@ void TMainForm::showGrid(const pny::ViewGrid& grid) {
     } else {
         table_->setCurrentCell(-1, -1);  // the one blank row is no record to select
     }
-    table_->setFocus();
+    if (!bottomTab_->hasFocus())
+        table_->setFocus();
     building_ = false;
+    updateStartGuide();
 }
 
 void TMainForm::sizeColumns() {
@@ -396,11 +567,9 @@ void TMainForm::sizeColumns() {
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     sizeColumns();
-    // Only the normal size is remembered, so the next start restores the last normal size.
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        store_->header.height = pny::numberText(height()).substr(0, 5);
-        store_->header.width = pny::numberText(width()).substr(0, 5);
-    }
+    rememberSize();
+    if (startGuide_ && startGuide_->isVisible())
+        updateStartGuide();
 }
 
 void TMainForm::TableSelectCell(int row, int column) {
@@ -418,22 +587,22 @@ void TMainForm::FileButtonClick() {
 }
 
 void TMainForm::YearButtonClick() {
-    selection_->YearButtonClick();
+    selection().YearButtonClick();
     finishCommand();
 }
 
 void TMainForm::LeagueButtonClick() {
-    selection_->LeagueButtonClick();
+    selection().LeagueButtonClick();
     finishCommand();
 }
 
 void TMainForm::TeamButtonClick() {
-    selection_->TeamButtonClick();
+    selection().TeamButtonClick();
     finishCommand();
 }
 
 void TMainForm::PlayerButtonClick() {
-    selection_->PlayerButtonClick();
+    selection().PlayerButtonClick();
     finishCommand();
 }
 
@@ -442,15 +611,15 @@ void TMainForm::UpdateButtonClick() {
     const int tab = currentTab();
     if (tab == 0) {
         if (!store_->hasTeam())
-            selection_->TeamButtonClick();
-        if (store_->hasTeam() && teamForm_->EnterTeamResult(*store_) != EntryResult::Cancelled) {
+            selection().TeamButtonClick();
+        if (store_->hasTeam() && teamForm().EnterTeamResult(*store_) != EntryResult::Cancelled) {
             RefreshTable();
         }
     } else if (tab >= 1 && tab <= 6) {
         if (!store_->hasPlayer())
-            selection_->PlayerButtonClick();
+            selection().PlayerButtonClick();
         if (store_->hasPlayer()) {
-            const EntryResult result = playerForm_->EnterPlayerStatistics(*store_);
+            const EntryResult result = playerForm().EnterPlayerStatistics(*store_);
             if (result != EntryResult::Cancelled)
                 clearStatsCache();
             if (result == EntryResult::Rebuild)
@@ -460,9 +629,9 @@ void TMainForm::UpdateButtonClick() {
         }
     } else {
         if (!store_->hasLeague())
-            selection_->LeagueButtonClick();
+            selection().LeagueButtonClick();
         if (store_->hasLeague() &&
-            gameForm_->EnterGame(*store_, *listForm_, grid_.hasRecords()) != EntryResult::Cancelled)
+            gameForm().EnterGame(*store_, listForm(), grid_.hasRecords()) != EntryResult::Cancelled)
             RefreshTable();
     }
     finishCommand();
@@ -473,20 +642,20 @@ void TMainForm::SetupButtonClick() {
     const int tab = currentTab();
     bool rebuild = false;
     if (tab == 0) {
-        rebuild = setupForm_->Execute(*store_);
+        rebuild = setupForm().Execute(*store_);
         if (rebuild)
             clearStatsCache();  // the innings per game change every ERA
     } else if (tab >= 1 && tab <= 6) {
-        rebuild = playerSortForm_->Execute(*store_, tab, bottomTab_->tabText(tab));
+        rebuild = playerSortForm().Execute(*store_, tab, bottomTab_->tabText(tab));
     } else {
-        rebuild = scheduleSortForm_->Execute(*store_, *listForm_);
+        rebuild = scheduleSortForm().Execute(*store_, listForm());
     }
     if (rebuild)
         BuildHeaders();
     finishCommand();
 }
 void TMainForm::NoteButtonClick() {
-    runNoteCommand(*store_, currentTab(), *radioNoteForm_, *noteForm_, windowTitle(), this);
+    runNoteCommand(*store_, currentTab(), radioNoteForm(), noteForm(), windowTitle(), this);
     finishCommand();
 }
 void TMainForm::FontButtonClick() {
@@ -494,7 +663,7 @@ void TMainForm::FontButtonClick() {
     finishCommand();
 }
 void TMainForm::PrintButtonClick() {
-    printForm_->PrintTable(table_, windowTitle());
+    printForm().PrintTable(table_, windowTitle(), tableFileName());
     finishCommand();
 }
 void TMainForm::BackupItemClick() {
@@ -506,7 +675,7 @@ void TMainForm::BackupItemClick() {
         reportFileErrors();
         return;
     }
-    backupForm_->BackupAll(store_->dataFolder());
+    backupForm().BackupAll(store_->dataFolder());
     finishCommand();
 }
 void TMainForm::ImportItemClick() {
@@ -519,7 +688,7 @@ void TMainForm::LeadersItemClick() {
     if (!store_->hasLeague())
         selection_->LeagueButtonClick();
     // A double-clicked leader is shown in his team's row on a player tab.
-    if (store_->hasLeague() && leadersForm_->ShowLeaders(*store_)) {
+    if (store_->hasLeague() && leadersForm().ShowLeaders(*store_)) {
         if (pny::isPlayerTab(currentTab()))
             RefreshTable();
         else
@@ -537,7 +706,7 @@ void TMainForm::HelpItemClick() {
 }
 
 void TMainForm::AboutItemClick() {
-    aboutForm_->exec();
+    aboutForm().exec();
     finishCommand();
 }
 
@@ -550,7 +719,7 @@ void TMainForm::SaveItemClick() {
 }
 
 void TMainForm::ExportItemClick() {
-    exportTable(this, *store_, grid_, currentTab() == 7);
+    exportTable(this, *store_, grid_, currentTab() == 7, tableFileName());
     finishCommand();
 }
 
@@ -567,6 +736,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::FormCloseQuery() {
+    // Even a window never resized, on a first start, leaves its size in the years file.
+    rememberSize();
     for (;;) {
         fileErrors_.clear();
         if (store_->saveAll())
@@ -591,7 +762,8 @@ bool TMainForm::FormCloseQuery() {
 void TMainForm::finishCommand() {
     commitChanges();
     reportFileErrors();
-    table_->setFocus();
+    if (!bottomTab_->hasFocus())
+        table_->setFocus();
 }
 
 void TMainForm::commitChanges() {

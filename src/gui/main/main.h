@@ -32,6 +32,7 @@ class TSetupForm;
 class TNoteForm;
 class TRadioNoteForm;
 class TPlayerForm;
+class TStartGuide;
 class TTeamForm;
 
 // The main window: the button row, the table and the tab row. It only wires commands to the
@@ -45,6 +46,15 @@ public:
 
     pny::Store& store() { return *store_; }
     int currentTab() const;
+
+    // The sample season the start guide opens; by default the one installed with the program,
+    // examples/Riverbend.PZS in the folder of the program file.
+    void setSampleSeason(const QString& path);
+    // The size the window opens at when no size is stored: the designed size, or larger where
+    // the program's font needs it to show the whole button row and all eight tabs.
+    QSize designedSize() const;
+    // The print dialog, made on first use like every dialog.
+    TPrintForm& printForm();
 
     // Rebuilds the header row and then the table for the current tab.
     void BuildHeaders();
@@ -74,6 +84,10 @@ public slots:
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);
+    // Shows the next or the previous tab, going round at the ends.
+    void NextTabClick();
+    void PreviousTabClick();
+    void OpenSampleClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +99,7 @@ private:
     void createTable();
     void createBottomTab();
     void createPopupMenu();
+    void createShortcuts();
     QToolButton* addButton(const QString& name, const QString& caption, const QString& icon,
                            int width, void (TMainForm::*slot)());
     // Forgets the derived player statistics, so the next player view computes them again.
@@ -95,11 +110,39 @@ private:
     // Saves everything; on failure asks whether to retry. Returns true when the window may close.
     bool FormCloseQuery();
     // Every command ends here: file errors gathered meanwhile are reported, the table gets the
-    // focus.
+    // focus (the tab row keeps it while the keyboard works there).
     void finishCommand();
     void reportFileErrors();
     // Commits what the last command changed, so that a confirmed change is on the disk at once.
     void commitChanges();
+    // Sets the size stored in the years header, at most the screen's, and places the whole
+    // window on the screen.
+    void applyStoredSize();
+    // Writes the window's normal size into the years header.
+    void rememberSize();
+    // The guide shows over the empty table while the folder has no season.
+    void updateStartGuide();
+    // "season league tab", the name a printed or exported table is offered under.
+    QString tableFileName() const;
+
+    // The dialogs are made on first use, so that the window appears without waiting for them;
+    // once made, they live for the whole run and keep their choices.
+    TAboutForm& aboutForm();
+    TBackupForm& backupForm();
+    TFieldForm& fieldForm();
+    TGameForm& gameForm();
+    TListForm& listForm();
+    TMakeForm& makeForm();
+    TNameForm& nameForm();
+    TNoteForm& noteForm();
+    TPlayerForm& playerForm();
+    TPlayerSortForm& playerSortForm();
+    TRadioNoteForm& radioNoteForm();
+    TScheduleSortForm& scheduleSortForm();
+    TSetupForm& setupForm();
+    TTeamForm& teamForm();
+    TLeadersForm& leadersForm();
+    SelectionCommands& selection();
 
     std::unique_ptr<pny::Store> store_;
     pny::ViewState viewState_;
@@ -111,8 +154,11 @@ private:
     bool shown_ = false;
     bool building_ = false;  // while the table is filled, moving its cursor changes no record
 
+    QString sampleSeason_;
+
     QFrame* buttonPanel_ = nullptr;
     QTableWidget* table_ = nullptr;
+    TStartGuide* startGuide_ = nullptr;
     QTabBar* bottomTab_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     QToolButton* fileButton_ = nullptr;

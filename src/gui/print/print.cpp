@@ -1,23 +1,36 @@
 #include "print/print.h"
 
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "print/reportengine.h"
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+// The room between a cell's edges and its text, in hundredths of an inch.
+constexpr int kCellMargin = 2;
+// The date in the page footer, in the program's order of year, month and day.
+const char* const kFooterDateFormat = "yyyy/MM/dd";
+
+}  // namespace
 
 TPrintRadioGroup::TPrintRadioGroup(const QString& title, const QStringList& items, QWidget* parent)
     : QGroupBox(title, parent), buttons_(new QButtonGroup(this)) {
@@ -64,27 +77,10 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent) {
     auto* copiesLabel = new QLabel(QStringLiteral("Copies"), this);
     copiesLabel->setBuddy(spinCopies_);
 
-    auto* noteBox = new QGroupBox(this);
-    noteBox->setObjectName(QStringLiteral("NoteBox"));
-    auto* note = new QLabel(
-        QStringLiteral("NOTE:  Printing Lines and Shading may be Limited by the Amount of Memory "
-                       "in Your Printer."),
-        noteBox);
-    note->setObjectName(QStringLiteral("NoteLabel"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setWordWrap(true);
-    QFont noteFont = note->font();
-    noteFont.setBold(true);
-    note->setFont(noteFont);
-    QPalette notePalette = note->palette();
-    notePalette.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    note->setPalette(notePalette);
-    auto* noteLayout = new QVBoxLayout(noteBox);
-    noteLayout->addWidget(note);
-
-    auto* okButton = new QPushButton(QStringLiteral("&OK"), this);
-    okButton->setObjectName(QStringLiteral("OkButton"));
-    okButton->setDefault(true);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setObjectName(QStringLiteral("OkButton"));
+    okButton_->setDefault(true);
+    auto* okButton = okButton_;
     auto* setupButton = new QPushButton(QStringLiteral("&Setup"), this);
     setupButton->setObjectName(QStringLiteral("SetupButton"));
     auto* previewButton = new QPushButton(QStringLiteral("Pre&view"), this);
@@ -109,7 +105,6 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent) {
     auto* left = new QVBoxLayout;
     left->addLayout(groups);
     left->addLayout(copies);
-    left->addWidget(noteBox);
     auto* right = new QVBoxLayout;
     for (QPushButton* button : {okButton, setupButton, previewButton, helpButton, cancelButton})
         right->addWidget(button);
@@ -121,8 +116,10 @@ TPrintForm::TPrintForm(QWidget* parent) : QDialog(parent) {
 
 TPrintForm::~TPrintForm() = default;
 
-void TPrintForm::setTable(const QTableWidget* table, const QString& caption) {
+void TPrintForm::setTable(const QTableWidget* table, const QString& caption,
+                          const QString& fileName) {
     caption_ = caption;
+    fileName_ = fileName;
     TPrintSection section;
     columnWidths_.clear();
     const int columns = table->columnCount();
@@ -175,9 +172,11 @@ void TPrintForm::takeFont(const QFont& font, double dpiY) {
         fontSize_ = font.pixelSize() * 72.0 / dpiY;
 }
 
-void TPrintForm::PrintTable(const QTableWidget* table, const QString& caption) {
-    setTable(table, caption);
+void TPrintForm::PrintTable(const QTableWidget* table, const QString& caption,
+                            const QString& fileName) {
+    setTable(table, caption, fileName);
     setWindowTitle(caption);
+    updateOkButton();
     radioLines_->focusChecked();
     exec();
 }
@@ -196,17 +195,19 @@ bool TPrintForm::PrintPage(int page) {
     // The tab stops are built on the first page of a copy and serve all its pages.
     if (page == 1) {
         report->ResetTabs();
-        report->SelectFont(fontName_, fontSize_);
         static const int kBoxLines[] = {0, 12, 3, 15};
         const int boxLines = kBoxLines[std::clamp(lines, 0, 3)];
         const bool columnShading = shading == ShadingColumns || shading == ShadingBoth;
         // The columns keep their proportions and together take the page width less 0.9 inch.
+        // Texts start at the left of their cells, as on screen, so that a cut falls at the
+        // right edge.
         const double printedWidth = report->PageWidth() - 0.9;
+        report->SelectFont(fontName_, fittingFontSize(printedWidth));
         for (int c = 1; c < columns; ++c) {
             const double width =
                 screenWidth_ > 0 ? columnWidths_.at(c) * printedWidth / screenWidth_ : 0.0;
-            report->AddTab(TReportEngine::kAfterPreviousTab, TReportEngine::JustifyCenter, width, 2,
-                           boxLines, columnShading && c % 2 == 1 ? 8 : 0);
+            report->AddTab(TReportEngine::kAfterPreviousTab, TReportEngine::JustifyLeft, width,
+                           kCellMargin, boxLines, columnShading && c % 2 == 1 ? 8 : 0);
         }
     }
 
@@ -262,6 +263,8 @@ bool TPrintForm::PrintPage(int page) {
         printedRows_ = 0;
         progressed = true;
     }
+    report->PrintFooter(QLocale().toString(QDate::currentDate(), kFooterDateFormat),
+                        QStringLiteral("Page %1").arg(page));
     // A page without room for a single row would be followed by endless pages just like it.
     if (!progressed && section_ < sections_.size()) {
         stalled_ = true;
@@ -273,12 +276,16 @@ bool TPrintForm::PrintPage(int page) {
 bool TPrintForm::printCopy(const QString& fileName) {
     QPrinter* printer = report_->printer();
     const QString saved = printer->outputFileName();
-    if (!fileName.isEmpty())
+    const QPrinter::OutputFormat savedFormat = printer->outputFormat();
+    if (!fileName.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(fileName);
+    }
     section_ = 0;
     printedRows_ = 0;
     stalled_ = false;
     const bool ok = report_->RunReport();
+    printer->setOutputFormat(savedFormat);
     printer->setOutputFileName(saved);
     if (ok && stalled_) {
         Messages::error(this, QStringLiteral("The page has no room for a single row of the "
@@ -288,25 +295,110 @@ bool TPrintForm::printCopy(const QString& fileName) {
     return ok;
 }
 
+double TPrintForm::fittingFontSize(double printedWidth) {
+    TReportEngine* report = report_;
+    const double margins = 2 * kCellMargin / 100.0;
+    double size = fontSize_;
+    for (; size > kSmallestFontSize; size -= 0.5) {
+        report->SelectFont(fontName_, size);
+        report->SetBold(true);  // the header row is bold
+        bool fits = true;
+        // Every section's header row must fit its columns.
+        for (const TPrintSection& section : sections_) {
+            for (int c = 1; c < section.headers.size() && c < columnWidths_.size() && fits; ++c) {
+                const double width =
+                    screenWidth_ > 0 ? columnWidths_.at(c) * printedWidth / screenWidth_ : 0.0;
+                fits = report->TextWidth(section.headers.at(c)) + margins <= width;
+            }
+        }
+        report->SetBold(false);
+        if (fits)
+            return size;
+    }
+    return std::min(fontSize_, kSmallestFontSize);
+}
+
+void TPrintForm::chooseOrientation(QPrinter* printer) {
+    if (orientationChosen_)
+        return;
+    printer->setPageOrientation(QPageLayout::Portrait);
+    const double portrait = fittingFontSize(report_->PageWidth() - 0.9);
+    if (portrait >= fontSize_)
+        return;
+    printer->setPageOrientation(QPageLayout::Landscape);
+    const double landscape = fittingFontSize(report_->PageWidth() - 0.9);
+    if (landscape <= portrait)
+        printer->setPageOrientation(QPageLayout::Portrait);
+}
+
+bool TPrintForm::hasOutput() const {
+    const QPrinter* printer = report_->printer();
+    const bool toFile =
+        printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+    return toFile || !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+void TPrintForm::updateOkButton() {
+    okButton_->setText(hasOutput() ? QStringLiteral("&OK") : QStringLiteral("Save as &PDF..."));
+}
+
+QString TPrintForm::askPdfFileName() {
+    QString folder = pdfFolder_;
+    if (folder.isEmpty())
+        folder = FileDialogs::documentsFolder();
+    const QString base = fileName_.isEmpty() ? caption_.trimmed() : fileName_;
+    const QString suggested = QDir(folder).filePath(
+        (base.isEmpty() ? QStringLiteral("Pennantry") : base) + QStringLiteral(".pdf"));
+    QString name = FileDialogs::saveFileName(this, QStringLiteral("Save as PDF"), suggested,
+                                             QStringLiteral("PDF files (*.pdf)"));
+    if (name.isEmpty())
+        return {};
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QStringLiteral(".pdf");
+    pdfFolder_ = QFileInfo(name).absolutePath();
+    return name;
+}
+
 void TPrintForm::OkButtonClick() {
     report_->clearJobs();
-    const int copies = spinCopies_->value();
     QPrinter* printer = report_->printer();
-    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat &&
-                        !printer->outputFileName().isEmpty() && copies > 1;
-    const QFileInfo file(printer->outputFileName());
+    // Where the pages go: the printer, the PDF file chosen in the printer setup, or with no
+    // printer installed a PDF file asked for now.
+    QString file;
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        file = printer->outputFileName();
+    } else if (!hasOutput()) {
+        file = askPdfFileName();
+        if (file.isEmpty()) {
+            radioLines_->focusChecked();
+            return;
+        }
+    }
+    chooseOrientation(printer);
+    const int copies = spinCopies_->value();
+    const QFileInfo info(file);
+    QStringList written;
     for (int copy = 1; copy <= copies; ++copy) {
         // Every copy is a job of its own; into files, each gets a file of its own.
-        QString name;
-        if (toFile) {
-            const QString suffix = file.suffix().isEmpty() ? QString() : "." + file.suffix();
-            name = file.dir().filePath(file.completeBaseName() + QStringLiteral("-%1").arg(copy) +
+        QString name = file;
+        if (!file.isEmpty() && copies > 1) {
+            const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
+            name = info.dir().filePath(info.completeBaseName() + QStringLiteral("-%1").arg(copy) +
                                        suffix);
         }
         if (!printCopy(name))
             return;
+        if (!name.isEmpty())
+            written << QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
     }
     accept();
+    if (!written.isEmpty()) {
+        Messages::information(
+            parentWidget() ? parentWidget() : this,
+            (written.size() == 1 ? QStringLiteral("The pages were saved in:\n")
+                                 : QStringLiteral("The copies were saved in:\n")) +
+                written.join(QLatin1Char('\n')));
+    }
 }
 
 void TPrintForm::SetupButtonClick() {
@@ -319,16 +411,20 @@ void TPrintForm::SetupButtonClick() {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() == QDialog::Accepted) {
+        orientationChosen_ = true;
         const int copies = report_->ImportPrinterSettings();
         if (copies > 1)
             spinCopies_->setValue(std::min(copies, spinCopies_->maximum()));
     } else {
         report_->ImportPrinterSettings();
     }
+    updateOkButton();
     radioLines_->focusChecked();
 }
 
 void TPrintForm::PreviewButtonClick() {
+    // The preview shows the pages that OK prints: the same paper, orientation and font.
+    chooseOrientation(report_->printer());
     QPrintPreviewDialog dialog(report_->printer(), this);
     dialog.setObjectName(QStringLiteral("PreviewDialog"));
     dialog.setWindowTitle(caption_);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -49,10 +50,13 @@ public:
     ~TPrintForm() override;
 
     // Takes the table's texts, column widths and font, and shows the dialog modally with
-    // `caption` as its caption and title line.
-    void PrintTable(const QTableWidget* table, const QString& caption);
+    // `caption` as its caption and title line. `fileName` is the name a PDF file is offered
+    // under when there is no printer.
+    void PrintTable(const QTableWidget* table, const QString& caption,
+                    const QString& fileName = QString());
     // Takes the table's texts, column widths and font without showing the dialog.
-    void setTable(const QTableWidget* table, const QString& caption);
+    void setTable(const QTableWidget* table, const QString& caption,
+                  const QString& fileName = QString());
 
     // Prints several tables that share their columns: `columnWidths` are the columns' widths in
     // pixels (column 0 included) and `screenWidth` the pixels they take together on screen.
@@ -63,6 +67,8 @@ public:
                      const QList<int>& columnWidths, int screenWidth, const QFont& font);
 
     TReportEngine* Report() const { return report_; }
+    // The smallest size the table font shrinks to so that the column headers fit, in points.
+    static constexpr double kSmallestFontSize = 6;
     // Prints into PDF files instead of a printer: `fileName` for one copy, and for several copies
     // the name with "-1", "-2", ... before its suffix.
     void setOutputFileForTesting(const QString& fileName);
@@ -80,8 +86,22 @@ private:
     void takeFont(const QFont& font, double dpiY);
     // Prints one copy as one job into `fileName` (empty: where the printer is set to print).
     bool printCopy(const QString& fileName);
+    // The largest size, from the table's font size down to the smallest, at which every column
+    // header fits its column when the columns share `printedWidth` inches.
+    double fittingFontSize(double printedWidth);
+    // Turns the paper to landscape when the headers fit there in a larger font, unless the
+    // orientation was chosen in the printer setup.
+    void chooseOrientation(QPrinter* printer);
+    // True when the pages go to a printer or to a PDF file chosen in the printer setup; false
+    // when no printer is installed and OK asks for a PDF file.
+    bool hasOutput() const;
+    // Shows "OK" or, with nowhere to print, "Save as PDF...".
+    void updateOkButton();
+    // Asks for the PDF file to save the pages into; empty when the user cancels.
+    QString askPdfFileName();
 
     TReportEngine* report_ = nullptr;
+    QPushButton* okButton_ = nullptr;
     TPrintRadioGroup* radioLines_ = nullptr;
     TPrintRadioGroup* radioShading_ = nullptr;
     QSpinBox* spinCopies_ = nullptr;
@@ -92,7 +112,10 @@ private:
     QList<int> columnWidths_;  // pixels
     int screenWidth_ = 0;      // the pixels the columns take on screen
     QString fontName_;
-    double fontSize_ = 0;  // points
+    double fontSize_ = 0;             // points
+    QString fileName_;                // the name a PDF file is offered under
+    QString pdfFolder_;               // where the last PDF file was saved
+    bool orientationChosen_ = false;  // in the printer setup, which then decides it
 
     int section_ = 0;       // the table being printed in the current copy
     int printedRows_ = 0;   // its data rows printed so far

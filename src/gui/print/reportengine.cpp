@@ -162,24 +162,57 @@ void TReportEngine::SetBold(bool on) {
     bold_ = on;
 }
 
-double TReportEngine::LineHeight() const {
+QFont TReportEngine::currentFont() const {
     QFont font = font_;
     font.setBold(bold_);
-    const QFontMetricsF metrics(font, device());
+    return font;
+}
+
+double TReportEngine::LineHeight() const {
+    const QFontMetricsF metrics(currentFont(), device());
     return metrics.lineSpacing() / dpiY();
 }
 
-void TReportEngine::PrintCentered(const QString& text, double x) {
-    QFont font = font_;
-    font.setBold(bold_);
-    const QFontMetricsF metrics(font, device());
-    const double width = metrics.horizontalAdvance(text) / dpiX();
-    const QRectF rect(x - width / 2, y_, width, LineHeight());
-    if (painter_) {
-        painter_->setFont(font);
-        painter_->setPen(Qt::black);
-        painter_->drawText(QPointF(rect.left() * dpiX(), y_ * dpiY() + metrics.ascent()), text);
+double TReportEngine::TextWidth(const QString& text) const {
+    const QFontMetricsF metrics(currentFont(), device());
+    return metrics.horizontalAdvance(text) / dpiX();
+}
+
+QString TReportEngine::fittingText(const QString& text, double width) const {
+    const QFontMetricsF metrics(currentFont(), device());
+    const double room = width * dpiX();
+    if (metrics.horizontalAdvance(text) <= room)
+        return text;
+    // The widths of the starts grow with their length: find the longest that fits.
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(text.left(middle)) <= room) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
     }
+    // A character made of two code units is never cut in half.
+    if (low > 0 && low < text.size() && text.at(low - 1).isHighSurrogate())
+        --low;
+    return text.left(low);
+}
+
+void TReportEngine::drawText(double x, double y, const QString& text) {
+    if (!painter_)
+        return;
+    const QFontMetricsF metrics(currentFont(), device());
+    painter_->setFont(currentFont());
+    painter_->setPen(Qt::black);
+    painter_->drawText(QPointF(x * dpiX(), y * dpiY() + metrics.ascent()), text);
+}
+
+void TReportEngine::PrintCentered(const QString& text, double x) {
+    const double width = TextWidth(text);
+    const QRectF rect(x - width / 2, y_, width, LineHeight());
+    drawText(rect.left(), y_, text);
     line_.texts.append({rect, text, bold_});
 }
 
@@ -197,6 +230,17 @@ void TReportEngine::EndLine() {
 void TReportEngine::drawCell(const TabStop& tab, const QString& text) {
     const QRectF cell(tab.position, y_, tab.width, LineHeight());
     const int shade = tab.shade != 0 ? tab.shade : tabShade_;
+    const double margin = tab.margin / 100.0;
+    // The text goes where its justification puts it; one too wide for the cell starts at the
+    // left and is cut at the right edge.
+    const QString shown = fittingText(text, std::max(0.0, cell.width() - 2 * margin));
+    const double width = TextWidth(shown);
+    double left = cell.left() + (cell.width() - width) / 2;
+    if (tab.justify == JustifyLeft || shown.size() < text.size())
+        left = cell.left() + margin;
+    else if (tab.justify == JustifyRight)
+        left = cell.right() - margin - width;
+    const QRectF textRect(left, cell.top(), width, cell.height());
     if (painter_) {
         const QRectF box = toDevice(cell);
         painter_->save();
@@ -215,25 +259,10 @@ void TReportEngine::drawCell(const TabStop& tab, const QString& text) {
             painter_->drawLine(box.topLeft(), box.topRight());
         if (tab.boxLines & BoxBottom)
             painter_->drawLine(box.bottomLeft(), box.bottomRight());
-        QFont font = font_;
-        font.setBold(bold_);
-        painter_->setFont(font);
-        QRectF inner = box;
-        const double margin = tab.margin / 100.0 * dpiX();
-        Qt::Alignment align = Qt::AlignHCenter;
-        if (tab.justify == JustifyLeft) {
-            inner.setLeft(inner.left() + margin);
-            align = Qt::AlignLeft;
-        } else if (tab.justify == JustifyRight) {
-            inner.setRight(inner.right() - margin);
-            align = Qt::AlignRight;
-        }
-        painter_->setClipRect(box);
-        painter_->drawText(inner, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine,
-                           text);
         painter_->restore();
+        drawText(textRect.left(), textRect.top(), shown);
     }
-    line_.cells.append({cell, text, shade, tab.boxLines, bold_});
+    line_.cells.append({cell, shown, textRect, shade, tab.boxLines, bold_});
 }
 
 void TReportEngine::PrintTabbed(const QString& text) {
@@ -249,18 +278,25 @@ void TReportEngine::PrintTabbed(const QString& text) {
         // Text before the first tab character, or past the last tab stop: at the cursor.
         if (part.isEmpty())
             continue;
-        QFont font = font_;
-        font.setBold(bold_);
-        const QFontMetricsF metrics(font, device());
-        const double width = metrics.horizontalAdvance(part) / dpiX();
-        if (painter_) {
-            painter_->setFont(font);
-            painter_->setPen(Qt::black);
-            painter_->drawText(QPointF(x_ * dpiX(), y_ * dpiY() + metrics.ascent()), part);
-        }
+        const double width = TextWidth(part);
+        drawText(x_, y_, part);
         line_.texts.append({QRectF(x_, y_, width, LineHeight()), part, bold_});
         x_ += width;
     }
+}
+
+void TReportEngine::PrintFooter(const QString& left, const QString& right) {
+    if (!active_ || jobs_.isEmpty() || jobs_.last().pages.isEmpty())
+        return;
+    // Halfway down the bottom margin, clear of the last line of the page.
+    const double top = PageHeight() - MarginBottom + (MarginBottom - LineHeight()) / 2;
+    const double rightWidth = TextWidth(right);
+    const double rightLeft = PageWidth() - MarginRight - rightWidth;
+    drawText(MarginLeft, top, left);
+    drawText(rightLeft, top, right);
+    QList<DrawnText>& footer = jobs_.last().pages.last().footer;
+    footer.append({QRectF(MarginLeft, top, TextWidth(left), LineHeight()), left, bold_});
+    footer.append({QRectF(rightLeft, top, rightWidth, LineHeight()), right, bold_});
 }
 
 int TReportEngine::RemainingLines() const {

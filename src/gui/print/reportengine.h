@@ -44,8 +44,9 @@ public:
     };
     struct DrawnCell {
         QRectF rect;
-        QString text;
-        int shade = 0;  // the grey the cell was filled with, in percent
+        QString text;     // what was printed: the part of the given text that fits the cell
+        QRectF textRect;  // where that text was printed
+        int shade = 0;    // the grey the cell was filled with, in percent
         int boxLines = 0;
         bool bold = false;
     };
@@ -56,6 +57,7 @@ public:
     };
     struct DrawnPage {
         QList<DrawnLine> lines;
+        QList<DrawnText> footer;
     };
     struct Job {
         QString title;
@@ -99,14 +101,21 @@ public:
     void PrintCentered(const QString& text, double x);
     void EndLine();
     // Each tab character moves to the next tab stop, fills its cell and draws its box lines; the
-    // text after it is printed in that cell.
+    // text after it is printed in that cell, cut at the cell's edge as a table on screen cuts
+    // it: a text too wide for its cell is printed from the cell's left and only as far as whole
+    // characters fit.
     void PrintTabbed(const QString& text);
+    // Prints `left` at the left margin and `right` flush with the right margin, on a line in the
+    // bottom margin of the page.
+    void PrintFooter(const QString& left, const QString& right);
     // Whole lines still fitting above the bottom margin.
     int RemainingLines() const;
     int TabShade() const { return tabShade_; }
     void SetTabShade(int percent);
     // The height of a line in the current font, in inches.
     double LineHeight() const;
+    // The width of `text` in the current font and weight, in inches.
+    double TextWidth(const QString& text) const;
 
     // Around the printer setup dialog: the engine's printer is handed over, and afterwards the
     // engine keeps what the user chose. Returns the number of copies chosen there (1 if none),
@@ -127,6 +136,11 @@ private:
     QRectF toDevice(const QRectF& inches) const;
     void flushLine();
     void drawCell(const TabStop& tab, const QString& text);
+    QFont currentFont() const;
+    // The longest start of `text` that is at most `width` inches wide.
+    QString fittingText(const QString& text, double width) const;
+    // Prints a text with its top left corner at (x, y) inches.
+    void drawText(double x, double y, const QString& text);
 
     QWidget* messageParent_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

@@ -1,5 +1,6 @@
 #include "schedule/field.h"
 
+#include "common/gridcolumns.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "schedule/fieldtimes.h"
@@ -92,7 +93,7 @@ bool TFieldForm::SelectFields(pny::Store& store, const std::vector<pny::FieldRow
         grid_->setItem(r, 2, new QTableWidgetItem(pny::fromCodePage(row.name)));
         grid_->setItem(r, 3, new QTableWidgetItem(countText(row.timeSlots)));
     }
-    grid_->setColumnWidth(2, std::max(0, grid_->viewport()->width() - 100));
+    fitGridColumns(grid_, 2);
     if (!rows.empty()) {
         grid_->setCurrentCell(0, 1);
         grid_->selectRow(0);

@@ -1,5 +1,6 @@
 #include "schedule/make.h"
 
+#include "common/gridcolumns.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "schedule/fieldtimes.h"
@@ -212,7 +213,7 @@ void TMakeForm::fillGrid() {
         for (int c = 0; c < cells.size(); ++c)
             grid_->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
-    grid_->setColumnWidth(4, std::max(0, grid_->viewport()->width() - 106));
+    fitGridColumns(grid_, 4);
     grid_->setCurrentCell(selected, 1);
     grid_->selectRow(selected);
     filling_ = false;

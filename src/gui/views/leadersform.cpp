@@ -339,8 +339,7 @@ void TLeadersForm::PrintButtonClick() {
 }
 
 void TLeadersForm::ExportButtonClick() {
-    const QString folder = store_ ? store_->dataFolder() : QString();
-    saveExport(this, QStringLiteral("Export League Leaders"), folder, false,
+    saveExport(this, QStringLiteral("Export League Leaders"), windowTitle(), false,
                [this](ExportFormat format) {
                    if (format == ExportFormat::Html)
                        return pny::exportLeadersHtml(leaders_).toUtf8();

@@ -83,7 +83,7 @@ TPlayerSortForm::TPlayerSortForm(QWidget* parent) : QDialog(parent) {
         directions->addWidget(choice);
     }
 
-    OkButton = dialogButton(this, QStringLiteral("OkButton"), QStringLiteral("Ok"),
+    OkButton = dialogButton(this, QStringLiteral("OkButton"), QStringLiteral("OK"),
                             QStyle::SP_DialogOkButton);
     HelpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("Help"),
                               QStyle::SP_DialogHelpButton);

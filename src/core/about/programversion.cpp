@@ -1,0 +1,9 @@
+#include "about/programversion.h"
+
+namespace pny {
+
+QString programVersion() {
+    return QStringLiteral(PNY_VERSION);
+}
+
+}  // namespace pny

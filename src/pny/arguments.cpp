@@ -1,0 +1,54 @@
+#include "arguments.h"
+
+#include <QCoreApplication>
+
+namespace pny::cli {
+
+QString CommandArguments::dataFolder() const {
+    return has(QStringLiteral("--folder")) ? value(QStringLiteral("--folder"))
+                                           : QCoreApplication::applicationDirPath();
+}
+
+QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
+                      CommandArguments& result) {
+    result = CommandArguments();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (!arg.startsWith(QLatin1String("--"))) {
+            if (result.plain.size() >= rules.maxPlain)
+                return QStringLiteral("unexpected argument \"%1\"").arg(arg);
+            result.plain << arg;
+            continue;
+        }
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        if (rules.flags.contains(name) && equals < 0) {
+            result.flags << name;
+        } else if (!rules.valueOptions.contains(name)) {
+            return QStringLiteral("unknown option \"%1\"").arg(arg);
+        } else if (equals >= 0) {
+            result.values.insert(name, arg.mid(equals + 1));
+        } else if (i + 1 < arguments.size()) {
+            result.values.insert(name, arguments.at(++i));
+        } else {
+            return QStringLiteral("option %1 needs a value").arg(name);
+        }
+    }
+    return {};
+}
+
+QString readIndex(const CommandArguments& arguments, const QString& option,
+                  std::optional<int>& index) {
+    index.reset();
+    if (!arguments.has(option))
+        return {};
+    const QString text = arguments.value(option);
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0)
+        return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"").arg(option, text);
+    index = value;
+    return {};
+}
+
+}  // namespace pny::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace pny::cli {
+
+// What a command accepts: options that take a value ("--folder DIR" or "--folder=DIR"), flags
+// ("--yes") and at most `maxPlain` plain arguments.
+struct ArgumentRules {
+    QStringList valueOptions;
+    QStringList flags;
+    int maxPlain = 0;
+};
+
+// The arguments of a command, read by its rules.
+struct CommandArguments {
+    QStringList plain;
+    QHash<QString, QString> values;  // by option name, "--folder"
+    QStringList flags;
+
+    bool has(const QString& option) const { return values.contains(option); }
+    QString value(const QString& option) const { return values.value(option); }
+    bool flag(const QString& option) const { return flags.contains(option); }
+    // The data folder: the value of "--folder", or the folder of the pny program file, as the
+    // program's data folder is the folder of its program file.
+    QString dataFolder() const;
+};
+
+// Reads `arguments` by `rules`. Returns what is wrong with them, empty when nothing is.
+QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
+                      CommandArguments& result);
+
+// The line index given with `option`, when given. Returns what is wrong with the value (not a
+// whole number of 0 or more), empty when nothing is.
+QString readIndex(const CommandArguments& arguments, const QString& option,
+                  std::optional<int>& index);
+
+}  // namespace pny::cli
