@@ -6,6 +6,7 @@
 #include "generatecommand.h"
 #include "importcommand.h"
 #include "leaderscommand.h"
+#include "publishcommand.h"
 
 #include <QTextStream>
 
@@ -30,7 +31,8 @@ const char* const kExamples =
     "Examples:\n"
     "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
     "  pny export --tab teams --league 2 --format csv\n"
-    "  pny leaders --top 5 --format html > leaders.html\n";
+    "  pny leaders --top 5 --format html > leaders.html\n"
+    "  pny publish --output ~/league-site\n";
 
 }  // namespace
 
@@ -39,7 +41,8 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        out << kUsage << kExportUsage << kGenerateUsage << kLeadersUsage << kHelpLine << kExamples;
+        out << kUsage << kExportUsage << kGenerateUsage << kLeadersUsage << kPublishUsage
+            << kHelpLine << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments.at(1) == QLatin1String("export"))
@@ -54,6 +57,8 @@ int run(const QStringList& arguments) {
         return runImport(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("leaders"))
         return runLeaders(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("publish"))
+        return runPublish(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }

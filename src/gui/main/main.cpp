@@ -13,6 +13,7 @@
 #include "main/list.h"
 #include "main/msg.h"
 #include "main/name.h"
+#include "main/publishsite.h"
 #include "main/selection.h"
 #include "notes/notes.h"
 #include "notes/notescommand.h"
@@ -254,6 +255,7 @@ void TMainForm::createPopupMenu() {
         &TMainForm::ExportItemClick);
     add("LeadersItem", "League &Leaders", QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::LeadersItemClick);
+    add("PublishItem", "&Publish League Website...", QKeySequence(), &TMainForm::PublishItemClick);
     popupMenu_->addSeparator();
     add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
     add("AboutItem", "&About", QKeySequence(Qt::Key_F2), &TMainForm::AboutItemClick);
@@ -505,6 +507,14 @@ void TMainForm::LeadersItemClick() {
         else
             bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
     }
+    finishCommand();
+}
+
+void TMainForm::PublishItemClick() {
+    if (!store_->hasLeague())
+        selection_->LeagueButtonClick();
+    if (store_->hasLeague())
+        publishSite(this, *store_);
     finishCommand();
 }
 

@@ -71,6 +71,7 @@ public slots:
     void BackupItemClick();
     void ImportItemClick();
     void LeadersItemClick();
+    void PublishItemClick();
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);
