@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when they are missing. Safe to run again.
 set -euo pipefail
 
-packages=(cmake make g++ clang qt6-base-dev qt6-base-dev-tools libgl-dev desktop-file-utils)
+packages=(cmake make g++ clang qt6-base-dev qt6-base-dev-tools libgl-dev desktop-file-utils chromium)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
