@@ -7,6 +7,7 @@
 #include "importcommand.h"
 #include "leaderscommand.h"
 #include "publishcommand.h"
+#include "rostercommand.h"
 
 #include <QTextStream>
 
@@ -42,7 +43,7 @@ int run(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
         out << kUsage << kExportUsage << kGenerateUsage << kLeadersUsage << kPublishUsage
-            << kHelpLine << kExamples;
+            << kRosterUsage << kHelpLine << kExamples;
         return arguments.size() < 2 ? 2 : 0;
     }
     if (arguments.at(1) == QLatin1String("export"))
@@ -59,6 +60,8 @@ int run(const QStringList& arguments) {
         return runLeaders(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("publish"))
         return runPublish(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("roster"))
+        return runRoster(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return 2;
 }
