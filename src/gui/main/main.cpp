@@ -10,6 +10,7 @@
 #include "import/importcommand.h"
 #include "main/about.h"
 #include "main/exporttable.h"
+#include "main/importroster.h"
 #include "main/list.h"
 #include "main/msg.h"
 #include "main/name.h"
@@ -255,6 +256,7 @@ void TMainForm::createPopupMenu() {
         &TMainForm::ExportItemClick);
     add("LeadersItem", "League &Leaders", QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::LeadersItemClick);
+    add("RosterItem", "Import &Roster...", QKeySequence(), &TMainForm::RosterItemClick);
     add("PublishItem", "&Publish League Website...", QKeySequence(), &TMainForm::PublishItemClick);
     popupMenu_->addSeparator();
     add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
@@ -502,6 +504,19 @@ void TMainForm::LeadersItemClick() {
         selection_->LeagueButtonClick();
     // A double-clicked leader is shown in his team's row on a player tab.
     if (store_->hasLeague() && leadersForm_->ShowLeaders(*store_)) {
+        if (pny::isPlayerTab(currentTab()))
+            RefreshTable();
+        else
+            bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
+    }
+    finishCommand();
+}
+
+void TMainForm::RosterItemClick() {
+    if (!store_->hasTeam())
+        selection_->TeamButtonClick();
+    if (store_->hasTeam() && importRoster(this, *store_)) {
+        clearStatsCache();
         if (pny::isPlayerTab(currentTab()))
             RefreshTable();
         else

@@ -72,6 +72,7 @@ public slots:
     void ImportItemClick();
     void LeadersItemClick();
     void PublishItemClick();
+    void RosterItemClick();
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);
