@@ -19,7 +19,8 @@ const char* const kPublishUsage =
     "            write the league's website into the folder given with --output: the\n"
     "            standings, the leaders, a page per team, the schedule and a calendar\n"
     "            (schedule.ics); files already up to date are left alone. The output\n"
-    "            folder may not be the data folder. --year and --league as for leaders.\n";
+    "            folder may not be the data folder nor lie inside it. --year and\n"
+    "            --league as for leaders.\n";
 
 namespace {
 

@@ -55,7 +55,7 @@ done
 # The calendar: CR LF everywhere, no line longer than 75 octets, a time zone.
 [ "$(tr -cd '\n' <"$tmp/site/schedule.ics" | wc -c)" = "$(grep -c $'\r$' "$tmp/site/schedule.ics")" ] \
     || fail "an ics line without CR LF"
-awk '{ sub(/\r$/, ""); if (length($0) > 75) bad = 1 } END { exit bad }' LC_ALL=C "$tmp/site/schedule.ics" \
+LC_ALL=C awk '{ sub(/\r$/, ""); if (length($0) > 75) bad = 1 } END { exit bad }' "$tmp/site/schedule.ics" \
     || fail "an ics line longer than 75 octets"
 grep -q '^BEGIN:VTIMEZONE' "$tmp/site/schedule.ics" || fail "no VTIMEZONE"
 [ "$(grep -c '^BEGIN:VEVENT' "$tmp/site/schedule.ics")" = 30 ] || fail "not 30 events"

@@ -30,7 +30,6 @@ std::vector<SiteGame> readSiteGames(const Store& store) {
         if (!start)
             continue;
         SiteGame game;
-        game.line = line;
         game.start = *start;
         game.home = toNumber(record.home);
         game.away = toNumber(record.away);

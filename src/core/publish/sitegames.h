@@ -11,7 +11,6 @@ class Store;
 
 // One game of the league as the website shows it, with its texts already in UTF-16.
 struct SiteGame {
-    int line = 0;  // its line in the games file
     QDateTime start;
     int home = 0;  // team lines
     int away = 0;

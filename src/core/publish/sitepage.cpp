@@ -1,6 +1,7 @@
 #include "publish/sitepage.h"
 
 #include "store/codepage.h"
+#include "views/tableexport.h"
 
 namespace pny {
 namespace {
@@ -16,18 +17,6 @@ const MenuItem kMenu[] = {
     {"schedule.html", "Schedule"},
     {"schedule.ics", "Calendar"},
 };
-
-// A cell reads as a number when it is digits with at most a sign and a point.
-bool isNumeric(const QString& text) {
-    bool digit = false;
-    for (const QChar c : text) {
-        if (c.isDigit())
-            digit = true;
-        else if (c != QLatin1Char('.') && c != QLatin1Char('-'))
-            return false;
-    }
-    return digit;
-}
 
 // The grid columns in the order the site shows them: the first name column, then the others.
 std::vector<std::size_t> shownColumns(const ViewGrid& grid) {

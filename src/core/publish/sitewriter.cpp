@@ -30,10 +30,10 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
                const std::vector<SiteFile>& files, QString& error) {
     const QString output = canonicalFolder(outputFolder);
     const QString data = canonicalFolder(dataFolder);
-    if (output.startsWith(data) || data.startsWith(output)) {
+    if (output.startsWith(data)) {
         error = QStringLiteral(
-                    "\"%1\" is the data folder or shares files with it; choose a folder of "
-                    "its own for the website")
+                    "\"%1\" is the data folder or a folder inside it; choose a folder of its "
+                    "own for the website")
                     .arg(QDir::toNativeSeparators(outputFolder));
         return false;
     }

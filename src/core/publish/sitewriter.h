@@ -11,7 +11,7 @@ namespace pny {
 // Writes the site's files into `outputFolder`, creating it when missing, each file replaced
 // atomically; a file whose bytes are already there is left alone, so its time stays and a sync
 // tool sends only what changed. Nothing is written outside the folder. Refuses (false with a
-// message) a folder that is the data folder `dataFolder`, lies inside it, or holds it.
+// message) the data folder `dataFolder` and any folder inside it.
 bool writeSite(const QString& outputFolder, const QString& dataFolder,
                const std::vector<SiteFile>& files, QString& error);
 
