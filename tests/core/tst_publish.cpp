@@ -86,17 +86,29 @@ class TestPublish : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    void everyPageIsWellFormedAndItsLinksResolve_data() {
+        QTest::addColumn<QByteArray>("owls");
+        QTest::newRow("three teams") << QByteArray("|30|Owls|||||");
+        // A deleted team has no page, and its games link to none.
+        QTest::newRow("a deleted team") << QByteArray("X|30|Owls|||||");
+    }
     void everyPageIsWellFormedAndItsLinksResolve() {
+        QFETCH(QByteArray, owls);
         QTemporaryDir dir;
         writeSampleLeague(dir.path());
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|Eagles|||||", "|20|Tigers|||||", owls}));
         const std::vector<SiteFile> files = publish(dir.path());
+        const bool deleted = owls.startsWith('X');
         QSet<QString> names;
         for (const SiteFile& file : files)
             names << file.name;
         for (const char* name : {"index.html", "schedule.html", "leaders.html", "schedule.ics",
-                                 "style.css", "team-1.html", "team-2.html", "team-3.html"}) {
+                                 "style.css", "team-1.html", "team-2.html"}) {
             QVERIFY2(names.contains(QLatin1String(name)), name);
         }
+        QCOMPARE(names.contains(QStringLiteral("team-3.html")), !deleted);
+        QVERIFY(fileOf(files, QStringLiteral("schedule.html")).contains("Owls"));
         const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]*)"));
         for (const SiteFile& file : files) {
             if (!file.name.endsWith(QLatin1String(".html")))

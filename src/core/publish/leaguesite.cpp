@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <set>
 
 namespace pny {
 namespace {
@@ -34,8 +35,11 @@ QString dateText(const QDate& date) {
     return QLocale::c().toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
 }
 
-// "Owls 3 at Eagles 5 · Field 2" with links to both teams' pages.
-QString gameLine(const SiteGame& game, bool withDate) {
+// The team lines that have a page of their own.
+using TeamPages = std::set<int>;
+
+// "Owls 3 at Eagles 5 · Field 2" with links to the teams' pages (a deleted team has none).
+QString gameLine(const SiteGame& game, bool withDate, const TeamPages& pages) {
     QString out = QStringLiteral("<li>");
     if (withDate) {
         out += QStringLiteral("<span class=\"when\">") +
@@ -46,9 +50,11 @@ QString gameLine(const SiteGame& game, bool withDate) {
                QLocale::c().toString(game.start.time(), QStringLiteral("h:mm AP")) +
                QStringLiteral("</span>");
     }
-    const auto team = [](int line, const QString& name, const QString& score) {
-        QString text = QStringLiteral("<a href=\"") + teamFile(line) + QStringLiteral("\">") +
-                       siteText(name) + QStringLiteral("</a>");
+    const auto team = [&pages](int line, const QString& name, const QString& score) {
+        QString text = pages.count(line) == 0
+                           ? siteText(name)
+                           : QStringLiteral("<a href=\"") + teamFile(line) + QStringLiteral("\">") +
+                                 siteText(name) + QStringLiteral("</a>");
         if (!score.isEmpty())
             text +=
                 QLatin1Char(' ') + QStringLiteral("<b>") + siteText(score) + QStringLiteral("</b>");
@@ -62,12 +68,12 @@ QString gameLine(const SiteGame& game, bool withDate) {
     return out;
 }
 
-QString gameList(const std::vector<const SiteGame*>& games, bool withDate) {
+QString gameList(const std::vector<const SiteGame*>& games, bool withDate, const TeamPages& pages) {
     if (games.empty())
         return QStringLiteral("<p>None.</p>\n");
     QString out = QStringLiteral("<ul class=\"games\">\n");
     for (const SiteGame* game : games)
-        out += gameLine(*game, withDate);
+        out += gameLine(*game, withDate, pages);
     out += QStringLiteral("</ul>\n");
     return out;
 }
@@ -149,6 +155,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         teamLinks.push_back(line > 0 ? teamFile(line) : QString());
     }
 
+    const TeamPages pages(teamLines.begin(), teamLines.end());
     files.clear();
     const auto addPage = [&](const QString& name, const QString& title, const QString& body) {
         files.push_back({name, sitePage(title, league, asOf, name, body).toUtf8()});
@@ -168,8 +175,8 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         }
     }
     QString index = siteTable(standings, teamLinks);
-    index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true);
-    index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true);
+    index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true, pages);
+    index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true, pages);
     index += QStringLiteral("<p><a href=\"leaders.html\">Every leader table</a></p>\n");
     index += leaderTables(frontLeaders, true);
     addPage(QStringLiteral("index.html"), QStringLiteral("Standings"), index);
@@ -198,7 +205,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             if (game.home == line || game.away == line)
                 own.push_back(&game);
         }
-        body += QStringLiteral("<h2 id=\"games\">Games</h2>\n") + gameList(own, true);
+        body += QStringLiteral("<h2 id=\"games\">Games</h2>\n") + gameList(own, true, pages);
         addPage(teamFile(line), name, body);
     }
     if (!fileError.isEmpty()) {
@@ -220,7 +227,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         for (; i < games.size() && games[i].start.date() == date; ++i)
             day.push_back(&games[i]);
         schedule += QStringLiteral("<h2>") + dateText(date) + QStringLiteral("</h2>\n") +
-                    gameList(day, false);
+                    gameList(day, false, pages);
     }
     if (games.empty())
         schedule += QStringLiteral("<p>No games yet.</p>\n");
