@@ -2,9 +2,10 @@
 # Installs the Debian packages the build needs, when they are missing. Safe to run again.
 set -euo pipefail
 
-# poppler-utils: pdftotext reads back the printed PDFs in the print tests.
+# poppler-utils: pdftotext reads back the printed PDFs in the print tests; chromium renders the
+# published website in its test.
 packages=(cmake make g++ clang qt6-base-dev qt6-base-dev-tools libgl-dev desktop-file-utils
-          poppler-utils)
+          poppler-utils chromium)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

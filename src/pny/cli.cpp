@@ -10,6 +10,8 @@
 #include "listcommand.h"
 
 #include "about/programversion.h"
+#include "publishcommand.h"
+#include "rostercommand.h"
 
 #include <QTextStream>
 
@@ -38,7 +40,8 @@ const char* const kExamples =
     "  pny list --year 1   (the leagues of season 1, with the indexes --league takes)\n"
     "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
     "  pny export --tab teams --league 2 --format csv\n"
-    "  pny leaders --top 5 --format html > leaders.html\n";
+    "  pny leaders --top 5 --format html > leaders.html\n"
+    "  pny publish --output ~/league-site\n";
 
 }  // namespace
 
@@ -49,7 +52,8 @@ int run(const QStringList& arguments) {
         arguments.at(1) == QLatin1String("-h")) {
         (arguments.size() < 2 ? err : out)
             << kUsage << kBackupUsage << kCheckUsage << kExportUsage << kGenerateUsage
-            << kImportUsage << kLeadersUsage << kListUsage << kHelpLine << kExamples;
+            << kImportUsage << kLeadersUsage << kListUsage << kPublishUsage << kRosterUsage
+            << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {
@@ -70,6 +74,10 @@ int run(const QStringList& arguments) {
         return runLeaders(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("list"))
         return runList(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("publish"))
+        return runPublish(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("roster"))
+        return runRoster(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return exitStatus(Outcome::UsageError);
 }

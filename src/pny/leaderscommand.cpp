@@ -4,6 +4,7 @@
 #include "commandstore.h"
 #include "exitstatus.h"
 #include "folderaccess.h"
+#include "folderarguments.h"
 
 #include "store/store.h"
 #include "views/leaders.h"
@@ -30,15 +31,6 @@ const char* const kLeadersUsage =
     "            tsv     (default), csv or html, as for export\n";
 
 namespace {
-
-// A line index given on the command line: a whole number of 0 or more.
-std::optional<int> lineIndexArgument(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < 0)
-        return std::nullopt;
-    return value;
-}
 
 const char* const kUsageLine =
     "Usage: pny leaders [--folder DIR] [--year N] [--league N] [--top N] "

@@ -142,7 +142,8 @@ void TestMainForm::escapeOpensThePopupMenu() {
             captions << action->text() + "=" + action->shortcut().toString();
     }
     QCOMPARE(captions, (QStringList{"&Backup All=Ctrl+B", "&Import PZS=Ctrl+I", "&Save Data=Ctrl+S",
-                                    "&Export Table...=Ctrl+E", "League &Leaders=Ctrl+L", "&Help=F1",
+                                    "&Export Table...=Ctrl+E", "League &Leaders=Ctrl+L",
+                                    "Import &Roster...=", "&Publish League Website...=", "&Help=F1",
                                     "&About=F2", "E&xit=F3"}));
     menu->close();
 }

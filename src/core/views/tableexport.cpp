@@ -45,10 +45,9 @@ const char* const kStyle =
     "td.n{text-align:right;font-variant-numeric:tabular-nums}"
     "tbody tr:nth-child(even){background:#f3f3f3}";
 
-// A cell reads as a number when it is digits with at most a sign and a point.
+}  // namespace
+
 bool isNumeric(const QString& text) {
-    if (text.isEmpty())
-        return false;
     bool digit = false;
     for (const QChar c : text) {
         if (c.isDigit()) {
@@ -59,8 +58,6 @@ bool isNumeric(const QString& text) {
     }
     return digit;
 }
-
-}  // namespace
 
 QString csvCell(const QString& text) {
     const QString cell = text.trimmed();

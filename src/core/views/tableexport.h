@@ -25,6 +25,8 @@ QString exportHtml(const ViewGrid& grid);
 // One CSV cell: trimmed, quoted with its quotes doubled when it holds a comma, a quote or a line
 // break.
 QString csvCell(const QString& text);
+// Whether a cell reads as a number (digits with at most a sign and a point), to be aligned right.
+bool isNumeric(const QString& text);
 // The table of a grid as HTML: its header row and every row, without the caption.
 QString htmlTable(const ViewGrid& grid);
 // A standalone page with `title` (code page text) as its title and first heading, then `body`.

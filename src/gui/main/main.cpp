@@ -10,9 +10,11 @@
 #include "import/importcommand.h"
 #include "main/about.h"
 #include "main/exporttable.h"
+#include "main/importroster.h"
 #include "main/list.h"
 #include "main/msg.h"
 #include "main/name.h"
+#include "main/publishsite.h"
 #include "main/selection.h"
 #include "main/startguide.h"
 #include "notes/notes.h"
@@ -337,6 +339,8 @@ void TMainForm::createPopupMenu() {
         &TMainForm::ExportItemClick);
     add("LeadersItem", "League &Leaders", QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::LeadersItemClick);
+    add("RosterItem", "Import &Roster...", QKeySequence(), &TMainForm::RosterItemClick);
+    add("PublishItem", "&Publish League Website...", QKeySequence(), &TMainForm::PublishItemClick);
     popupMenu_->addSeparator();
     add("HelpItem", "&Help", QKeySequence(Qt::Key_F1), &TMainForm::HelpItemClick);
     add("AboutItem", "&About", QKeySequence(Qt::Key_F2), &TMainForm::AboutItemClick);
@@ -694,6 +698,27 @@ void TMainForm::LeadersItemClick() {
         else
             bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
     }
+    finishCommand();
+}
+
+void TMainForm::RosterItemClick() {
+    if (!store_->hasTeam())
+        selection_->TeamButtonClick();
+    if (store_->hasTeam() && importRoster(this, *store_)) {
+        clearStatsCache();
+        if (pny::isPlayerTab(currentTab()))
+            RefreshTable();
+        else
+            bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
+    }
+    finishCommand();
+}
+
+void TMainForm::PublishItemClick() {
+    if (!store_->hasLeague())
+        selection_->LeagueButtonClick();
+    if (store_->hasLeague())
+        publishSite(this, *store_);
     finishCommand();
 }
 

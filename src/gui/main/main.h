@@ -81,6 +81,8 @@ public slots:
     void BackupItemClick();
     void ImportItemClick();
     void LeadersItemClick();
+    void PublishItemClick();
+    void RosterItemClick();
     void HelpItemClick();
     void AboutItemClick();
     void TableSelectCell(int row, int column);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "publish/leaguesite.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace pny {
+
+// Writes the site's files into `outputFolder`, creating it when missing, each file replaced
+// atomically; a file whose bytes are already there is left alone, so its time stays and a sync
+// tool sends only what changed. Nothing is written outside the folder. Refuses (false with a
+// message) the data folder `dataFolder` and any folder inside it.
+bool writeSite(const QString& outputFolder, const QString& dataFolder,
+               const std::vector<SiteFile>& files, QString& error);
+
+}  // namespace pny

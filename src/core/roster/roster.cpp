@@ -1,0 +1,145 @@
+#include "roster/roster.h"
+
+#include "roster/rostercsv.h"
+#include "store/codepage.h"
+#include "store/linecodec.h"
+#include "store/listitems.h"
+#include "store/records.h"
+#include "store/store.h"
+#include "views/tableexport.h"
+
+#include <algorithm>
+#include <set>
+
+namespace pny {
+namespace {
+
+struct Columns {
+    int number = -1;
+    int name = -1;
+    int first = -1;
+    int last = -1;
+};
+
+Columns findColumns(const QStringList& headers) {
+    Columns columns;
+    for (int i = 0; i < headers.size(); ++i) {
+        const QString header = headers.at(i).trimmed().toLower();
+        int* column = nullptr;
+        if (header == QLatin1String("no") || header == QLatin1String("no.") ||
+            header == QLatin1String("number") || header == QLatin1String("#") ||
+            header == QLatin1String("num") || header == QLatin1String("jersey")) {
+            column = &columns.number;
+        } else if (header == QLatin1String("name") || header == QLatin1String("player")) {
+            column = &columns.name;
+        } else if (header == QLatin1String("first") || header == QLatin1String("first name")) {
+            column = &columns.first;
+        } else if (header == QLatin1String("last") || header == QLatin1String("last name")) {
+            column = &columns.last;
+        }
+        if (column && *column < 0)
+            *column = i;
+    }
+    return columns;
+}
+
+QString cellOf(const QStringList& cells, int column) {
+    return column >= 0 && column < cells.size() ? cells.at(column).simplified() : QString();
+}
+
+// The code page bytes of a field, or a reason it cannot be stored.
+QString storable(const QString& text, const char* what, std::size_t width, std::string& bytes) {
+    QString offending;
+    if (typedFieldBytes(text, bytes, offending) != TypedTextProblem::None) {
+        return QStringLiteral("the %1 \"%2\" has a character the data files cannot hold: %3")
+            .arg(QLatin1String(what), text, offending);
+    }
+    if (bytes.size() > width) {
+        return QStringLiteral("the %1 \"%2\" is longer than %3 characters")
+            .arg(QLatin1String(what), text)
+            .arg(width);
+    }
+    return {};
+}
+
+}  // namespace
+
+RosterFile readRoster(const QByteArray& bytes) {
+    RosterFile roster;
+    const std::vector<CsvRow> rows = parseCsv(decodeRosterText(bytes));
+    if (rows.empty()) {
+        roster.error = QStringLiteral("the file is empty");
+        return roster;
+    }
+    const Columns columns = findColumns(rows.front().cells);
+    if (columns.name < 0 && (columns.first < 0 || columns.last < 0)) {
+        roster.error =
+            QStringLiteral(
+                "line %1: no column named \"Name\" or \"Player\", nor \"First\" and \"Last\"")
+                .arg(rows.front().line);
+        return roster;
+    }
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const CsvRow& row = rows[r];
+        const QString name = columns.name >= 0
+                                 ? cellOf(row.cells, columns.name)
+                                 : (cellOf(row.cells, columns.first) + QLatin1Char(' ') +
+                                    cellOf(row.cells, columns.last))
+                                       .trimmed();
+        const QString number = cellOf(row.cells, columns.number);
+        if (name.isEmpty()) {
+            roster.problems.push_back({row.line, QStringLiteral("no name")});
+            continue;
+        }
+        RosterPlayer player;
+        player.line = row.line;
+        QString problem = storable(number, "number", width::kNumber, player.number);
+        if (problem.isEmpty())
+            problem = storable(name, "name", width::kName, player.name);
+        if (!problem.isEmpty()) {
+            roster.problems.push_back({row.line, problem});
+            continue;
+        }
+        roster.players.push_back(player);
+    }
+    return roster;
+}
+
+RosterResult addRoster(Store& store, const RosterFile& roster) {
+    RosterResult result;
+    result.skipped = roster.problems;
+    std::set<std::string> numbers;
+    for (int line = 1; line < store.players.size(); ++line) {
+        const PlayerRecord player = PlayerRecord::parse(store.players.line(line));
+        if (player.flag.empty() && !player.number.empty())
+            numbers.insert(player.number);
+    }
+    for (const RosterPlayer& entry : roster.players) {
+        if (!entry.number.empty() && !numbers.insert(entry.number).second) {
+            result.skipped.push_back({entry.line, QStringLiteral("number %1 is already on the team")
+                                                      .arg(fromCodePage(entry.number))});
+            continue;
+        }
+        store.players.append(newRecordLine(entry.number, entry.name));
+        store.changed.players = true;
+        ++result.added;
+    }
+    std::stable_sort(
+        result.skipped.begin(), result.skipped.end(),
+        [](const RosterProblem& a, const RosterProblem& b) { return a.line < b.line; });
+    return result;
+}
+
+QByteArray exportRoster(const Store& store) {
+    QString text = QStringLiteral("No,Name\r\n");
+    for (int line = 1; line < store.players.size(); ++line) {
+        const PlayerRecord player = PlayerRecord::parse(store.players.line(line));
+        if (!player.flag.empty())
+            continue;
+        text += csvCell(fromCodePage(player.number)) + QLatin1Char(',') +
+                csvCell(fromCodePage(player.name)) + QStringLiteral("\r\n");
+    }
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+}  // namespace pny

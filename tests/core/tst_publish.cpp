@@ -1,0 +1,286 @@
+#include "publish/leaguesite.h"
+#include "publish/sitecalendar.h"
+#include "publish/sitewriter.h"
+#include "store/store.h"
+#include "views/leadersettings.h"
+
+#include "leaguefolder.h"
+#include "schedulefolder.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace pny;
+using testsupport::listFile;
+using testsupport::playerLine;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+const QDate kToday(2025, 7, 1);
+
+// Games: date, time, field, home, away, four umpires, home score, away score.
+QByteArray game(const QByteArray& date, const QByteArray& time, const QByteArray& home,
+                const QByteArray& away, const QByteArray& homeScore = "",
+                const QByteArray& awayScore = "") {
+    return "|" + date + "|" + time + "|1|" + home + "|" + away + "|||||" + homeScore + "|" +
+           awayScore + "|";
+}
+
+const QList<QByteArray> kGames = {
+    game("20250601", "1830", "1", "2", "5", "3"),
+    game("20250608", "1830", "2", "3", "1", "4"),
+    game("20250615", "1900", "3", "1"),
+    game("20250622", "1900", "1", "2"),
+};
+
+// A league of three teams with players on the first, the games above and one field.
+void writeSampleLeague(const QString& folder, const QList<QByteArray>& games = kGames) {
+    testsupport::writeScheduleFolder(folder, games, {"|1|North Field|"});
+    writeFile(folder + "/Y1L1T1.Players",
+              listFile("P|", {playerLine("7", "Ann Lee", {{4, "3"}, {5, "3"}, {6, "12"}}),
+                              playerLine("9", "Bo Diaz", {{4, "3"}, {5, "3"}, {6, "11"}})}));
+}
+
+std::vector<SiteFile> publish(const QString& folder, const QTimeZone& zone = QTimeZone("UTC")) {
+    Store store(folder);
+    store.loadYears();
+    store.ensureLeagues();
+    std::vector<SiteFile> files;
+    QString error;
+    if (!buildLeagueSite(store, LeaderSettings(), kToday, zone, files, error))
+        qWarning() << error;
+    return files;
+}
+
+QByteArray fileOf(const std::vector<SiteFile>& files, const QString& name) {
+    for (const SiteFile& file : files) {
+        if (file.name == name)
+            return file.bytes;
+    }
+    return {};
+}
+
+// The UIDs of a calendar in order.
+QList<QByteArray> uidsOf(const QByteArray& ics) {
+    QList<QByteArray> uids;
+    for (const QByteArray& line : ics.split('\n')) {
+        if (line.startsWith("UID:"))
+            uids << line.mid(4).trimmed();
+    }
+    return uids;
+}
+
+}  // namespace
+
+class TestPublish : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void everyPageIsWellFormedAndItsLinksResolve_data() {
+        QTest::addColumn<QByteArray>("owls");
+        QTest::newRow("three teams") << QByteArray("|30|Owls|||||");
+        // A deleted team has no page, and its games link to none.
+        QTest::newRow("a deleted team") << QByteArray("X|30|Owls|||||");
+    }
+    void everyPageIsWellFormedAndItsLinksResolve() {
+        QFETCH(QByteArray, owls);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|Eagles|||||", "|20|Tigers|||||", owls}));
+        const std::vector<SiteFile> files = publish(dir.path());
+        const bool deleted = owls.startsWith('X');
+        QSet<QString> names;
+        for (const SiteFile& file : files)
+            names << file.name;
+        for (const char* name : {"index.html", "schedule.html", "leaders.html", "schedule.ics",
+                                 "style.css", "team-1.html", "team-2.html"}) {
+            QVERIFY2(names.contains(QLatin1String(name)), name);
+        }
+        QCOMPARE(names.contains(QStringLiteral("team-3.html")), !deleted);
+        QVERIFY(fileOf(files, QStringLiteral("schedule.html")).contains("Owls"));
+        const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]*)"));
+        for (const SiteFile& file : files) {
+            if (!file.name.endsWith(QLatin1String(".html")))
+                continue;
+            QXmlStreamReader reader(file.bytes);
+            while (!reader.atEnd())
+                reader.readNext();
+            QVERIFY2(!reader.hasError(), qPrintable(file.name + ": " + reader.errorString()));
+            for (const QRegularExpressionMatch& m :
+                 link.globalMatch(QString::fromUtf8(file.bytes))) {
+                QVERIFY2(names.contains(m.captured(1)),
+                         qPrintable(file.name + " -> " + m.captured(1)));
+            }
+            QVERIFY(file.bytes.contains("<link rel=\"stylesheet\" href=\"style.css\"/>"));
+            QVERIFY(!file.bytes.contains("<script"));
+        }
+        const QByteArray team1 = fileOf(files, QStringLiteral("team-1.html"));
+        QVERIFY(team1.contains("Ann Lee"));
+        QVERIFY(team1.contains("Record: "));
+        QVERIFY(team1.contains("id=\"games\""));
+        const QByteArray index = fileOf(files, QStringLiteral("index.html"));
+        QVERIFY(index.contains("href=\"team-2.html\">Tigers</a>"));
+        QVERIFY(index.contains("Batting Average"));
+    }
+
+    void textsAreEscapedAndConvertedFromTheCodePage() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|<b>&\"x|||||", "|20|Caf\xe9|||||", "|30|Owls|||||"}));
+        const std::vector<SiteFile> files = publish(dir.path());
+        for (const QString& name : {QStringLiteral("index.html"), QStringLiteral("schedule.html"),
+                                    QStringLiteral("team-1.html")}) {
+            const QByteArray page = fileOf(files, name);
+            QVERIFY2(page.contains("&lt;b&gt;&amp;&quot;x"), qPrintable(name));
+            QVERIFY2(!page.contains("<b>&"), qPrintable(name));
+            QVERIFY2(page.contains("Caf\xc3\xa9"), qPrintable(name));
+        }
+        QVERIFY(fileOf(files, QStringLiteral("schedule.ics")).contains("Caf\xc3\xa9"));
+    }
+
+    void theSameDataGiveTheSameBytes() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> first = publish(dir.path());
+        QTest::qWait(1100);  // a time stamp of the second would show now
+        const std::vector<SiteFile> second = publish(dir.path());
+        QCOMPARE(first.size(), second.size());
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            QCOMPARE(first[i].name, second[i].name);
+            QVERIFY2(first[i].bytes == second[i].bytes, qPrintable(first[i].name));
+        }
+    }
+
+    void asOfIsTheLastGameWithAResultOrToday_data() {
+        QTest::addColumn<QList<QByteArray>>("games");
+        QTest::addColumn<QByteArray>("asOf");
+        QTest::newRow("results") << kGames << QByteArray("Sunday, June 8, 2025");
+        QTest::newRow("none") << QList<QByteArray>{game("20250801", "1830", "1", "2")}
+                              << QByteArray("Tuesday, July 1, 2025");
+        QTest::newRow("no games") << QList<QByteArray>{} << QByteArray("Tuesday, July 1, 2025");
+    }
+    void asOfIsTheLastGameWithAResultOrToday() {
+        QFETCH(QList<QByteArray>, games);
+        QFETCH(QByteArray, asOf);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path(), games);
+        const std::vector<SiteFile> files = publish(dir.path());
+        QVERIFY(fileOf(files, QStringLiteral("index.html")).contains("As of " + asOf));
+    }
+
+    void theDataFolderIsNotChanged() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        QMap<QString, QByteArray> before;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            before[name] = readFile(dir.path() + '/' + name);
+        QVERIFY(!publish(dir.path()).empty());
+        QMap<QString, QByteArray> after;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            after[name] = readFile(dir.path() + '/' + name);
+        QCOMPARE(after, before);
+    }
+
+    void theCalendarIsFoldedWithCrLfAndATimeZone() {
+        QTemporaryDir dir;
+        const QByteArray longHome = "The Long Named Municipal Ground Oaks";
+        const QByteArray longAway = "Caf\xe9 Rosengarten Twilight Sluggers Club";
+        testsupport::writeScheduleFolder(dir.path(), kGames, {"|1|North Field|"});
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|" + longHome + "|||||", "|20|" + longAway + "|||||"}));
+        const QTimeZone berlin("Europe/Berlin");
+        if (!berlin.isValid())
+            QSKIP("no time zone data on this machine");
+        const QByteArray ics = fileOf(publish(dir.path(), berlin), QStringLiteral("schedule.ics"));
+        QVERIFY(ics.endsWith("END:VCALENDAR\r\n"));
+        QVERIFY(!ics.contains("\n\n"));
+        for (const QByteArray& line : ics.split('\n')) {
+            if (line.isEmpty())
+                continue;
+            QVERIFY2(line.endsWith('\r'), line.constData());
+            QVERIFY2(line.size() - 1 <= 75, line.constData());
+        }
+        QVERIFY(ics.contains("BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\n"));
+        QVERIFY(
+            ics.contains("BEGIN:DAYLIGHT\r\nDTSTART:20250330T020000\r\nTZOFFSETFROM:+0100\r\n"
+                         "TZOFFSETTO:+0200\r\n"));
+        QVERIFY(ics.contains("DTSTART;TZID=Europe/Berlin:20250601T183000\r\n"));
+        QVERIFY(ics.contains("DTEND;TZID=Europe/Berlin:20250601T203000\r\n"));
+        QVERIFY(ics.contains("DTSTAMP:20250608T000000Z\r\n"));
+        // The long summary comes back whole when the folding is undone.
+        QByteArray unfolded = ics;
+        unfolded.replace("\r\n ", "");
+        QVERIFY(unfolded.contains("SUMMARY:Caf\xc3\xa9 Rosengarten Twilight Sluggers Club at " +
+                                  longHome + "\r\n"));
+        QVERIFY(ics.contains("\r\n "));
+        QCOMPARE(ics.count("BEGIN:VEVENT"), 4);
+    }
+
+    void uidsStayWhenAnEarlierGameIsDeleted() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const QList<QByteArray> all =
+            uidsOf(fileOf(publish(dir.path()), QStringLiteral("schedule.ics")));
+        QCOMPARE(all.size(), 4);
+        QCOMPARE(QSet<QByteArray>(all.begin(), all.end()).size(), 4);
+
+        // Removed from the file (the later lines move up), and flagged as deleted.
+        writeSampleLeague(dir.path(), kGames.mid(1));
+        QCOMPARE(uidsOf(fileOf(publish(dir.path()), QStringLiteral("schedule.ics"))), all.mid(1));
+        QList<QByteArray> flagged = kGames;
+        flagged[0] = "*" + flagged[0].mid(0);
+        writeSampleLeague(dir.path(), flagged);
+        QCOMPARE(uidsOf(fileOf(publish(dir.path()), QStringLiteral("schedule.ics"))), all.mid(1));
+    }
+
+    void twoGamesAlikeHaveTwoUids() {
+        SiteGame a;
+        a.start = QDateTime(QDate(2025, 6, 1), QTime(18, 30));
+        a.home = 1;
+        a.away = 2;
+        const std::vector<QByteArray> uids = gameUids(QStringLiteral("2024 City"), {a, a});
+        QCOMPARE(uids.size(), std::size_t(2));
+        QVERIFY(uids[0] != uids[1]);
+        QVERIFY(uids[0] != gameUids(QStringLiteral("2024 Other"), {a}).front());
+    }
+
+    void theWriterRefusesTheDataFolderAndKeepsUnchangedFiles() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QString error;
+        QVERIFY(!writeSite(dir.path(), dir.path(), files, error));
+        QVERIFY(error.contains(QLatin1String("data folder")));
+        QVERIFY(!writeSite(dir.path() + "/site", dir.path(), files, error));
+        QVERIFY(!QFileInfo::exists(dir.path() + "/index.html"));
+        QVERIFY(!QFileInfo::exists(dir.path() + "/site"));
+
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QVERIFY2(writeSite(site, dir.path(), files, error), qPrintable(error));
+        QCOMPARE(QDir(site).entryList(QDir::Files).size(), int(files.size()));
+        QCOMPARE(readFile(site + "/index.html"), fileOf(files, QStringLiteral("index.html")));
+        const QDateTime written = QFileInfo(site + "/style.css").lastModified();
+        QTest::qWait(20);
+        QVERIFY(writeSite(site, dir.path(), files, error));
+        QCOMPARE(QFileInfo(site + "/style.css").lastModified(), written);
+
+        QVERIFY(!writeSite(site, dir.path(), {{QStringLiteral("../x.html"), "x"}}, error));
+        QVERIFY(!QFileInfo::exists(out.path() + "/x.html"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPublish)
+#include "tst_publish.moc"
