@@ -29,9 +29,6 @@ class FileCommit {
 public:
     // Adds a file to the commit, replacing what an earlier add gave for the same path.
     void add(const QString& path, const QByteArray& bytes);
-    bool isEmpty() const { return files_.empty(); }
-    int size() const { return static_cast<int>(files_.size()); }
-    bool contains(const QString& path) const { return files_.count(path) > 0; }
     // The files' absolute paths, in order.
     QStringList paths() const;
 
