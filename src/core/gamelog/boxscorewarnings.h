@@ -1,0 +1,34 @@
+#pragma once
+
+#include "gamelog/night.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace pny {
+
+class Store;
+
+// What the box score sheet shows beside a row while the user types: never a refusal, except
+// that a total out of range refuses the night when it is added.
+enum class BoxScoreProblem {
+    HitsOverAtBats,     // 1B + 2B + 3B + HR more than the at-bats the program derives
+    EarnedOverAllowed,  // ER more than RA
+    RunsNotScore,       // the team's RS do not add up to its score (team row)
+    OutsNotInnings,     // a finished game's outs pitched are not the league's innings x 3
+    TotalOutOfRange,    // a total would leave -999..9999
+};
+
+struct BoxScoreWarning {
+    BoxScoreProblem problem;
+    bool home = true;  // which team's grid
+    int line = -1;     // index into that team's lines; -1 for the team as a whole
+    QString text;
+};
+
+// The warnings of a night, in grid order (home team first). The players' totals the night would
+// add to are read through the store (its lists in memory where it holds them), for the range.
+std::vector<BoxScoreWarning> boxScoreWarnings(const Store& store, const Night& night);
+
+}  // namespace pny
