@@ -1,5 +1,6 @@
 // Every topic the program opens has a page with real text, every link of the manual leads
 // somewhere, and every Help button (and F1 where a dialog has it) opens its own topic.
+#include "entry/boxscore.h"
 #include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
@@ -16,6 +17,7 @@
 #include "schedule/field.h"
 #include "schedule/make.h"
 #include "views/fontchooser.h"
+#include "views/gamelogform.h"
 #include "views/leadersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
@@ -49,7 +51,8 @@ const QStringList kProgramTopics{
     "Contents",      "Undelete",     "Year_Button",        "League_Button",  "Team_Button",
     "Player_Button", "Field_Button", "Umpire_Button",      "Update_Button",  "Notes_Button",
     "Note_Window",   "Sort_Button",  "Player_Statistics",  "Font_Button",    "Print_Button",
-    "File_Button",   "Make_Button",  "Field_Availability", "League_Leaders",
+    "File_Button",   "Make_Button",  "Field_Availability", "League_Leaders", "Box_Score",
+    "Game_Log",
 };
 
 QString pageSource(const QString& path) {
@@ -222,6 +225,10 @@ void TestHelpTopics::helpButtonOpensItsTopic_data() {
                             << "File_Button";
     QTest::newRow("leaders") << Make([] { return new TLeadersForm; }) << "HelpButton"
                              << "League_Leaders";
+    QTest::newRow("box score") << Make([] { return new TBoxScoreForm; }) << "HelpButton"
+                               << "Box_Score";
+    QTest::newRow("game log") << Make([] { return new TGameLogForm; }) << "HelpButton"
+                              << "Game_Log";
     // The field-time dialogs have no Help button; F1 opens their topics.
     QTest::newRow("make F1") << Make([] { return new TMakeForm; }) << ""
                              << "Field_Availability";
