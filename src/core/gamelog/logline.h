@@ -25,7 +25,7 @@ bool isLogKind(char letter);
 //   entry|kind|corrects|date|time|game|team|opponent|player|values...
 // A player line (player > 0) holds the 43 counted statistics added, in file order without BO and
 // Pos, each empty for zero. A team line (player 0) holds won|lost|tied added, then the team's
-// score in the game as this entry leaves it and as it was before (texts as the game stores them).
+// score as typed for this entry (empty when none) and the score text the game held before it.
 struct LogLine {
     int entry = 0;
     LogKind kind = LogKind::Night;
