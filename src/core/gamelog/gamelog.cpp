@@ -34,6 +34,9 @@ bool GameLog::read(Store& store, QString& error) {
 void GameLog::setLines(const std::vector<std::string>& lines, std::vector<int>* bad) {
     lines_.clear();
     lastEntry_ = 0;
+    // The lines read are written back as they are: the log only ever grows at its end.
+    text_ = lines.empty() ? std::vector<std::string>{kLogHeader} : lines;
+    lines_.reserve(lines.size() + 64);
     for (std::size_t i = 1; i < lines.size(); ++i) {
         LogLine line;
         if (!LogLine::parse(lines[i], line)) {
@@ -41,22 +44,15 @@ void GameLog::setLines(const std::vector<std::string>& lines, std::vector<int>* 
                 bad->push_back(static_cast<int>(i) + 1);
             continue;
         }
-        append(line);
+        lastEntry_ = std::max(lastEntry_, line.entry);
+        lines_.push_back(std::move(line));
     }
 }
 
 void GameLog::append(const LogLine& line) {
     lastEntry_ = std::max(lastEntry_, line.entry);
     lines_.push_back(line);
-}
-
-std::vector<std::string> GameLog::fileLines() const {
-    std::vector<std::string> out;
-    out.reserve(lines_.size() + 1);
-    out.emplace_back(kLogHeader);
-    for (const LogLine& line : lines_)
-        out.push_back(line.build());
-    return out;
+    text_.push_back(line.build());
 }
 
 bool GameLog::hasLines(int team, int player) const {

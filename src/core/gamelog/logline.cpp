@@ -1,7 +1,7 @@
 #include "gamelog/logline.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include <string_view>
+#include <vector>
 
 namespace pny {
 
@@ -17,8 +17,9 @@ bool isLoggedStat(int stat) {
     return stat != StatBO && stat != StatPos;
 }
 
-std::vector<std::string> splitFields(const std::string& text) {
-    std::vector<std::string> fields;
+std::vector<std::string_view> splitFields(std::string_view text) {
+    std::vector<std::string_view> fields;
+    fields.reserve(kCommonFields + PlayerStatCount);
     std::string::size_type start = 0;
     for (;;) {
         const auto bar = text.find('|', start);
@@ -34,7 +35,7 @@ std::vector<std::string> splitFields(const std::string& text) {
 }
 
 // A number of the log: empty is 0, anything but an optional minus and digits is no number.
-bool readNumber(const std::string& text, long long& value) {
+bool readNumber(std::string_view text, long long& value) {
     value = 0;
     if (text.empty())
         return true;
@@ -45,11 +46,15 @@ bool readNumber(const std::string& text, long long& value) {
         if (text[k] < '0' || text[k] > '9')
             return false;
     }
-    value = std::strtoll(text.c_str(), nullptr, 10);
+    value = 0;
+    for (std::size_t k = i; k < text.size(); ++k)
+        value = value * 10 + (text[k] - '0');
+    if (i == 1)
+        value = -value;
     return true;
 }
 
-bool readIndex(const std::string& text, int& value) {
+bool readIndex(std::string_view text, int& value) {
     long long wide = 0;
     if (!readNumber(text, wide) || wide < 0 || wide > 0x7fffffff)
         return false;
@@ -69,7 +74,7 @@ bool isLogKind(char letter) {
 }
 
 bool LogLine::parse(const std::string& text, LogLine& line) {
-    const std::vector<std::string> f = splitFields(text);
+    const std::vector<std::string_view> f = splitFields(text);
     if (f.size() < kCommonFields)
         return false;
     LogLine out;
@@ -80,8 +85,8 @@ bool LogLine::parse(const std::string& text, LogLine& line) {
     out.kind = static_cast<LogKind>(f[1][0]);
     if (!readIndex(f[2], out.corrects))
         return false;
-    out.date = f[3];
-    out.time = f[4];
+    out.date = std::string(f[3]);
+    out.time = std::string(f[4]);
     if (!readIndex(f[5], out.game) || !readIndex(f[6], out.team) || out.team == 0 ||
         !readIndex(f[7], out.opponent) || !readIndex(f[8], out.player)) {
         return false;
@@ -94,8 +99,8 @@ bool LogLine::parse(const std::string& text, LogLine& line) {
             !readNumber(f[11], out.tied)) {
             return false;
         }
-        out.score = f[12];
-        out.scoreBefore = f[13];
+        out.score = std::string(f[12]);
+        out.scoreBefore = std::string(f[13]);
     } else {
         std::size_t k = kCommonFields;
         for (int s = 0; s < PlayerStatCount; ++s) {
