@@ -340,6 +340,37 @@ private slots:
         QVERIFY(!store.hasUnsavedChanges());
     }
 
+    void aGameTakesOneNightAndOutlivesItsChanges() {
+        QTemporaryDir dir;
+        writeSeason(dir.path());
+        Store store(dir.path());
+        store.loadYears();
+        QVERIFY(store.ensurePlayers());
+        const NightOutcome night = addNight(store, sampleNight());
+        QVERIFY(night.accepted);
+        QVERIFY(store.commit());
+        // A second night for the same game would count its results twice.
+        const NightOutcome again = addNight(store, sampleNight());
+        QVERIFY(!again.accepted);
+        QVERIFY2(again.refusal.contains("already in the game log"), qPrintable(again.refusal));
+
+        // The game is given other teams in the schedule: the night can still be removed, and the
+        // game's score is left alone.
+        QVERIFY(store.ensureGames());
+        GameRecord game = GameRecord::parse(store.games.line(1));
+        std::swap(game.home, game.away);
+        store.games.setLine(1, game.build());
+        store.changed.games = true;
+        QVERIFY(store.commit());
+        const QByteArray games = readFile(dir.path() + "/Y1L1.Games");
+        const NightOutcome removal = removeNight(store, night.entry);
+        QVERIFY2(removal.accepted, qPrintable(removal.refusal));
+        QVERIFY(store.commit());
+        QCOMPARE(readFile(dir.path() + "/Y1L1.Games"), games);
+        QCOMPARE(playerOf(dir.path(), 1, 1).stat(StatPA), std::string("40"));
+        QCOMPARE(teamOf(dir.path(), 1).won, std::string("2"));
+    }
+
     void theDialogsLogTheirEntriesAndTheBaselineFirst() {
         QTemporaryDir dir;
         writeSeason(dir.path());

@@ -222,15 +222,25 @@ NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKi
         out.refusal = QStringLiteral("A night needs two different teams.");
         return out;
     }
+    // The schedule's game takes the night's score. A past night whose game was since deleted or
+    // given other teams is changed or removed all the same; only its game is left alone.
     GameRecord game;
+    bool touchGame = false;
     if (night.game != 0) {
-        if (!store.games.isValidRecord(night.game)) {
-            out.refusal = QStringLiteral("Game line %1 is not in the schedule.").arg(night.game);
+        if (!from && nightOfGame(log, night.game) != 0) {
+            out.refusal = QStringLiteral(
+                "This game's night is already in the game log; open it to change it.");
             return out;
         }
         game = GameRecord::parse(store.games.line(night.game));
-        if (toNumber(game.home) != night.home.team || toNumber(game.away) != night.away.team) {
-            out.refusal = QStringLiteral("The game's teams are not the night's teams.");
+        touchGame = store.games.isValidRecord(night.game) && game.flag.empty() &&
+                    toNumber(game.home) == night.home.team &&
+                    toNumber(game.away) == night.away.team;
+        if (!touchGame && !from) {
+            out.refusal =
+                store.games.isValidRecord(night.game) && game.flag.empty()
+                    ? QStringLiteral("The game's teams are not the night's teams.")
+                    : QStringLiteral("Game line %1 is not in the schedule.").arg(night.game);
             return out;
         }
     }
@@ -253,7 +263,7 @@ NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKi
     // The game's score: the night's when it is finished; otherwise, for a change or a removal,
     // what the game held before the night was added.
     const std::pair<std::string, std::string> before{game.homeScore, game.awayScore};
-    if (night.game != 0) {
+    if (touchGame) {
         bool write = false;
         if (to && to->finished()) {
             const GameScores scores =
