@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "backupcommand.h"
+#include "boxscorecommand.h"
 #include "checkcommand.h"
 #include "exportcommand.h"
 #include "generatecommand.h"
@@ -8,6 +9,7 @@
 #include "importcommand.h"
 #include "leaderscommand.h"
 #include "listcommand.h"
+#include "logcommand.h"
 
 #include "about/programversion.h"
 #include "publishcommand.h"
@@ -51,9 +53,9 @@ int run(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
         (arguments.size() < 2 ? err : out)
-            << kUsage << kBackupUsage << kCheckUsage << kExportUsage << kGenerateUsage
-            << kImportUsage << kLeadersUsage << kListUsage << kPublishUsage << kRosterUsage
-            << kHelpLine << kExamples;
+            << kUsage << kBackupUsage << kBoxScoreUsage << kCheckUsage << kExportUsage
+            << kGenerateUsage << kImportUsage << kLeadersUsage << kListUsage << kLogUsage
+            << kPublishUsage << kRosterUsage << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {
@@ -76,6 +78,10 @@ int run(const QStringList& arguments) {
         return runList(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("publish"))
         return runPublish(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("boxscore"))
+        return runBoxScore(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("log"))
+        return runLog(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("roster"))
         return runRoster(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";

@@ -10,6 +10,11 @@ using testsupport::writeFile;
 
 namespace {
 
+// A game log of one player line: its first fields, then the remaining statistics empty.
+QByteArray gameLog(const QByteArray& start, const QByteArray& more = {}) {
+    return "Log|\r\n" + start + QByteArray(43 - (start.count('|') - 9), '|') + "\r\n" + more;
+}
+
 // A sound folder: one year, one league with two teams, a player, two games, a field, an umpire,
 // two time slots and notes on the league and the first game.
 void writeSoundFolder(const QString& dir) {
@@ -24,6 +29,7 @@ void writeSoundFolder(const QString& dir) {
     writeFile(dir + "/Y1L1.Notes", "league notes\r\n");
     writeFile(dir + "/Y1L1G1.Notes", "game notes\r\n");
     writeFile(dir + "/Y1L1.Leaders", "Leaders|\r\n2.5|0.8|0.5|5|\r\n");
+    writeFile(dir + "/Y1L1.Log", gameLog("1|B|||||1||1|10|9|40|3|"));
 }
 
 QStringList texts(const std::vector<pny::CheckFinding>& findings) {
@@ -95,7 +101,9 @@ void TestDataCheck::findings_data() {
                "wider than its 5",
                "Y1L1T1.Players:2: player 1: G \"12345\" is 5 characters long, wider than "
                "its 4",
-               "Y1L1T1.Players:2: player 1: Inn \"x\" is not a number"};
+               "Y1L1T1.Players:2: player 1: Inn \"x\" is not a number",
+               "Y1L1.Log: player 1 of team 1 (Smith): totals differ from the game log: PA 0, the "
+               "log 40; 1B 0, the log 3; G 1234, the log 10; ..."};
     QTest::newRow("cut line and extra fields")
         << "Y1L1.Teams"
         << QByteArray("T|\r\n|12|Tigers|5|3||1|\r\n|7|Eagles|3|5|||8|9|\r\n|8|Bears|1")
@@ -127,6 +135,22 @@ void TestDataCheck::findings_data() {
     QTest::newRow("orphan leader settings")
         << "Y1L2.Leaders" << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\n")
         << QStringList{"Y1L2.Leaders: leader settings that belong to no league"};
+    QTest::newRow("totals that differ from the game log")
+        << "Y1L1.Log" << gameLog("1|B|||||1||1|10|9|38|3|", "2|E|||||1|||1|||||\r\n")
+        << QStringList{
+               "Y1L1.Log: player 1 of team 1 (Smith): totals differ from the game log: "
+               "PA 40, the log 38"};
+    QTest::newRow("game log lines that point at nobody")
+        << "Y1L1.Log"
+        << gameLog("1|B|||||1||1|10|9|40|3|", "2|E|||||9|||1|||||\r\n3|E|||||1||5|" +
+                                                  QByteArray(43, '|') +
+                                                  "\r\n4|Q|||||1|||1|||||\r\n")
+        << QStringList{"Y1L1.Log:3: points at team 9, which the league does not have",
+                       "Y1L1.Log:4: points at player 5 of team 1, which the team does not have",
+                       "Y1L1.Log:5: a line that is not one of the game log's"};
+    QTest::newRow("game log of a league that does not exist")
+        << "Y1L2.Log" << QByteArray("Log|\r\n")
+        << QStringList{"Y1L2.Log: a data file that belongs to no record"};
     QTest::newRow("players of a team that does not exist")
         << "Y1L1T5.Players" << QByteArray("P|\r\n|1|Lost|\r\n")
         << QStringList{"Y1L1T5.Players: a data file that belongs to no record"};

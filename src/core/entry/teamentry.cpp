@@ -8,7 +8,6 @@ namespace pny {
 TeamEntryOutcome applyTeamEntry(const TeamRecord& team, const std::string& won,
                                 const std::string& lost, const std::string& tied,
                                 TeamResult result) {
-    TeamEntryOutcome out;
     long long w = toNumber(won);
     long long l = toNumber(lost);
     long long t = toNumber(tied);
@@ -19,6 +18,11 @@ TeamEntryOutcome applyTeamEntry(const TeamRecord& team, const std::string& won,
     if (result == TeamResult::Tied)
         ++t;
 
+    return teamWithTotals(team, w, l, t);
+}
+
+TeamEntryOutcome teamWithTotals(const TeamRecord& team, long long w, long long l, long long t) {
+    TeamEntryOutcome out;
     out.refusal = totalRefusal(QStringLiteral("games won"), w);
     if (out.refusal.isEmpty())
         out.refusal = totalRefusal(QStringLiteral("games lost"), l);

@@ -25,4 +25,9 @@ TeamEntryOutcome applyTeamEntry(const TeamRecord& team, const std::string& won,
                                 const std::string& lost, const std::string& tied,
                                 TeamResult result);
 
+// A team with these won, lost and tied totals, written as the team result dialog writes them;
+// refused when a total does not fit its 4 characters.
+TeamEntryOutcome teamWithTotals(const TeamRecord& team, long long won, long long lost,
+                                long long tied);
+
 }  // namespace pny

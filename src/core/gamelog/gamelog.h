@@ -47,11 +47,12 @@ public:
     bool isRemoved(int night) const;
 
     // The lines as the file holds them, header first.
-    std::vector<std::string> fileLines() const;
+    const std::vector<std::string>& fileLines() const { return text_; }
     void append(const LogLine& line);
 
 private:
     std::vector<LogLine> lines_;
+    std::vector<std::string> text_{kLogHeader};  // the file's lines, header first
     int lastEntry_ = 0;
 };
 

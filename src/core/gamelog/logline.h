@@ -25,21 +25,21 @@ bool isLogKind(char letter);
 //   entry|kind|corrects|date|time|game|team|opponent|player|values...
 // A player line (player > 0) holds the 43 counted statistics added, in file order without BO and
 // Pos, each empty for zero. A team line (player 0) holds won|lost|tied added, then the team's
-// score in the game as this entry leaves it and as it was before (texts as the game stores them).
+// score as typed for this entry (empty when none) and the score text the game held before it.
 struct LogLine {
     int entry = 0;
     LogKind kind = LogKind::Night;
-    int corrects = 0;   // the night a Change or Removal corrects; 0 for the others
-    std::string date;   // the game's date, yyyymmdd; empty for dialog entries
-    std::string time;   // the game's time, hhnn
-    int game = 0;       // the game's line in the schedule; 0 when it has none
-    int team = 0;       // the team's line in the league's teams file
-    int opponent = 0;   // the other team of the night; 0 for dialog entries
-    int player = 0;     // the player's line in the team's players file; 0 for the team line
+    int corrects = 0;     // the night a Change or Removal corrects; 0 for the others
+    std::string date;     // the game's date, yyyymmdd; empty for dialog entries
+    std::string time;     // the game's time, hhnn
+    int game = 0;         // the game's line in the schedule; 0 when it has none
+    int team = 0;         // the team's line in the league's teams file
+    int opponent = 0;     // the other team of the night; 0 for dialog entries
+    int player = 0;       // the player's line in the team's players file; 0 for the team line
     StatValues values{};  // a player line's statistics added (BO and Pos stay 0)
     long long won = 0, lost = 0, tied = 0;  // a team line's results added
-    std::string score;        // a team line: the team's score after this entry
-    std::string scoreBefore;  // and before it
+    std::string score;                      // a team line: the team's score after this entry
+    std::string scoreBefore;                // and before it
 
     bool isTeamLine() const { return player == 0; }
 

@@ -1,5 +1,8 @@
 #include "store/datacheck.h"
 
+#include "gamelog/gamelogcheck.h"
+#include "gamelog/logline.h"
+
 #include "store/filecommit.h"
 #include "store/filekind.h"
 #include "store/folderlock.h"
@@ -226,6 +229,8 @@ private:
     void notesName(const std::string& name) { notes_.insert(cutTo(name, 20)); }
     void checkNotes();
     void checkLeaderSettings(const std::string& leagueName);
+    void checkGameLog(const std::string& leagueName, const File& teams,
+                      const std::map<int, std::vector<std::string>>& players);
     void checkOrphanLeaderSettings();
     void checkOrphanDataFiles();
     void checkDuplicateRecords(const File& list, const char* kind);
@@ -392,6 +397,15 @@ void Checker::checkLeaderSettings(const std::string& leagueName) {
         report(settings.name, line, message);
 }
 
+void Checker::checkGameLog(const std::string& leagueName, const File& teams,
+                           const std::map<int, std::vector<std::string>>& players) {
+    const File log = read(leagueName + kLogExtension);
+    if (!log.exists || !log.readable || !teams.readable)
+        return;
+    for (const auto& [line, message] : gameLogProblems(log.lines, teams.lines, players))
+        report(log.name, line, message);
+}
+
 void Checker::checkOrphanLeaderSettings() {
     const QString extension = QString::fromLatin1(kLeadersExtension);
     const QStringList names =
@@ -404,8 +418,8 @@ void Checker::checkOrphanLeaderSettings() {
 }
 
 void Checker::checkOrphanDataFiles() {
-    static const QStringList kinds{"*.Years", "*.Leagues", "*.Teams",   "*.Players",
-                                   "*.Games", "*.Fields",  "*.Umpires", "*.Times"};
+    static const QStringList kinds{"*.Years",  "*.Leagues", "*.Teams", "*.Players", "*.Games",
+                                   "*.Fields", "*.Umpires", "*.Times", "Y*L*.Log"};
     const QStringList names = dir_.entryList(kinds, QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& name : names) {
         const std::string file = name.toStdString();
@@ -513,10 +527,13 @@ std::vector<CheckFinding> Checker::run() {
             checkDuplicateRecords(fields, "field");
             checkDuplicateRecords(umpires, "umpire");
             checkDuplicateGames(games);
+            std::map<int, std::vector<std::string>> teamPlayers;
             for (int t = 1; t < static_cast<int>(teams.lines.size()); ++t) {
                 const std::string tName = lName + "T" + numberText(t);
                 notesName(tName);
                 const File players = read(tName + ".Players");
+                if (players.readable)
+                    teamPlayers[t] = players.lines;
                 checkDuplicateRecords(players, "player");
                 const Target playersTarget = targetOf(players);
                 checkLine(teams, t, teamLayout(), "team " + std::to_string(t) + ": ",
@@ -527,6 +544,7 @@ std::vector<CheckFinding> Checker::run() {
                               {nullptr});
                 }
             }
+            checkGameLog(lName, teams, teamPlayers);
             for (int g = 1; g < static_cast<int>(games.lines.size()); ++g) {
                 notesName(lName + "G" + numberText(g));
                 const std::string what = "game " + std::to_string(g) + ": ";

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace pny {
 
@@ -17,7 +18,11 @@ bool isDataFileName(const QString& fileName) {
         if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
             return true;
     }
-    return fileName.compare(QLatin1String(kLockName), Qt::CaseInsensitive) == 0 ||
+    // A league's game log ("Y1L1.Log"); other ".log" files are no business of ours.
+    static const QRegularExpression gameLog(QStringLiteral("^Y[0-9]+L[0-9]+\\.Log$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return gameLog.match(fileName).hasMatch() ||
+           fileName.compare(QLatin1String(kLockName), Qt::CaseInsensitive) == 0 ||
            fileName.compare(QLatin1String(kJournalName), Qt::CaseInsensitive) == 0 ||
            isCommitTempName(fileName);
 }

@@ -128,6 +128,36 @@ void Store::stageFile(const QString& path, const std::vector<std::string>& lines
     staged_[path] = joinLines(lines);
 }
 
+bool Store::teamPlayerLines(int team, std::vector<std::string>& lines, QString& error) const {
+    const std::string name = teamsBaseName() + "T" + numberText(team);
+    if (name == loaded.players) {
+        lines = players.lines();
+        return true;
+    }
+    lines.clear();
+    const QString path = pathOf(name, kPlayersExt);
+    const auto staged = staged_.find(path);
+    if (staged != staged_.end()) {
+        lines = splitLines(staged->second);
+        return true;
+    }
+    return !QFileInfo::exists(path) || readTextLines(path, lines, error);
+}
+
+bool Store::readOwnFile(const QString& path, std::vector<std::string>& lines, QString& error) {
+    bool exists = false;
+    QString notice;
+    lines.clear();
+    if (!readLines(path, lines, exists, error, notice))
+        return false;
+    if (!notice.isEmpty()) {
+        // A NUL cut the text short: writing the file back would lose the rest.
+        error = notice;
+        return false;
+    }
+    return true;
+}
+
 void Store::loadYears() {
     QString error;
     rememberStamp(yearsPath());

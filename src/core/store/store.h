@@ -116,6 +116,9 @@ public:
     bool saveLeagueLevel();
     // Puts a file of our own (a notes file of the import) into the next commit.
     void stageFile(const QString& path, const std::vector<std::string>& lines);
+    // Reads a file of our own as the next commit will leave it (staged or on disk). A missing file
+    // has no lines. False, with a message naming the file and the reason, when it cannot be read.
+    bool readOwnFile(const QString& path, std::vector<std::string>& lines, QString& error);
 
     // Writes every change in memory, the years file included, as one commit: afterwards the
     // folder holds either all of it or, when the commit fails, exactly what it held before, and
@@ -125,6 +128,14 @@ public:
     bool commit();
     // The same, writing the years file even when nothing changed (Save Data and closing).
     bool saveAll();
+
+    // The lines of team `team`'s players file in the current league as they stand now: the list
+    // in memory when the store holds it, else as the next commit leaves the file. A missing file
+    // has no lines. False, with a message naming the file and the reason, when it cannot be read.
+    bool teamPlayerLines(int team, std::vector<std::string>& lines, QString& error) const;
+
+    // Tells the user through onFileError.
+    void reportError(const QString& message);
 
     // True when something in memory is not yet written.
     bool hasUnsavedChanges() const;
@@ -177,7 +188,6 @@ private:
     // Files of the commit that another program changed since we read or wrote them.
     QStringList changedBehindOurBack(const FileCommit& commit) const;
     bool yearsChanged() const;
-    void reportError(const QString& message);
 
     QString dataFolder_;
     // A times file that exists but could not be read: never replaced by the empty list.

@@ -1,0 +1,159 @@
+#include "boxscorecommand.h"
+
+#include "arguments.h"
+#include "commandstore.h"
+#include "exitstatus.h"
+#include "folderaccess.h"
+
+#include "gamelog/boxscorecsv.h"
+#include "gamelog/boxscorewarnings.h"
+#include "gamelog/gamelog.h"
+#include "gamelog/nightentry.h"
+#include "store/codepage.h"
+#include "store/filekind.h"
+#include "store/linecodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace pny::cli {
+
+const char* const kBoxScoreUsage =
+    "  boxscore FILE.csv --game N [--change] [--folder DIR] [--year N] [--league N]\n"
+    "            add the night of schedule game N from a CSV file, one block per team:\n"
+    "            a row \"Team,NAME,Score,RUNS\", a header row (No, then the statistics\n"
+    "            by the captions the box score sheet shows: PA, 1B, ... 3IP, ER ...) and\n"
+    "            a row per player by number. Players' totals, both teams' won/lost/tied,\n"
+    "            the game's score and the game log are saved at once; the sheet's\n"
+    "            warnings are printed. --change replaces the night the game already has.\n";
+
+namespace {
+
+const QString kCommand = QStringLiteral("boxscore");
+
+QString teamName(const Store& store, int team) {
+    return fromCodePage(TeamRecord::parse(store.teams.line(team)).name).trimmed();
+}
+
+QString playerName(const Store& store, int team, int player) {
+    std::vector<std::string> lines;
+    QString error;
+    if (!store.teamPlayerLines(team, lines, error) || player < 1 ||
+        player >= static_cast<int>(lines.size())) {
+        return QStringLiteral("player %1").arg(player);
+    }
+    return fromCodePage(PlayerRecord::parse(lines[static_cast<std::size_t>(player)]).name)
+        .trimmed();
+}
+
+void printWarnings(const Store& store, const Night& night) {
+    QTextStream err(stderr);
+    for (const BoxScoreWarning& warning : boxScoreWarnings(store, night)) {
+        const BoxScoreTeam& side = warning.home ? night.home : night.away;
+        err << "warning: " << teamName(store, side.team);
+        if (warning.line >= 0) {
+            err << ", "
+                << playerName(store, side.team,
+                              side.lines[static_cast<std::size_t>(warning.line)].player);
+        }
+        err << ": " << warning.text << '\n';
+    }
+}
+
+}  // namespace
+
+int runBoxScore(const QStringList& arguments) {
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny boxscore FILE.csv --game N [OPTIONS]\n") +
+                        kBoxScoreUsage);
+    CommandArguments args;
+    SelectionOptions selection;
+    std::optional<int> game;
+    QString problem = readArguments(
+        arguments, {{"--folder", "--year", "--league", "--game"}, {"--change"}, 1}, args);
+    if (problem.isEmpty())
+        problem = readSelectionOptions(args, selection);
+    if (problem.isEmpty())
+        problem = readIndex(args, QStringLiteral("--game"), game);
+    if (problem.isEmpty() && args.plain.isEmpty())
+        problem = QStringLiteral("give the CSV file of the night");
+    if (problem.isEmpty() && !game)
+        problem = QStringLiteral("give the schedule's game with --game N");
+    if (!problem.isEmpty())
+        return usageError(kCommand, problem);
+
+    const QString file = args.plain.first();
+    if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())
+        return failure(kCommand, QStringLiteral("\"%1\" is %2, not a CSV file").arg(file, kind));
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly))
+        return failure(kCommand,
+                       QStringLiteral("cannot read \"%1\": %2").arg(file, input.errorString()));
+    const QByteArray bytes = input.readAll();
+
+    if (!QFileInfo(args.dataFolder()).isDir())
+        return failure(kCommand, QStringLiteral("no data folder \"%1\"").arg(args.dataFolder()));
+    FolderLock lock(args.dataFolder());
+    if (const int status = lockForWriting(lock, "boxscore"))
+        return status;
+    CommandStore data(args.dataFolder());
+    Store& store = data.store;
+    if (const QString error = data.open(true); !error.isEmpty())
+        return failure(kCommand, error);
+    // A year given here is used for this run only: the selection stored in the years file stays.
+    const std::string storedYear = store.header.currentYear;
+    if (const QString error = data.chooseYear(selection.year); !error.isEmpty())
+        return failure(kCommand, error);
+    if (const QString error = data.chooseLeague(selection.league); !error.isEmpty())
+        return failure(kCommand, error);
+    store.ensureTeams();
+    store.ensureGames();
+    store.ensurePlayers();
+    if (!data.fileError().isEmpty())
+        return failure(kCommand, data.fileError());
+
+    Night night;
+    QString error;
+    if (!readBoxScoreCsv(store, bytes, *game, night, error))
+        return failure(kCommand, QStringLiteral("%1: %2").arg(file, error));
+    GameLog log;
+    if (!log.read(store, error))
+        return failure(kCommand, error);
+    const int existing = nightOfGame(log, *game);
+    const bool change = args.flag(QStringLiteral("--change"));
+    if (existing != 0 && !change) {
+        return failure(kCommand,
+                       QStringLiteral("game %1 already has its night in the game log (entry %2); "
+                                      "give --change to replace it")
+                           .arg(*game)
+                           .arg(existing));
+    }
+    if (existing == 0 && change)
+        return failure(kCommand, QStringLiteral("game %1 has no night to change").arg(*game));
+
+    printWarnings(store, night);
+    const NightOutcome outcome =
+        change ? changeNight(store, existing, night) : addNight(store, night);
+    if (!outcome.accepted)
+        return failure(kCommand, outcome.refusal + QStringLiteral(" Nothing was added."));
+    store.header.currentYear = storedYear;
+    if (!store.commit()) {
+        return failure(kCommand, data.fileError().isEmpty()
+                                     ? QStringLiteral("the night could not be saved")
+                                     : data.fileError());
+    }
+    QTextStream out(stdout);
+    const auto score = [](const BoxScoreTeam& side) {
+        return side.score ? QString::number(*side.score) : QStringLiteral("-");
+    };
+    out << (change ? "Changed" : "Added") << " the night of game " << *game << ": "
+        << teamName(store, night.home.team) << ' ' << score(night.home) << ", "
+        << teamName(store, night.away.team) << ' ' << score(night.away) << " (game log entry "
+        << outcome.entry << ").\n";
+    return exitStatus(Outcome::Success);
+}
+
+}  // namespace pny::cli
