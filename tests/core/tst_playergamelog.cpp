@@ -96,7 +96,7 @@ void TestPlayerGameLog::rowsOfThePlayerOnly() {
     QCOMPARE(grid.rows.size(), std::size_t(6));  // five entries and the totals row
     for (const auto& row : grid.rows)
         QCOMPARE(row.size(), grid.headers.size());
-    QCOMPARE(cell(grid, 0, " Entry"), QStringLiteral("Before log"));
+    QCOMPARE(cell(grid, 0, " Entry"), QStringLiteral("Before the log"));
     QCOMPARE(cell(grid, 1, " Entry"), QStringLiteral("Night"));
     QCOMPARE(cell(grid, 2, " Entry"), QStringLiteral("Entry"));
     QCOMPARE(cell(grid, 3, " Entry"), QStringLiteral("Night"));

@@ -44,10 +44,10 @@ namespace {
 using Stats = std::map<PlayerStat, long long>;
 
 // The Eagles (team 1): Adams bats second, Baker first, Clark has no batting order and a total of
-// 9999 home runs. The Tigers (team 2): Dunn and Evans. The Owls (team 3): twelve players.
+// 9999 runs batted in. The Tigers (team 2): Dunn and Evans. The Owls (team 3): twelve players.
 const QByteArray kAdams = playerLine("7", "Adams", {{6, "10"}, {7, "2"}, {22, "2"}});
 const QByteArray kBaker = playerLine("4", "Baker", {{22, "1"}});
-const QByteArray kClark = playerLine("9", "Clark", {{10, "9999"}});
+const QByteArray kClark = playerLine("9", "Clark", {{17, "9999"}});
 const QByteArray kDunn = playerLine("1", "Dunn");
 const QByteArray kEvans = playerLine("2", "Evans", {{4, "3"}});
 
@@ -394,7 +394,7 @@ void TestBoxScoreForm::wholeNightByKeyboardAlone() {
     QCOMPARE(sum[StatPA], static_cast<long long>(adams.value(StatPA)));
     QCOMPARE(sum[Stat1B], static_cast<long long>(adams.value(Stat1B)));
     QCOMPARE(sum[StatHR], 1LL);
-    QCOMPARE(log.playerSum(1, 3)[StatHR], 9999LL);  // Clark's baseline
+    QCOMPARE(log.playerSum(1, 3)[StatRBI], 9999LL);  // Clark's baseline
 }
 
 void TestBoxScoreForm::pasteTwelveRows() {
@@ -520,9 +520,9 @@ void TestBoxScoreForm::warningsAppearAndDisappear_data() {
                                          << "" << true;
     QTest::newRow("runs not the score") << true << 0 << int(StatRS) << "3"
                                         << "1" << false;
-    QTest::newRow("outs not the innings") << false << 0 << int(StatIP) << "6"
+    QTest::newRow("outs not the innings") << false << 0 << int(StatIP) << "5"
                                           << "7" << false;
-    QTest::newRow("total out of range") << true << 2 << int(StatHR) << "1"
+    QTest::newRow("total out of range") << true << 2 << int(StatRBI) << "1"
                                         << "" << true;
 }
 
@@ -569,7 +569,7 @@ void TestBoxScoreForm::totalOutOfRangeRefusesTheNight() {
     bool stillOpen = false;
     runSheet([&](QWidget* d) {
         BoxScoreGrid* eagles = grid(d, "HomeGrid");
-        typeInto(eagles, 2, StatHR, "1");
+        typeInto(eagles, 2, StatRBI, "1");
         QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
         stillOpen = d->isVisible();
         QTest::keyClick(eagles, Qt::Key_Escape);
@@ -800,7 +800,7 @@ void TestBoxScoreForm::gameLogOpensTheNight() {
     main_->findChild<QAction*>("GameLogItem")->trigger();
     QTRY_VERIFY(script.finished());
     QVERIFY(caption.contains("Adams"));
-    QCOMPARE(what, (QStringList{"Before log", "Night Tigers", " Totals"}));
+    QCOMPARE(what, (QStringList{"Before the log", "Night Tigers", " Totals"}));
     QVERIFY(correcting.contains("Correcting"));
 }
 

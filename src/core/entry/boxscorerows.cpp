@@ -3,9 +3,6 @@
 #include "store/linecodec.h"
 #include "store/records.h"
 #include "store/store.h"
-#include "store/textfile.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 #include <tuple>
@@ -15,15 +12,9 @@ namespace pny {
 bool readBoxScoreRows(const Store& store, int team, std::vector<BoxScoreRow>& rows, QString& error,
                       const std::vector<int>& keep) {
     rows.clear();
-    const std::string baseName = store.teamsBaseName() + "T" + numberText(team);
     std::vector<std::string> lines;
-    if (store.loaded.players == baseName) {
-        lines = store.players.lines();
-    } else {
-        const QString path = store.pathOf(baseName, ".Players");
-        if (QFileInfo::exists(path) && !readTextLines(path, lines, error))
-            return false;
-    }
+    if (!store.teamPlayerLines(team, lines, error))
+        return false;
     for (int line = 1; line < static_cast<int>(lines.size()); ++line) {
         const PlayerRecord player = PlayerRecord::parse(lines[static_cast<std::size_t>(line)]);
         if (!player.flag.empty() && std::find(keep.begin(), keep.end(), line) == keep.end())

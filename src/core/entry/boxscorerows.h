@@ -20,9 +20,8 @@ struct BoxScoreRow {
     std::string bo;      // as stored
 };
 
-// The rows of team `team` (its line in the current league's teams file). The store's players
-// list is used when it holds that team, with changes not yet saved; otherwise the file is read
-// (none when it does not exist). Players in `keep` are listed even when deleted, so that a past
+// The rows of team `team` (its line in the current league's teams file), from its players as
+// they stand now (changes not yet saved included). Players in `keep` are listed even when deleted, so that a past
 // night shows every line it holds. Returns false with a message naming the file when it cannot
 // be read.
 bool readBoxScoreRows(const Store& store, int team, std::vector<BoxScoreRow>& rows, QString& error,

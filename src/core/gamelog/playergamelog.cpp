@@ -3,6 +3,7 @@
 #include "gamelog/boxscorecolumns.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/logline.h"
+#include "gamelog/logtable.h"
 #include "store/linecodec.h"
 #include "store/records.h"
 #include "store/store.h"
@@ -16,24 +17,6 @@ namespace {
 enum RunningColumn { RunAB, RunH, RunHR, RunRBI, RunAvg, RunSlg, RunOBP, RunIP, RunER, RunERA };
 const char* const kRunningHeaders[] = {" Tot AB", " Tot H", " Tot HR", " Tot RBI", " Avg",
                                        " Slg",    " OB%",   " Tot IP", " Tot ER",  " ERA"};
-
-std::string kindText(LogKind kind) {
-    switch (kind) {
-        case LogKind::Before:
-            return " Before log";
-        case LogKind::Night:
-            return " Night";
-        case LogKind::Entry:
-            return " Entry";
-        case LogKind::Total:
-            return " Correction";
-        case LogKind::Change:
-            return " Change";
-        case LogKind::Removal:
-            return " Removal";
-    }
-    return {};
-}
 
 // "yyyymmdd" as " yyyy-mm-dd"; anything else as stored.
 std::string dateText(const std::string& date) {
@@ -90,9 +73,11 @@ ViewGrid playerGameLog(const Store& store, const GameLog& log, int team, int pla
     grid.wideColumns = {2};
 
     std::string playerName;
-    if (store.loaded.players == store.teamsBaseName() + "T" + numberText(team) &&
-        store.players.isValidRecord(player)) {
-        playerName = PlayerRecord::parse(store.players.line(player)).name;
+    std::vector<std::string> players;
+    QString error;
+    if (store.teamPlayerLines(team, players, error) && player >= 1 &&
+        player < static_cast<int>(players.size())) {
+        playerName = PlayerRecord::parse(players[static_cast<std::size_t>(player)]).name;
     }
     grid.caption = playerName + (playerName.empty() ? "" : " ") + "Game Log" +
                    (store.teams.isValidRecord(team) ? " -" + teamName(store, team) : "");
@@ -109,7 +94,7 @@ ViewGrid playerGameLog(const Store& store, const GameLog& log, int team, int pla
         row.push_back(night > 0 ? numberText(night) : std::string());
         row.push_back(dateText(line.date));
         row.push_back(line.opponent > 0 ? teamName(store, line.opponent) : std::string());
-        row.push_back(kindText(line.kind));
+        row.push_back(' ' + std::string(logKindName(static_cast<char>(line.kind))));
         for (const BoxScoreColumn& column : columns)
             row.push_back(formatCount(line.values[column.stat]));
         for (std::string& text : runningTexts(sums, innings))

@@ -441,12 +441,16 @@ void TBoxScoreForm::updateSheet() {
                 continue;
             const bool onRow =
                 warning.line >= 0 && warning.line < static_cast<int>(rowOfLine.size());
-            if (onRow) {
-                const int row = rowOfLine[static_cast<std::size_t>(warning.line)];
-                QString& text = rowTexts[row];
-                text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + warning.text;
+            if (!onRow) {
+                strip << warning.text;
+                continue;
             }
-            strip << warning.text;
+            const int row = rowOfLine[static_cast<std::size_t>(warning.line)];
+            QString& text = rowTexts[row];
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + warning.text;
+            // Under the grid the warning names its player.
+            strip << part->grid->verticalHeaderItem(row)->text().simplified() +
+                         QStringLiteral(": ") + warning.text;
         }
         for (int r = 0; r < part->grid->playerRows(); ++r)
             part->grid->setRowWarning(r, rowTexts.at(r));
