@@ -15,6 +15,7 @@
 
 #include <QDateEdit>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,21 +160,21 @@ QWidget* TBoxScoreForm::buildTeamPart(TeamPart& part, const QString& prefix,
                               16);
     auto* scoreLabel = new QLabel(prefix + QStringLiteral(" team's runs"), box);
     scoreLabel->setBuddy(part.score);
+    part.warnings->hide();
 
+    // The runs stand beside the team's name; Tab reaches them from the grid's last cell.
     auto* head = new QHBoxLayout;
     head->addWidget(part.pickButton);
     head->addWidget(part.name, 1);
-    auto* foot = new QHBoxLayout;
-    foot->addWidget(part.warnings, 1);
-    foot->addWidget(scoreLabel, 0, Qt::AlignTop);
-    foot->addWidget(part.score, 0, Qt::AlignTop);
+    head->addWidget(scoreLabel);
+    head->addWidget(part.score);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addLayout(head);
     layout->addWidget(part.captions);
     layout->addWidget(part.grid, 1);
-    layout->addLayout(foot);
+    layout->addWidget(part.warnings);
 
     connect(part.grid, &BoxScoreGrid::cellsEdited, this, &TBoxScoreForm::markTyped);
     connect(part.score, &QLineEdit::textEdited, this, &TBoxScoreForm::markTyped);
@@ -267,8 +268,8 @@ EntryResult TBoxScoreForm::run(pny::Store& store, TListForm& listForm) {
     // A night of the schedule or of the log keeps its date and teams.
     const bool free = game_ == 0 && night_ == 0;
     dateEdit_->setEnabled(free);
-    home_.pickButton->setEnabled(free);
-    away_.pickButton->setEnabled(free);
+    home_.pickButton->setVisible(free);
+    away_.pickButton->setVisible(free);
     removeButton_->setVisible(night_ > 0);
     setWindowTitle(
         QStringLiteral("%1 %2 Box Score")
@@ -354,6 +355,15 @@ bool TBoxScoreForm::setTeam(TeamPart& part, int team, const std::vector<int>& ke
     }
     part.grid->setShape(rowCaptions, columnCaptions);
     part.captions->setGroups(groups);
+    // Both grids' columns line up under each other.
+    int captionWidth = 0;
+    for (const TeamPart* each : {&home_, &away_}) {
+        each->grid->verticalHeader()->setMinimumWidth(0);
+        each->grid->verticalHeader()->setMaximumWidth(QWIDGETSIZE_MAX);
+        captionWidth = std::max(captionWidth, each->grid->verticalHeader()->sizeHint().width());
+    }
+    for (const TeamPart* each : {&home_, &away_})
+        each->grid->verticalHeader()->setFixedWidth(captionWidth);
     return read;
 }
 
@@ -455,6 +465,7 @@ void TBoxScoreForm::updateSheet() {
         for (int r = 0; r < part->grid->playerRows(); ++r)
             part->grid->setRowWarning(r, rowTexts.at(r));
         part->warnings->setText(strip.join(QLatin1Char('\n')));
+        part->warnings->setVisible(!strip.isEmpty());
     }
 }
 

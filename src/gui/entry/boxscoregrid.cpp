@@ -54,7 +54,7 @@ BoxScoreGrid::BoxScoreGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
     connect(this, &QTableWidget::itemChanged, this, [this] {
         if (!filling_)
             emit cellsEdited();
@@ -99,12 +99,12 @@ void BoxScoreGrid::setShape(const QStringList& rowCaptions, const QStringList& c
 
 void BoxScoreGrid::applyColumnWidths() {
     const QFontMetrics metrics(font());
-    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-9999")) + 10;
+    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("-999")) + 8;
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     for (int c = 0; c < columnCount(); ++c) {
         const QTableWidgetItem* header = horizontalHeaderItem(c);
         const int captionWidth =
-            header ? headerMetrics.horizontalAdvance(header->text()) + 12 : numberWidth;
+            header ? headerMetrics.horizontalAdvance(header->text()) + 10 : numberWidth;
         setColumnWidth(c, std::max(numberWidth, captionWidth));
     }
 }

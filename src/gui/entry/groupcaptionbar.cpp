@@ -31,8 +31,8 @@ void GroupCaptionBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QHeaderView* header = table_->horizontalHeader();
     // The bar stands over the whole table: the columns start after its frame and row captions.
-    const QPoint origin = table_->viewport()->mapTo(window(), QPoint(0, 0)) -
-                          mapTo(window(), QPoint(0, 0));
+    const QPoint origin =
+        table_->viewport()->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0));
     const int right = origin.x() + table_->viewport()->width();
     painter.setClipRect(QRect(origin.x(), 0, right - origin.x(), height()));
     for (const Group& group : groups_) {
@@ -46,7 +46,9 @@ void GroupCaptionBar::paintEvent(QPaintEvent*) {
         painter.fillRect(box, palette().button());
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(box);
+        // The caption stays in the part of its group that is in view.
+        const QRect shown = box.intersected(QRect(origin.x(), 0, right - origin.x(), height()));
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(box, Qt::AlignCenter, group.caption);
+        painter.drawText(shown, Qt::AlignCenter, group.caption);
     }
 }
