@@ -1,3 +1,4 @@
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "entry/boxscore.h"
 #include "entry/boxscoregrid.h"
@@ -775,6 +776,7 @@ void TestBoxScoreForm::gameLogOpensTheNight() {
     QVERIFY(main_->findChild<QAction*>("GameLogItem")->isEnabled());
     QStringList what;
     QString caption, correcting;
+    const QString exported = dir_->path() + "/adams-log.tsv";
     ModalScript script;
     script
         .then("GameLogForm",
@@ -783,6 +785,10 @@ void TestBoxScoreForm::gameLogOpensTheNight() {
                   auto* table = d->findChild<QTableWidget*>("Table");
                   for (int r = 0; r < table->rowCount(); ++r)
                       what << table->item(r, 3)->text().trimmed() + table->item(r, 2)->text();
+                  // Exported like any table.
+                  FileDialogs::presetNames({exported});
+                  Messages::presetAnswers({QMessageBox::Ok});
+                  d->findChild<QPushButton*>("ExportButton")->click();
                   // Double-click on the night: the window closes and the sheet opens on it.
                   QMetaObject::invokeMethod(d, "TableDoubleClick", Qt::QueuedConnection,
                                             Q_ARG(int, 1));
@@ -802,6 +808,10 @@ void TestBoxScoreForm::gameLogOpensTheNight() {
     QVERIFY(caption.contains("Adams"));
     QCOMPARE(what, (QStringList{"Before the log", "Night Tigers", " Totals"}));
     QVERIFY(correcting.contains("Correcting"));
+    const QList<QByteArray> lines = readFile(exported).split('\n');
+    QCOMPARE(lines.size(), 5);  // the header, three rows and the end of the last line
+    QVERIFY(lines.at(0).startsWith(" Date\t Opponent\t Entry\t PA\t"));
+    QVERIFY2(lines.at(2).contains("\t Night\t 4\t"), lines.at(2).constData());
 }
 
 QTEST_MAIN(TestBoxScoreForm)

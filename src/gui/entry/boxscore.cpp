@@ -289,7 +289,7 @@ EntryResult TBoxScoreForm::run(pny::Store& store, TListForm& listForm) {
     return result == QDialog::Accepted ? EntryResult::Refresh : EntryResult::Cancelled;
 }
 
-bool TBoxScoreForm::showNight(const pny::Night& night) {
+void TBoxScoreForm::showNight(const pny::Night& night) {
     game_ = night.game;
     time_ = night.time;
     {
@@ -298,14 +298,13 @@ bool TBoxScoreForm::showNight(const pny::Night& night) {
             QDate::fromString(QString::fromStdString(night.date), QStringLiteral("yyyyMMdd"));
         dateEdit_->setDate(date.isValid() ? date : QDate::currentDate());
     }
-    bool shown = true;
     for (const auto& [part, team] :
          {std::pair<TeamPart*, const pny::BoxScoreTeam*>{&home_, &night.home},
           std::pair<TeamPart*, const pny::BoxScoreTeam*>{&away_, &night.away}}) {
         std::vector<int> keep;
         for (const pny::BoxScoreLine& line : team->lines)
             keep.push_back(line.player);
-        shown = setTeam(*part, team->team, keep) && shown;
+        setTeam(*part, team->team, keep);
         fillLines(*part, *team);
         part->score->setText(team->score ? QString::number(*team->score) : QString());
     }
@@ -319,21 +318,18 @@ bool TBoxScoreForm::showNight(const pny::Night& night) {
         what = QStringLiteral("A night not in the schedule: choose its date and both teams");
     }
     nightLabel_->setText(what);
-    return shown;
 }
 
-bool TBoxScoreForm::setTeam(TeamPart& part, int team, const std::vector<int>& keep) {
+void TBoxScoreForm::setTeam(TeamPart& part, int team, const std::vector<int>& keep) {
     part.team = team;
     part.rows.clear();
-    bool read = true;
     if (store_ && store_->teams.isValidRecord(team)) {
         const pny::TeamRecord record = pny::TeamRecord::parse(store_->teams.line(team));
         part.name->setText(pny::fromCodePage(record.name));
         QString error;
-        if (!pny::readBoxScoreRows(*store_, team, part.rows, error, keep)) {
+        // A team whose players cannot be read shows none, after saying why.
+        if (!pny::readBoxScoreRows(*store_, team, part.rows, error, keep))
             Messages::error(this, error);
-            read = false;
-        }
     } else {
         part.team = 0;
         part.name->setText(QStringLiteral("(no team chosen)"));
@@ -364,7 +360,6 @@ bool TBoxScoreForm::setTeam(TeamPart& part, int team, const std::vector<int>& ke
     }
     for (const TeamPart* each : {&home_, &away_})
         each->grid->verticalHeader()->setFixedWidth(captionWidth);
-    return read;
 }
 
 void TBoxScoreForm::fillLines(TeamPart& part, const pny::BoxScoreTeam& team) {

@@ -70,10 +70,10 @@ private:
     QWidget* buildTeamPart(TeamPart& part, const QString& prefix, const QString& caption);
     EntryResult run(pny::Store& store, TListForm& listForm);
     // Shows `night` (its teams, lines and scores) with no cell counted as typed.
-    bool showNight(const pny::Night& night);
+    void showNight(const pny::Night& night);
     // Makes `team` the team of a part and lists its players; `keep` are players to list even
     // when deleted.
-    bool setTeam(TeamPart& part, int team, const std::vector<int>& keep = {});
+    void setTeam(TeamPart& part, int team, const std::vector<int>& keep = {});
     void pickTeam(TeamPart& part);
     void fillLines(TeamPart& part, const pny::BoxScoreTeam& lines);
     pny::BoxScoreTeam typedTeam(const TeamPart& part, std::vector<int>* rowOfLine) const;

@@ -15,6 +15,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TGameLogForm::TGameLogForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("GameLogForm"));
     setModal(true);
@@ -91,7 +93,22 @@ void TGameLogForm::showGrid() {
     }
     // Column 0 holds the night a row belongs to: never shown, as in every table.
     table_->setColumnHidden(0, true);
-    table_->resizeColumnsToContents();
+    // Widths from the font rather than from every cell, so that a long log opens at once: the
+    // name and entry columns take their longest text, the numbers what "-9999" needs.
+    const QFontMetrics metrics(table_->font());
+    const QFontMetrics headerMetrics(table_->horizontalHeader()->font());
+    const int number = metrics.horizontalAdvance(QStringLiteral(" -9999")) + 8;
+    for (int c = 1; c < table_->columnCount(); ++c) {
+        int width = std::max(number, headerMetrics.horizontalAdvance(headers.at(c)) + 12);
+        if (c <= 3) {
+            for (const std::vector<std::string>& cells : grid_.rows) {
+                width = std::max(width, metrics.horizontalAdvance(
+                                            pny::fromCodePage(cells[static_cast<std::size_t>(c)])) +
+                                            12);
+            }
+        }
+        table_->setColumnWidth(c, width);
+    }
     if (table_->rowCount() > 0)
         table_->setCurrentCell(table_->rowCount() - 1, 1);
 }
