@@ -202,6 +202,7 @@ private slots:
     void totalOutOfRangeRefusesTheNight();
     void removeNightReturnsEveryFile();
     void correctingThreeHitsToTwo();
+    void correctingTheScoreMovesTheResult();
     void escapeWithTypedCellsAsks();
     void nightOfADateAndTwoTeams();
     void gameLogOpensTheNight();
@@ -670,6 +671,36 @@ void TestBoxScoreForm::correctingThreeHitsToTwo() {
     for (const LogLine& line : log.lines())
         change = change || (line.kind == LogKind::Change && line.corrects == log.nights().front());
     QVERIFY(change);
+}
+
+void TestBoxScoreForm::correctingTheScoreMovesTheResult() {
+    openMain();
+    const QByteArray teamsBefore = readFile(dir_->path() + "/Y1L1.Teams");
+    const auto addWith = [this](const QString& home, const QString& away) {
+        runSheet([&](QWidget* d) {
+            typeInto(grid(d, "HomeGrid"), 0, StatPA, "4");
+            typeScore(edit(d, "HomeScore"), home);
+            typeScore(edit(d, "AwayScore"), away);
+            QTest::keyClick(grid(d, "HomeGrid"), Qt::Key_Return, Qt::ControlModifier);
+        });
+    };
+    addWith("2", "1");
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Teams").contains("|10|Eagles|1|0|||"));
+    // Corrected to a loss: the win becomes a loss, the Tigers' loss a win, the game's score too.
+    addWith("1", "2");
+    QByteArray teams = teamsBefore;
+    teams.replace("|10|Eagles|||||", "|10|Eagles|0|1|||");
+    teams.replace("|20|Tigers|||||", "|20|Tigers|1|0|||");
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), teams);
+    GameRecord game = GameRecord::parse(gameLine("1", "2").toStdString());
+    game.homeScore = "1";
+    game.awayScore = "2";
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Games")
+                .contains(QByteArray::fromStdString(game.build()) + "\r\n"));
+    // Without a score the game no longer counts: both teams are back where they were.
+    addWith("", "");
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), teamsBefore);
+    QCOMPARE(playerOnDisk(dir_->path(), 1, 2).stat(StatPA), std::string("4"));
 }
 
 void TestBoxScoreForm::escapeWithTypedCellsAsks() {
