@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
@@ -193,6 +194,7 @@ private slots:
 
     void sheetShowsTheGame();
     void wholeNightByKeyboardAlone();
+    void pnyBoxscoreWritesTheSameFiles();
     void pasteTwelveRows();
     void pasteThatDoesNotFitIsRefused_data();
     void pasteThatDoesNotFitIsRefused();
@@ -397,6 +399,60 @@ void TestBoxScoreForm::wholeNightByKeyboardAlone() {
     QCOMPARE(sum[Stat1B], static_cast<long long>(adams.value(Stat1B)));
     QCOMPARE(sum[StatHR], 1LL);
     QCOMPARE(log.playerSum(1, 3)[StatRBI], 9999LL);  // Clark's baseline
+}
+
+void TestBoxScoreForm::pnyBoxscoreWritesTheSameFiles() {
+    // The night of the sheet, typed cell by cell.
+    openMain();
+    runSheet([&](QWidget* d) {
+        for (const auto& [name, rows] :
+             {std::pair<const char*, const std::vector<Stats>*>{"HomeGrid", &kEaglesNight},
+              {"AwayGrid", &kTigersNight}}) {
+            for (std::size_t r = 0; r < rows->size(); ++r) {
+                for (const auto& [stat, value] : rows->at(r))
+                    typeInto(grid(d, name), static_cast<int>(r), stat, QString::number(value));
+            }
+        }
+        typeScore(edit(d, "HomeScore"), "5");
+        typeScore(edit(d, "AwayScore"), "3");
+        QTest::keyClick(grid(d, "HomeGrid"), Qt::Key_Return, Qt::ControlModifier);
+    });
+
+    // The same night from a CSV file, by the players' numbers and the sheet's captions.
+    QTemporaryDir other;
+    writeNightFolder(other.path());
+    const std::vector<BoxScoreColumn> columns = boxScoreColumns(LeagueRecord::parse(""));
+    QByteArray csv;
+    const std::vector<std::pair<QByteArray, std::vector<QByteArray>>> teams = {
+        {"Team,Eagles,Score,5", {"4", "7", "9"}}, {"Team,Tigers,Score,3", {"1", "2"}}};
+    for (std::size_t t = 0; t < teams.size(); ++t) {
+        const std::vector<Stats>& rows = t == 0 ? kEaglesNight : kTigersNight;
+        csv += teams[t].first + "\n";
+        csv += "No";
+        for (const BoxScoreColumn& column : columns)
+            csv += ',' + QByteArray::fromStdString(column.caption);
+        csv += '\n';
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            csv += teams[t].second[r];
+            for (const BoxScoreColumn& column : columns) {
+                const auto value = rows[r].find(column.stat);
+                csv += ',' +
+                       (value == rows[r].end() ? QByteArray() : QByteArray::number(value->second));
+            }
+            csv += '\n';
+        }
+    }
+    testsupport::writeFile(other.path() + "/night.csv", csv);
+    QProcess pny;
+    pny.start(QStringLiteral(PNY_CLI),
+              {"boxscore", other.path() + "/night.csv", "--folder", other.path(), "--year", "1",
+               "--league", "1", "--game", "1"});
+    QVERIFY(pny.waitForFinished(30000));
+    QVERIFY2(pny.exitCode() == 0, pny.readAllStandardError().constData());
+    for (const char* file :
+         {"Y1L1T1.Players", "Y1L1T2.Players", "Y1L1.Teams", "Y1L1.Games", "Y1L1.Log"}) {
+        QCOMPARE(readFile(other.path() + '/' + file), readFile(dir_->path() + '/' + file));
+    }
 }
 
 void TestBoxScoreForm::pasteTwelveRows() {
