@@ -8,7 +8,8 @@
 namespace pny {
 
 const char* const kBackupPatterns =
-    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders";
+    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders"
+    ";*.People";
 
 QStringList backupFileNames(const QString& dataFolder) {
     QDir dir(dataFolder);

@@ -8,6 +8,7 @@
 #include "store/linecodec.h"
 #include "store/textfile.h"
 #include "views/leadersettings.h"
+#include "people/peoplelinks.h"
 
 #include <QDir>
 #include <QFile>
@@ -227,6 +228,7 @@ private:
     void checkNotes();
     void checkLeaderSettings(const std::string& leagueName);
     void checkOrphanLeaderSettings();
+    void checkPeople();
     void checkOrphanDataFiles();
     void checkDuplicateRecords(const File& list, const char* kind);
     void checkDuplicateGames(const File& games);
@@ -238,6 +240,7 @@ private:
     std::set<std::string> leagues_;  // the base names of every league read
     std::set<std::string> read_;     // every data file the years file leads to
     std::set<std::string> unread_;   // name prefixes of the files below lists that cannot be read
+    std::map<std::string, int> playerLines_;  // each players file read with its line count
 };
 
 Checker::File Checker::read(const std::string& name) {
@@ -403,6 +406,18 @@ void Checker::checkOrphanLeaderSettings() {
     }
 }
 
+void Checker::checkPeople() {
+    const File people = read(kPeopleFileName);
+    if (!people.exists || !people.readable)
+        return;
+    const auto exists = [this](const PlayerKey& key) {
+        const auto at = playerLines_.find(key.playersBaseName());
+        return at != playerLines_.end() && key.player < at->second;
+    };
+    for (const auto& [line, message] : peopleFileProblems(people.lines, exists))
+        report(people.name, line, message);
+}
+
 void Checker::checkOrphanDataFiles() {
     static const QStringList kinds{"*.Years", "*.Leagues", "*.Teams",   "*.Players",
                                    "*.Games", "*.Fields",  "*.Umpires", "*.Times"};
@@ -517,6 +532,7 @@ std::vector<CheckFinding> Checker::run() {
                 const std::string tName = lName + "T" + numberText(t);
                 notesName(tName);
                 const File players = read(tName + ".Players");
+                playerLines_[tName] = static_cast<int>(players.lines.size());
                 checkDuplicateRecords(players, "player");
                 const Target playersTarget = targetOf(players);
                 checkLine(teams, t, teamLayout(), "team " + std::to_string(t) + ": ",
@@ -553,6 +569,7 @@ std::vector<CheckFinding> Checker::run() {
     }
     checkNotes();
     checkOrphanLeaderSettings();
+    checkPeople();
     checkOrphanDataFiles();
     return std::move(findings_);
 }

@@ -17,6 +17,9 @@ bool isDataFileName(const QString& fileName) {
         if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
             return true;
     }
+    // The people's links are one file of ours for the whole folder.
+    if (fileName.endsWith(QLatin1String(".People"), Qt::CaseInsensitive))
+        return true;
     return fileName.compare(QLatin1String(kLockName), Qt::CaseInsensitive) == 0 ||
            fileName.compare(QLatin1String(kJournalName), Qt::CaseInsensitive) == 0 ||
            isCommitTempName(fileName);
