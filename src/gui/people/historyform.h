@@ -1,0 +1,59 @@
+#pragma once
+
+#include "people/leaguehistory.h"
+#include "views/leadersettings.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class TPrintForm;
+
+namespace pny {
+class Store;
+}
+
+// A league's history: every season's standings leader of the leagues that share its name, and the
+// all-time leaders of each category with the league's career qualification, which the user can
+// change here (kept with the league's leader settings). Prints the page shown; exports it all.
+class THistoryForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit THistoryForm(QWidget* parent = nullptr);
+
+    // Shows the history of the store's current league modally.
+    void ShowHistory(pny::Store& store);
+
+    TPrintForm* printForm() const { return printForm_; }
+    const pny::LeagueHistory& history() const { return history_; }
+
+public slots:
+    void ApplyButtonClick();
+    void CategoryChange(int index);
+    void PrintButtonClick();
+    void ExportButtonClick();
+    void HelpButtonClick();
+
+private:
+    void refresh();
+    void showSettings();
+    void fillChampions();
+
+    pny::Store* store_ = nullptr;
+    pny::LeaderSettings settings_;
+    pny::LeagueHistory history_;
+
+    QSpinBox* spinCareerPA_ = nullptr;
+    QSpinBox* spinCareerIP_ = nullptr;
+    QSpinBox* spinCareerG_ = nullptr;
+    QSpinBox* spinPlaces_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    QTableWidget* championsTable_ = nullptr;
+    QComboBox* categoryBox_ = nullptr;
+    QLabel* ruleLabel_ = nullptr;
+    QTableWidget* leadersTable_ = nullptr;
+    TPrintForm* printForm_ = nullptr;
+};
