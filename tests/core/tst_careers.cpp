@@ -2,6 +2,7 @@
 #include "people/leaguehistory.h"
 #include "people/linkproposals.h"
 #include "people/peoplelinks.h"
+#include "people/seasonleagues.h"
 #include "print/backupcopy.h"
 #include "store/datacheck.h"
 #include "store/datafiles.h"
@@ -91,6 +92,7 @@ private slots:
     void namesAlike();
     void historyChampionsAndAllTimeLeaders();
     void qualifierKeepsOutShortCareers();
+    void linkedLeagueJoinsTheHistory();
     void careerSettingsKeepOlderFiles();
     void linkingLeavesOlderFilesByteIdentical();
     void peopleFileIsKnownToBackupAndCheck();
@@ -160,22 +162,33 @@ void TestCareers::peopleFileRoundTripAndProblems() {
                                        "P|2|Y3L1T1P1|", "N|Y1L1T2P1|Y3L1T2P1|"}));
     QVERIFY(PeopleLinks::parse(lines) == people);
     QVERIFY(PeopleLinks::parse(lines).isRejected(kAnn3, kChris1));
+    // Leagues linked across seasons follow the people.
+    people.linkLeagues({2, 2}, {1, 1});
+    QCOMPARE(people.lines().back(), std::string("L|1|Y2L2|"));
+    QVERIFY(PeopleLinks::parse(people.lines()) == people);
+    QCOMPARE(PeopleLinks::parse(people.lines()).leaguesWith({1, 1}),
+             (std::vector<LeagueKey>{{1, 1}, {2, 2}}));
+    people.unlinkLeague({2, 2});
+    QCOMPARE(people.leaguesWith({1, 1}), (std::vector<LeagueKey>{LeagueKey{1, 1}}));
 
     const auto exists = [](const PlayerKey& key) { return key.year < 9; };
-    const auto problems =
-        peopleFileProblems({"Pople|", "P|1|Y1L1T1P1|", "P|1|Y9L1T1P1|", "P|x|Y1L1T1P2|", "Q|1|",
-                            "P|2|Y1L1T1P3", "P|3|Y1L1T1P1|"},
-                           exists);
+    const auto leagueExists = [](const LeagueKey& key) { return key.league < 3; };
+    const auto problems = peopleFileProblems(
+        {"Pople|", "P|1|Y1L1T1P1|", "P|1|Y9L1T1P1|", "P|x|Y1L1T1P2|", "Q|1|", "P|2|Y1L1T1P3",
+         "P|3|Y1L1T1P1|", "L|1|Y1L2|", "L|1|Y2L3|", "L|1|Y2T3|"},
+        exists, leagueExists);
     QStringList found;
     for (const auto& [line, message] : problems)
         found << QStringLiteral("%1 %2").arg(line).arg(QString::fromStdString(message));
-    QCOMPARE(found.size(), 6);
+    QCOMPARE(found.size(), 8);
     QVERIFY(found[0].startsWith("1 the header line"));
     QVERIFY(found[1].startsWith("3 Y9L1T1P1 is no player"));
     QVERIFY(found[2].startsWith("4 person \"x\""));
     QVERIFY(found[3].startsWith("5 neither a link"));
     QVERIFY(found[4].startsWith("6 the line does not end"));
     QVERIFY(found[5].startsWith("7 Y1L1T1P1 is linked on line 2"));
+    QVERIFY(found[6].startsWith("9 Y2L3 is no league"));
+    QVERIFY(found[7].startsWith("10 \"Y2T3\" does not name a league"));
     // Unreadable lines are left out; a person of one record links nothing.
     const PeopleLinks read = PeopleLinks::parse({"People|", "P|1|Y1L1T1P1|", "P|x|Y1L1T1P2|"});
     QVERIFY(read.links().empty());
@@ -396,6 +409,27 @@ void TestCareers::qualifierKeepsOutShortCareers() {
              (QStringList{"Chris Dees", "Chris Dee", "Ann Lee", "Zed"}));
     // Qualifying figures of a rate table are the career's.
     QCOMPARE(tableOf(history.leaders, "AVG").rows[2].qualifying, std::string(" 75"));
+}
+
+void TestCareers::linkedLeagueJoinsTheHistory() {
+    Store store(dir_.path());
+    store.loadYears();
+    std::vector<SeasonLeague> all;
+    QString error;
+    QVERIFY(readSeasonLeagues(store, all, error));
+    QCOMPARE(all.size(), std::size_t(6));
+    PeopleLinks people;
+    QCOMPARE(historyLeagues(all, {3, 1}, people).size(), std::size_t(3));
+    // "Other" of 2023 linked to the City League brings in the "Other" leagues of the other
+    // seasons, which share its name.
+    people.linkLeagues({2, 2}, {3, 1});
+    QStringList keys;
+    for (const SeasonLeague& league : historyLeagues(all, {3, 1}, people))
+        keys << QString::fromStdString(league.baseName());
+    QCOMPARE(keys, (QStringList{"Y1L1", "Y1L2", "Y2L1", "Y2L2", "Y3L1", "Y3L2"}));
+    // Seen from "Other", the same history.
+    QCOMPARE(historyLeagues(all, {1, 2}, people).size(), std::size_t(6));
+    QCOMPARE(historyLeagues(all, {1, 2}, PeopleLinks()).size(), std::size_t(3));
 }
 
 void TestCareers::careerSettingsKeepOlderFiles() {

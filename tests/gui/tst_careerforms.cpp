@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
@@ -90,6 +91,7 @@ private slots:
     void cancelKeepsTheFile();
     void careerPrintsLikeATab();
     void historyWithAndWithoutTheQualifier();
+    void linkALeagueOfAnotherName();
 
 private:
     // Opens `dialog` through the menu item `item`, runs `steps` in it and closes it with
@@ -295,6 +297,35 @@ void TestCareerForms::historyWithAndWithoutTheQualifier() {
     pny::LeagueHistory history;
     QVERIFY(pny::buildLeagueHistory(store, people, settings, history, error));
     QCOMPARE(runPny({"history", "--folder", dir_->path()}), pny::exportHistoryTsv(history));
+}
+
+void TestCareerForms::linkALeagueOfAnotherName() {
+    inDialog("HistoryItem", "HistoryForm", "CloseButton", [](QWidget* dialog) {
+        auto* leagues = dialog->findChild<QListWidget*>("LeagueList");
+        QCOMPARE(leagues->count(), 6);
+        // The City Leagues belong by name and cannot be unchecked; "Other" of 2023 is linked.
+        QCOMPARE(leagues->item(0)->text(), QString("2022 City League"));
+        QCOMPARE(leagues->item(0)->checkState(), Qt::Checked);
+        QVERIFY(!(leagues->item(0)->flags() & Qt::ItemIsEnabled));
+        QCOMPARE(leagues->item(3)->text(), QString("2023 Other"));
+        QCOMPARE(leagues->item(3)->checkState(), Qt::Unchecked);
+        leagues->item(3)->setCheckState(Qt::Checked);
+        dialog->findChild<QPushButton*>("SaveLeaguesButton")->click();
+        // Every "Other" comes with it, by name.
+        QCOMPARE(dialog->findChild<QTableWidget*>("ChampionsTable")->rowCount(), 6);
+        QCOMPARE(leagues->item(1)->checkState(), Qt::Checked);
+    });
+    QCOMPARE(readFile(dir_->filePath("Pennantry.People")),
+             QByteArray("People|\r\nL|1|Y2L2|\r\nL|1|Y3L1|\r\n"));
+    // Unlinked again.
+    inDialog("HistoryItem", "HistoryForm", "CloseButton", [](QWidget* dialog) {
+        auto* leagues = dialog->findChild<QListWidget*>("LeagueList");
+        QCOMPARE(leagues->item(3)->checkState(), Qt::Checked);
+        leagues->item(3)->setCheckState(Qt::Unchecked);
+        dialog->findChild<QPushButton*>("SaveLeaguesButton")->click();
+        QCOMPARE(dialog->findChild<QTableWidget*>("ChampionsTable")->rowCount(), 3);
+    });
+    QCOMPARE(readFile(dir_->filePath("Pennantry.People")), QByteArray("People|\r\n"));
 }
 
 QTEST_MAIN(TestCareerForms)

@@ -16,6 +16,7 @@
 #include <QLocale>
 
 #include <map>
+#include <set>
 
 namespace pny {
 namespace {
@@ -59,18 +60,42 @@ SeasonChampion championOf(const SeasonLeague& league, const std::vector<LeaderTe
 
 }  // namespace
 
-std::vector<SeasonLeague> leaguesNamed(const std::vector<SeasonLeague>& all,
-                                       const std::string& name) {
+std::vector<SeasonLeague> historyLeagues(const std::vector<SeasonLeague>& all,
+                                         const LeagueKey& current, const PeopleLinks& people) {
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
-    const QString wanted = fromCodePage(name).trimmed();
-    std::vector<SeasonLeague> named;
-    for (const SeasonLeague& league : all) {
-        if (collator.compare(fromCodePage(league.name).trimmed(), wanted) == 0)
-            named.push_back(league);
+    std::vector<QString> names;
+    for (const SeasonLeague& league : all)
+        names.push_back(fromCodePage(league.name).trimmed());
+    // A league joins when it shares a name with one in the history or is linked to one; what
+    // joins may bring in more, until nothing does.
+    std::vector<bool> in(all.size());
+    std::set<LeagueKey> keys{current};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (in[i])
+                continue;
+            const LeagueKey key{all[i].year, all[i].league};
+            bool joins = keys.count(key) > 0;
+            for (const LeagueKey& linked : people.leaguesWith(key))
+                joins = joins || keys.count(linked) > 0;
+            for (std::size_t j = 0; j < all.size() && !joins; ++j)
+                joins = in[j] && collator.compare(names[i], names[j]) == 0;
+            if (joins) {
+                in[i] = true;
+                keys.insert(key);
+                grew = true;
+            }
+        }
     }
-    return named;
+    std::vector<SeasonLeague> history;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (in[i])
+            history.push_back(all[i]);
+    }
+    return history;
 }
 
 std::string careerRule(Qualifier qualifier, const LeaderSettings& settings) {
@@ -107,7 +132,7 @@ bool buildLeagueHistory(const Store& store, const PeopleLinks& people,
     std::vector<SeasonLeague> all;
     if (!readSeasonLeagues(store, all, error))
         return false;
-    history.leagues = leaguesNamed(all, store.league.name);
+    history.leagues = historyLeagues(all, currentLeagueKey(store), people);
 
     // A linked person is known by his number, an unlinked record (a person of one season) by
     // its key.

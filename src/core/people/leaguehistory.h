@@ -1,5 +1,6 @@
 #pragma once
 
+#include "people/playerkey.h"
 #include "people/seasonleagues.h"
 #include "views/grid.h"
 #include "views/leaders.h"
@@ -16,8 +17,9 @@ class PeopleLinks;
 class Store;
 
 // A league's history over the seasons: the leagues of every season that share its name (the
-// program's collation, letter case ignored), each season's standings leader, and the all-time
-// leaders of the leader categories, where a linked person's seasons count together.
+// program's collation, letter case ignored) or that the user linked to it, each season's standings
+// leader, and the all-time leaders of the leader categories, where a linked person's seasons
+// count together.
 
 // The standings leader of one season: the team the standings show first, or several teams when
 // they share the best record.
@@ -34,9 +36,11 @@ struct LeagueHistory {
     std::vector<LeaderTable> leaders;  // the all-time leaders
 };
 
-// The leagues of `all` whose name equals `name` in the program's collation, case ignored.
-std::vector<SeasonLeague> leaguesNamed(const std::vector<SeasonLeague>& all,
-                                       const std::string& name);
+// The leagues of `all` in the history of `current`: every league whose name equals the name of
+// one in the history (the program's collation, letter case ignored) or that is linked to one, in
+// the order of `all`.
+std::vector<SeasonLeague> historyLeagues(const std::vector<SeasonLeague>& all,
+                                         const LeagueKey& current, const PeopleLinks& people);
 
 // The all-time qualification rule above a rate table: "Qualified: at least 100 PA in a career".
 std::string careerRule(Qualifier qualifier, const LeaderSettings& settings);

@@ -6,8 +6,6 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace pny {
 
 const char* const kPeopleFileName = "Pennantry.People";
@@ -35,9 +33,10 @@ bool isPersonNumber(const std::string& text) {
 
 // One line read: a link of a record to a person or a pair of different people.
 struct PeopleLine {
-    enum Kind { Link, Rejection, Unreadable } kind = Unreadable;
-    int person = 0;
+    enum Kind { Link, Rejection, LeagueLink, Unreadable } kind = Unreadable;
+    int group = 0;  // the person or league number
     PlayerKey first, second;
+    LeagueKey league;
     std::string problem;
 };
 
@@ -57,8 +56,21 @@ PeopleLine readLine(const std::string& line) {
             read.problem = "\"" + f[2] + "\" does not name a player record such as Y1L1T1P1";
         } else {
             read.kind = PeopleLine::Link;
-            read.person = std::stoi(f[1]);
+            read.group = std::stoi(f[1]);
             read.first = *key;
+        }
+        return read;
+    }
+    if (f.size() == 3 && f[0] == "L") {
+        const std::optional<LeagueKey> key = parseLeagueKey(f[2]);
+        if (!isPersonNumber(f[1])) {
+            read.problem = "league \"" + f[1] + "\" is not a number from 1 to 99999";
+        } else if (!key) {
+            read.problem = "\"" + f[2] + "\" does not name a league such as Y1L1";
+        } else {
+            read.kind = PeopleLine::LeagueLink;
+            read.group = std::stoi(f[1]);
+            read.league = *key;
         }
         return read;
     }
@@ -84,59 +96,32 @@ PeopleLine readLine(const std::string& line) {
 }  // namespace
 
 int PeopleLinks::personOf(const PlayerKey& key) const {
-    const auto at = person_.find(key);
-    return at == person_.end() ? 0 : at->second;
+    return people_.groupOf(key);
 }
 
 std::vector<PlayerKey> PeopleLinks::recordsOf(const PlayerKey& key) const {
-    const int person = personOf(key);
-    if (person == 0)
-        return {key};
-    std::vector<PlayerKey> records;
-    for (const auto& [record, number] : person_) {
-        if (number == person)
-            records.push_back(record);
-    }
-    return records;
+    return people_.membersOf(key);
 }
 
 void PeopleLinks::link(const PlayerKey& a, const PlayerKey& b) {
-    if (a == b)
-        return;
     rejected_.erase(ordered(a, b));
-    const int pa = personOf(a);
-    const int pb = personOf(b);
-    if (pa == 0 && pb == 0) {
-        person_[a] = next_;
-        person_[b] = next_;
-        ++next_;
-    } else if (pa == 0) {
-        person_[a] = pb;
-    } else if (pb == 0) {
-        person_[b] = pa;
-    } else if (pa != pb) {
-        for (auto& entry : person_) {
-            if (entry.second == pb)
-                entry.second = pa;
-        }
-    }
+    people_.link(a, b);
 }
 
 void PeopleLinks::unlink(const PlayerKey& key) {
-    const int person = personOf(key);
-    if (person == 0)
-        return;
-    person_.erase(key);
-    const auto left = std::count_if(person_.begin(), person_.end(),
-                                    [person](const auto& entry) { return entry.second == person; });
-    if (left == 1) {
-        for (auto at = person_.begin(); at != person_.end(); ++at) {
-            if (at->second == person) {
-                person_.erase(at);
-                break;
-            }
-        }
-    }
+    people_.unlink(key);
+}
+
+std::vector<LeagueKey> PeopleLinks::leaguesWith(const LeagueKey& league) const {
+    return leagues_.membersOf(league);
+}
+
+void PeopleLinks::linkLeagues(const LeagueKey& a, const LeagueKey& b) {
+    leagues_.link(a, b);
+}
+
+void PeopleLinks::unlinkLeague(const LeagueKey& league) {
+    leagues_.unlink(league);
 }
 
 void PeopleLinks::reject(const PlayerKey& a, const PlayerKey& b) {
@@ -152,8 +137,7 @@ bool PeopleLinks::isRejected(const PlayerKey& a, const PlayerKey& b) const {
 }
 
 bool PeopleLinks::isLinked(const PlayerKey& a, const PlayerKey& b) const {
-    const int person = personOf(a);
-    return person != 0 && person == personOf(b);
+    return people_.linked(a, b);
 }
 
 std::pair<PlayerKey, PlayerKey> PeopleLinks::ordered(const PlayerKey& a, const PlayerKey& b) {
@@ -162,20 +146,20 @@ std::pair<PlayerKey, PlayerKey> PeopleLinks::ordered(const PlayerKey& a, const P
 
 std::vector<std::string> PeopleLinks::lines() const {
     std::vector<std::string> out{kPeopleHeader};
-    // The map is in key order, so a person's first record decides its number.
-    std::map<int, int> renumbered;
-    std::map<int, std::vector<PlayerKey>> people;
-    for (const auto& [key, person] : person_) {
-        const auto [at, added] =
-            renumbered.emplace(person, static_cast<int>(renumbered.size()) + 1);
-        people[at->second].push_back(key);
-    }
-    for (const auto& [number, keys] : people) {
-        for (const PlayerKey& key : keys)
+    int number = 0;
+    for (const std::vector<PlayerKey>& person : people_.groups()) {
+        ++number;
+        for (const PlayerKey& key : person)
             out.push_back("P|" + std::to_string(number) + '|' + playerKeyText(key) + '|');
     }
     for (const auto& [a, b] : rejected_)
         out.push_back("N|" + playerKeyText(a) + '|' + playerKeyText(b) + '|');
+    number = 0;
+    for (const std::vector<LeagueKey>& league : leagues_.groups()) {
+        ++number;
+        for (const LeagueKey& key : league)
+            out.push_back("L|" + std::to_string(number) + '|' + leagueKeyText(key) + '|');
+    }
     return out;
 }
 
@@ -184,24 +168,22 @@ PeopleLinks PeopleLinks::parse(const std::vector<std::string>& lines) {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const PeopleLine read = readLine(lines[i]);
         if (read.kind == PeopleLine::Link) {
-            people.person_[read.first] = read.person;
-            people.next_ = std::max(people.next_, read.person + 1);
+            people.people_.assign(read.first, read.group);
+        } else if (read.kind == PeopleLine::LeagueLink) {
+            people.leagues_.assign(read.league, read.group);
         } else if (read.kind == PeopleLine::Rejection && read.first != read.second) {
             people.rejected_.insert(ordered(read.first, read.second));
         }
     }
-    // A person of one record links nothing.
-    std::map<int, int> counts;
-    for (const auto& entry : people.person_)
-        ++counts[entry.second];
-    for (auto at = people.person_.begin(); at != people.person_.end();) {
-        at = counts[at->second] < 2 ? people.person_.erase(at) : std::next(at);
-    }
+    // A person or a league of one record links nothing.
+    people.people_.dropSingles();
+    people.leagues_.dropSingles();
     return people;
 }
 
 std::vector<std::pair<int, std::string>> peopleFileProblems(
-    const std::vector<std::string>& lines, const std::function<bool(const PlayerKey&)>& exists) {
+    const std::vector<std::string>& lines, const std::function<bool(const PlayerKey&)>& exists,
+    const std::function<bool(const LeagueKey&)>& leagueExists) {
     std::vector<std::pair<int, std::string>> problems;
     if (lines.empty() || lines[0] != kPeopleHeader) {
         problems.emplace_back(1, "the header line is \"" + (lines.empty() ? "" : lines[0]) +
@@ -217,6 +199,13 @@ std::vector<std::pair<int, std::string>> peopleFileProblems(
         const PeopleLine read = readLine(lines[i]);
         if (read.kind == PeopleLine::Unreadable) {
             problems.emplace_back(lineNo, read.problem + ": the line is never read");
+            continue;
+        }
+        if (read.kind == PeopleLine::LeagueLink) {
+            if (!leagueExists(read.league)) {
+                problems.emplace_back(lineNo, leagueKeyText(read.league) +
+                                                  " is no league: the link points at nothing");
+            }
             continue;
         }
         std::vector<PlayerKey> keys{read.first};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "people/linkgroups.h"
 #include "people/playerkey.h"
 
 #include <QString>
@@ -15,13 +16,15 @@ namespace pny {
 
 class Store;
 
-// Which player records of different seasons, leagues and teams are one person. The links live in
-// a file of ours in the data folder ("Pennantry.People"); the players files are never touched. A
-// record without a link is a person of one season.
+// Which player records of different seasons, leagues and teams are one person, and which leagues
+// of different seasons the user made one league for its history (besides those of the same
+// name). The links live in a file of ours in the data folder ("Pennantry.People"); the players
+// and leagues files are never touched. A record without a link is a person of one season.
 //
 // The file: the header "People|", then one line per linked record, "P|person|Y1L1T3P5|", where
-// records of the same person number are one person, and one line per pair the user said are not
-// the same person, "N|Y1L1T3P5|Y2L1T2P7|", so that it is not proposed again.
+// records of the same person number are one person; one line per pair the user said are not the
+// same person, "N|Y1L1T3P5|Y2L1T2P7|", so that it is not proposed again; and one line per linked
+// league, "L|league|Y2L1|", where leagues of the same number are one league.
 class PeopleLinks {
 public:
     // The person number of a record, 0 when it has no link.
@@ -29,7 +32,7 @@ public:
     // Every record of the key's person in key order; the key alone when it has no link.
     std::vector<PlayerKey> recordsOf(const PlayerKey& key) const;
     // Every linked record with its person's number.
-    const std::map<PlayerKey, int>& links() const { return person_; }
+    const std::map<PlayerKey, int>& links() const { return people_.entries(); }
 
     // Makes the two records one person, joining the people they belong to.
     void link(const PlayerKey& a, const PlayerKey& b);
@@ -39,6 +42,11 @@ public:
     void reject(const PlayerKey& a, const PlayerKey& b);
     bool isRejected(const PlayerKey& a, const PlayerKey& b) const;
     bool isLinked(const PlayerKey& a, const PlayerKey& b) const;
+
+    // The leagues linked with `league`, itself included, in key order.
+    std::vector<LeagueKey> leaguesWith(const LeagueKey& league) const;
+    void linkLeagues(const LeagueKey& a, const LeagueKey& b);
+    void unlinkLeague(const LeagueKey& league);
 
     bool operator==(const PeopleLinks& o) const { return lines() == o.lines(); }
     bool operator!=(const PeopleLinks& o) const { return !(*this == o); }
@@ -51,9 +59,9 @@ public:
 private:
     static std::pair<PlayerKey, PlayerKey> ordered(const PlayerKey& a, const PlayerKey& b);
 
-    std::map<PlayerKey, int> person_;
+    LinkGroups<PlayerKey> people_;
+    LinkGroups<LeagueKey> leagues_;
     std::set<std::pair<PlayerKey, PlayerKey>> rejected_;
-    int next_ = 1;
 };
 
 // The file's name in the data folder and its header line.
@@ -61,9 +69,11 @@ extern const char* const kPeopleFileName;
 extern const char* const kPeopleHeader;
 
 // What is wrong in a people file's lines, for the data check: the line (the header is line 1) and
-// what is wrong there. `exists` tells whether a key names a player record.
+// what is wrong there. `exists` tells whether a key names a player record, `leagueExists` whether
+// one names a league.
 std::vector<std::pair<int, std::string>> peopleFileProblems(
-    const std::vector<std::string>& lines, const std::function<bool(const PlayerKey&)>& exists);
+    const std::vector<std::string>& lines, const std::function<bool(const PlayerKey&)>& exists,
+    const std::function<bool(const LeagueKey&)>& leagueExists);
 
 QString peoplePath(const Store& store);
 

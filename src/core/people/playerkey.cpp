@@ -22,11 +22,25 @@ int readPart(const std::string& text, std::size_t& at, char letter) {
 }  // namespace
 
 std::string PlayerKey::leagueBaseName() const {
-    return "Y" + std::to_string(year) + "L" + std::to_string(league);
+    return leagueKeyText({year, league});
 }
 
 std::string PlayerKey::playersBaseName() const {
     return leagueBaseName() + "T" + std::to_string(team);
+}
+
+std::string leagueKeyText(const LeagueKey& key) {
+    return "Y" + std::to_string(key.year) + "L" + std::to_string(key.league);
+}
+
+std::optional<LeagueKey> parseLeagueKey(const std::string& text) {
+    std::size_t at = 0;
+    LeagueKey key;
+    key.year = readPart(text, at, 'Y');
+    key.league = readPart(text, at, 'L');
+    if (key.year == 0 || key.league == 0 || at != text.size())
+        return std::nullopt;
+    return key;
 }
 
 std::string playerKeyText(const PlayerKey& key) {

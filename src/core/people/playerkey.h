@@ -33,6 +33,24 @@ struct PlayerKey {
     std::string leagueBaseName() const;
 };
 
+// One league of one season: the line indexes of its year and league.
+struct LeagueKey {
+    int year = 0;
+    int league = 0;
+
+    bool operator==(const LeagueKey& o) const { return year == o.year && league == o.league; }
+    bool operator!=(const LeagueKey& o) const { return !(*this == o); }
+    bool operator<(const LeagueKey& o) const {
+        return year != o.year ? year < o.year : league < o.league;
+    }
+};
+
+// "Y1L2", the base name of the league's files.
+std::string leagueKeyText(const LeagueKey& key);
+
+// Reads "Y1L2"; nothing for any other text.
+std::optional<LeagueKey> parseLeagueKey(const std::string& text);
+
 // The key as the people file and the notes files name it: "Y1L2T3P4".
 std::string playerKeyText(const PlayerKey& key);
 

@@ -9,7 +9,7 @@
 namespace pny {
 
 std::string SeasonLeague::baseName() const {
-    return "Y" + std::to_string(year) + "L" + std::to_string(league);
+    return leagueKeyText({year, league});
 }
 
 bool readSeasonLeagues(const Store& store, std::vector<SeasonLeague>& leagues, QString& error) {
@@ -36,6 +36,10 @@ bool readSeasonLeagues(const Store& store, std::vector<SeasonLeague>& leagues, Q
         }
     }
     return true;
+}
+
+LeagueKey currentLeagueKey(const Store& store) {
+    return {toNumber(store.header.currentYear), toNumber(store.year.currentLeague)};
 }
 
 const SeasonLeague* findSeasonLeague(const std::vector<SeasonLeague>& leagues, int year,

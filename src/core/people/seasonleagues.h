@@ -1,5 +1,7 @@
 #pragma once
 
+#include "people/playerkey.h"
+
 #include <QString>
 
 #include <string>
@@ -25,6 +27,9 @@ struct SeasonLeague {
 // and leagues files. The store's lists in memory are used for the files they hold. Returns false
 // with a message naming the file when a leagues file cannot be read.
 bool readSeasonLeagues(const Store& store, std::vector<SeasonLeague>& leagues, QString& error);
+
+// The store's current league, as the selection names it.
+LeagueKey currentLeagueKey(const Store& store);
 
 // The league of `year` and `league` in `leagues`; nothing when it is not there.
 const SeasonLeague* findSeasonLeague(const std::vector<SeasonLeague>& leagues, int year,

@@ -414,7 +414,10 @@ void Checker::checkPeople() {
         const auto at = playerLines_.find(key.playersBaseName());
         return at != playerLines_.end() && key.player < at->second;
     };
-    for (const auto& [line, message] : peopleFileProblems(people.lines, exists))
+    const auto leagueExists = [this](const LeagueKey& key) {
+        return leagues_.count(leagueKeyText(key)) > 0;
+    };
+    for (const auto& [line, message] : peopleFileProblems(people.lines, exists, leagueExists))
         report(people.name, line, message);
 }
 

@@ -15,11 +15,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -117,6 +119,25 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
     leadersLayout->addWidget(ruleLabel_);
     leadersLayout->addWidget(leadersTable_, 1);
     pages_->addTab(leadersPage, QStringLiteral("All-Time Leaders"));
+    auto* seasonsPage = new QWidget(pages_);
+    auto* seasonsText = new QLabel(
+        QStringLiteral("The leagues of the history. Those of the same name always belong to it; "
+                       "check a league of another name to link it."),
+        seasonsPage);
+    seasonsText->setWordWrap(true);
+    leagueList_ = new QListWidget(seasonsPage);
+    leagueList_->setObjectName(QStringLiteral("LeagueList"));
+    auto* saveLeaguesButton =
+        dialogButton(this, QStringLiteral("SaveLeaguesButton"), QStringLiteral("&Save Seasons"),
+                     QStyle::SP_DialogSaveButton);
+    auto* seasonsButtons = new QHBoxLayout;
+    seasonsButtons->addWidget(saveLeaguesButton);
+    seasonsButtons->addStretch(1);
+    auto* seasonsLayout = new QVBoxLayout(seasonsPage);
+    seasonsLayout->addWidget(seasonsText);
+    seasonsLayout->addWidget(leagueList_, 1);
+    seasonsLayout->addLayout(seasonsButtons);
+    pages_->addTab(seasonsPage, QStringLiteral("Seasons"));
 
     auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
                                      QStyle::SP_FileDialogDetailedView);
@@ -141,6 +162,7 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
     connect(applyButton, &QPushButton::clicked, this, &THistoryForm::ApplyButtonClick);
     connect(categoryBox_, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &THistoryForm::CategoryChange);
+    connect(saveLeaguesButton, &QPushButton::clicked, this, &THistoryForm::SaveLeaguesButtonClick);
     connect(printButton, &QPushButton::clicked, this, &THistoryForm::PrintButtonClick);
     connect(exportButton, &QPushButton::clicked, this, &THistoryForm::ExportButtonClick);
     connect(helpButton, &QPushButton::clicked, this, &THistoryForm::HelpButtonClick);
@@ -171,15 +193,77 @@ void THistoryForm::showSettings() {
 void THistoryForm::refresh() {
     if (!store_)
         return;
-    pny::PeopleLinks people;
     QString error;
-    if (!pny::readPeople(*store_, people, error) ||
-        !pny::buildLeagueHistory(*store_, people, settings_, history_, error)) {
+    if (!pny::readPeople(*store_, links_, error) ||
+        !pny::buildLeagueHistory(*store_, links_, settings_, history_, error)) {
         Messages::error(this, error);
     }
     setWindowTitle(pny::fromCodePage(history_.caption));
     showGrid(championsTable_, pny::championsGrid(history_));
     CategoryChange(categoryBox_->currentIndex());
+    if (!pny::readSeasonLeagues(*store_, allLeagues_, error))
+        allLeagues_.clear();
+    fillLeagues();
+}
+
+void THistoryForm::fillLeagues() {
+    leagueList_->clear();
+    if (!store_)
+        return;
+    const pny::LeagueKey current = pny::currentLeagueKey(*store_);
+    const std::vector<pny::LeagueKey> linked = links_.leaguesWith(current);
+    const auto contains = [](const std::vector<pny::SeasonLeague>& leagues,
+                             const pny::LeagueKey& key) {
+        return std::any_of(leagues.begin(), leagues.end(), [&](const pny::SeasonLeague& l) {
+            return l.year == key.year && l.league == key.league;
+        });
+    };
+    // Only a link of the user's can be undone here: a league that belongs by its name (that of
+    // this league or of a linked one) is checked and cannot be unchecked.
+    for (const pny::SeasonLeague& league : allLeagues_) {
+        const pny::LeagueKey key{league.year, league.league};
+        auto* item =
+            new QListWidgetItem(pny::fromCodePage(league.season).trimmed() + QLatin1Char(' ') +
+                                    pny::fromCodePage(league.name).trimmed(),
+                                leagueList_);
+        const bool in = contains(history_.leagues, key);
+        const bool byLink =
+            key != current && std::find(linked.begin(), linked.end(), key) != linked.end();
+        item->setFlags(!in || byLink ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled
+                                     : Qt::ItemIsUserCheckable);
+        item->setCheckState(in ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void THistoryForm::SaveLeaguesButtonClick() {
+    if (!store_)
+        return;
+    pny::PeopleLinks people;
+    QString error;
+    if (!pny::readPeople(*store_, people, error)) {
+        Messages::error(this, error);
+        return;
+    }
+    const pny::PeopleLinks before = people;
+    const pny::LeagueKey current = pny::currentLeagueKey(*store_);
+    for (int i = 0; i < leagueList_->count() && i < static_cast<int>(allLeagues_.size()); ++i) {
+        const QListWidgetItem* item = leagueList_->item(i);
+        if (!(item->flags() & Qt::ItemIsEnabled))
+            continue;
+        const pny::SeasonLeague& league = allLeagues_[static_cast<std::size_t>(i)];
+        const pny::LeagueKey key{league.year, league.league};
+        const std::vector<pny::LeagueKey> linked = people.leaguesWith(key);
+        const bool isLinked = std::find(linked.begin(), linked.end(), current) != linked.end();
+        if (item->checkState() == Qt::Checked && !isLinked)
+            people.linkLeagues(current, key);
+        else if (item->checkState() != Qt::Checked && isLinked && key != current)
+            people.unlinkLeague(key);
+    }
+    if (people != before) {
+        pny::stagePeople(*store_, people);
+        store_->commit();
+    }
+    refresh();
 }
 
 void THistoryForm::CategoryChange(int index) {
