@@ -54,9 +54,9 @@ int run(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
         (arguments.size() < 2 ? err : out)
-            << kUsage << kBackupUsage << kCareerUsage << kCheckUsage << kExportUsage
-            << kGenerateUsage << kHistoryUsage << kImportUsage << kLeadersUsage << kListUsage
-            << kPublishUsage << kRosterUsage << kHelpLine << kExamples;
+            << kUsage << kBackupUsage << kCheckUsage << kExportUsage << kGenerateUsage
+            << kImportUsage << kLeadersUsage << kListUsage << kPublishUsage << kRosterUsage
+            << kCareerUsage << kHistoryUsage << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {

@@ -4,11 +4,11 @@
 #include "store/filekind.h"
 #include "store/folderlock.h"
 
+#include "people/peoplelinks.h"
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
 #include "views/leadersettings.h"
-#include "people/peoplelinks.h"
 
 #include <QDir>
 #include <QFile>
