@@ -92,6 +92,7 @@ private slots:
     void careerPrintsLikeATab();
     void historyWithAndWithoutTheQualifier();
     void linkALeagueOfAnotherName();
+    void exportsLikePny();
 
 private:
     // Opens `dialog` through the menu item `item`, runs `steps` in it and closes it with
@@ -326,6 +327,25 @@ void TestCareerForms::linkALeagueOfAnotherName() {
         QCOMPARE(dialog->findChild<QTableWidget*>("ChampionsTable")->rowCount(), 3);
     });
     QCOMPARE(readFile(dir_->filePath("Pennantry.People")), QByteArray("People|\r\n"));
+}
+
+void TestCareerForms::exportsLikePny() {
+    writeFile(dir_->filePath("Pennantry.People"),
+              "People|\r\nP|1|Y1L1T1P1|\r\nP|1|Y2L1T2P1|\r\nP|1|Y3L1T2P1|\r\n");
+    const QString career = dir_->filePath("career.csv");
+    const QString history = dir_->filePath("history.html");
+    FileDialogs::presetNames({career, history});
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Ok});  // where each file went
+    inDialog("CareerItem", "CareerForm", "CloseButton",
+             [](QWidget* dialog) { dialog->findChild<QPushButton*>("ExportButton")->click(); });
+    inDialog("HistoryItem", "HistoryForm", "CloseButton",
+             [](QWidget* dialog) { dialog->findChild<QPushButton*>("ExportButton")->click(); });
+    QCOMPARE(QString::fromUtf8(readFile(career)),
+             runPny({"career", "--folder", dir_->path(), "--format", "csv"}));
+    const QString page = QString::fromUtf8(readFile(history));
+    QCOMPARE(page, runPny({"history", "--folder", dir_->path(), "--format", "html"}));
+    QVERIFY(page.contains("<h2>Standings Leaders by Season</h2>"));
+    QVERIFY(page.contains("<h2>Earned Run Average (ERA)</h2>"));
 }
 
 QTEST_MAIN(TestCareerForms)

@@ -31,7 +31,6 @@ public:
     void ShowHistory(pny::Store& store);
 
     TPrintForm* printForm() const { return printForm_; }
-    const pny::LeagueHistory& history() const { return history_; }
 
 public slots:
     void ApplyButtonClick();

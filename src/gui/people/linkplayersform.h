@@ -27,8 +27,6 @@ public:
     // Shows the dialog modally. Returns true when links were changed and saved.
     bool LinkPlayers(pny::Store& store);
 
-    const pny::PeopleLinks& links() const { return people_; }
-
 public slots:
     void LinkButtonClick();
     void LinkAllButtonClick();
