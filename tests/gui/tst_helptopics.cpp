@@ -17,6 +17,9 @@
 #include "schedule/make.h"
 #include "views/fontchooser.h"
 #include "views/leadersform.h"
+#include "people/careerform.h"
+#include "people/historyform.h"
+#include "people/linkplayersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
@@ -43,13 +46,14 @@ namespace {
 
 // The topics the windows open: the Help buttons of the dialogs, the list picker's kind words
 // followed by "_Button" (Year, League, Team, Player, and Field and Umpire from the game dialog),
-// its undelete mode, the F1 keys of the field-time dialogs, the main window's Help and the
-// League Leaders window.
+// its undelete mode, the F1 keys of the field-time dialogs, the main window's Help, the League
+// Leaders window and the careers' windows.
 const QStringList kProgramTopics{
-    "Contents",      "Undelete",     "Year_Button",        "League_Button",  "Team_Button",
-    "Player_Button", "Field_Button", "Umpire_Button",      "Update_Button",  "Notes_Button",
-    "Note_Window",   "Sort_Button",  "Player_Statistics",  "Font_Button",    "Print_Button",
-    "File_Button",   "Make_Button",  "Field_Availability", "League_Leaders",
+    "Contents",      "Undelete",       "Year_Button",        "League_Button",  "Team_Button",
+    "Player_Button", "Field_Button",   "Umpire_Button",      "Update_Button",  "Notes_Button",
+    "Note_Window",   "Sort_Button",    "Player_Statistics",  "Font_Button",    "Print_Button",
+    "File_Button",   "Make_Button",    "Field_Availability", "League_Leaders", "Careers",
+    "Link_Players",  "League_History",
 };
 
 QString pageSource(const QString& path) {
@@ -222,6 +226,12 @@ void TestHelpTopics::helpButtonOpensItsTopic_data() {
                             << "File_Button";
     QTest::newRow("leaders") << Make([] { return new TLeadersForm; }) << "HelpButton"
                              << "League_Leaders";
+    QTest::newRow("career") << Make([] { return new TCareerForm; }) << "HelpButton"
+                            << "Careers";
+    QTest::newRow("link players") << Make([] { return new TLinkPlayersForm; }) << "HelpButton"
+                                  << "Link_Players";
+    QTest::newRow("history") << Make([] { return new THistoryForm; }) << "HelpButton"
+                             << "League_History";
     // The field-time dialogs have no Help button; F1 opens their topics.
     QTest::newRow("make F1") << Make([] { return new TMakeForm; }) << ""
                              << "Field_Availability";

@@ -141,10 +141,11 @@ void TestMainForm::escapeOpensThePopupMenu() {
         if (!action->isSeparator())
             captions << action->text() + "=" + action->shortcut().toString();
     }
-    QCOMPARE(captions, (QStringList{"&Backup All=Ctrl+B", "&Import PZS=Ctrl+I", "&Save Data=Ctrl+S",
-                                    "&Export Table...=Ctrl+E", "League &Leaders=Ctrl+L",
-                                    "Import &Roster...=", "&Publish League Website...=", "&Help=F1",
-                                    "&About=F2", "E&xit=F3"}));
+    QCOMPARE(captions,
+             (QStringList{"&Backup All=Ctrl+B", "&Import PZS=Ctrl+I", "&Save Data=Ctrl+S",
+                          "&Export Table...=Ctrl+E", "League &Leaders=Ctrl+L", "&Career=Ctrl+K",
+                          "Lin&k Players...=", "League His&tory=", "Import &Roster...=",
+                          "&Publish League Website...=", "&Help=F1", "&About=F2", "E&xit=F3"}));
     menu->close();
 }
 

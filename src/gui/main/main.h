@@ -81,6 +81,9 @@ public slots:
     void BackupItemClick();
     void ImportItemClick();
     void LeadersItemClick();
+    void CareerItemClick();
+    void LinkPlayersItemClick();
+    void HistoryItemClick();
     void PublishItemClick();
     void RosterItemClick();
     void HelpItemClick();
