@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "views/catalogues.h"
+
 #include <QCoreApplication>
 
 namespace pny::cli {
@@ -49,6 +51,16 @@ QString readIndex(const CommandArguments& arguments, const QString& option,
         return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"").arg(option, text);
     index = value;
     return {};
+}
+
+std::optional<int> tabOf(const QString& name) {
+    static const char* const kTabNames[kTabCount] = {"Teams",    "Players",  "Hitting", "Running",
+                                                     "Pitching", "Fielding", "Custom",  "Schedule"};
+    for (int t = 0; t < kTabCount; ++t) {
+        if (name.compare(QLatin1String(kTabNames[t]), Qt::CaseInsensitive) == 0)
+            return t;
+    }
+    return std::nullopt;
 }
 
 }  // namespace pny::cli

@@ -39,4 +39,7 @@ QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
 QString readIndex(const CommandArguments& arguments, const QString& option,
                   std::optional<int>& index);
 
+// The tab of a name as the tab row shows it ("Hitting"), in any letter case.
+std::optional<int> tabOf(const QString& name);
+
 }  // namespace pny::cli

@@ -2,9 +2,11 @@
 
 #include "backupcommand.h"
 #include "boxscorecommand.h"
+#include "careercommand.h"
 #include "checkcommand.h"
 #include "exportcommand.h"
 #include "generatecommand.h"
+#include "historycommand.h"
 #include "exitstatus.h"
 #include "importcommand.h"
 #include "leaderscommand.h"
@@ -43,6 +45,7 @@ const char* const kExamples =
     "  pny export --folder ~/Pennantry --tab Hitting --format html --output hitting.html\n"
     "  pny export --tab teams --league 2 --format csv\n"
     "  pny leaders --top 5 --format html > leaders.html\n"
+    "  pny career --team 2 --player 14 --tab Pitching\n"
     "  pny publish --output ~/league-site\n";
 
 }  // namespace
@@ -53,9 +56,9 @@ int run(const QStringList& arguments) {
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
         (arguments.size() < 2 ? err : out)
-            << kUsage << kBackupUsage << kBoxScoreUsage << kCheckUsage << kExportUsage
-            << kGenerateUsage << kImportUsage << kLeadersUsage << kListUsage << kLogUsage
-            << kPublishUsage << kRosterUsage << kHelpLine << kExamples;
+            << kUsage << kBackupUsage << kBoxScoreUsage << kCareerUsage << kCheckUsage
+            << kExportUsage << kGenerateUsage << kHistoryUsage << kImportUsage << kLeadersUsage
+            << kListUsage << kLogUsage << kPublishUsage << kRosterUsage << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {
@@ -74,6 +77,10 @@ int run(const QStringList& arguments) {
         return runImport(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("leaders"))
         return runLeaders(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("career"))
+        return runCareer(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("history"))
+        return runHistory(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("list"))
         return runList(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("publish"))

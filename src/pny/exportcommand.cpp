@@ -44,18 +44,7 @@ const char* const kExportUsage =
 
 namespace {
 
-const char* const kTabNames[kTabCount] = {"Teams",    "Players",  "Hitting", "Running",
-                                          "Pitching", "Fielding", "Custom",  "Schedule"};
-
 const QString kCommand = QStringLiteral("export");
-
-std::optional<int> tabOf(const QString& name) {
-    for (int t = 0; t < kTabCount; ++t) {
-        if (name.compare(QLatin1String(kTabNames[t]), Qt::CaseInsensitive) == 0)
-            return t;
-    }
-    return std::nullopt;
-}
 
 bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
     if (path.isEmpty()) {

@@ -19,6 +19,9 @@
 #include "views/fontchooser.h"
 #include "views/gamelogform.h"
 #include "views/leadersform.h"
+#include "people/careerform.h"
+#include "people/historyform.h"
+#include "people/linkplayersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
 #include "views/ssort.h"
@@ -45,14 +48,14 @@ namespace {
 
 // The topics the windows open: the Help buttons of the dialogs, the list picker's kind words
 // followed by "_Button" (Year, League, Team, Player, and Field and Umpire from the game dialog),
-// its undelete mode, the F1 keys of the field-time dialogs, the main window's Help and the
-// League Leaders window.
+// its undelete mode, the F1 keys of the field-time dialogs, the main window's Help, the League
+// Leaders window, the careers' windows, the box score sheet and the game log.
 const QStringList kProgramTopics{
-    "Contents",      "Undelete",     "Year_Button",        "League_Button",  "Team_Button",
-    "Player_Button", "Field_Button", "Umpire_Button",      "Update_Button",  "Notes_Button",
-    "Note_Window",   "Sort_Button",  "Player_Statistics",  "Font_Button",    "Print_Button",
-    "File_Button",   "Make_Button",  "Field_Availability", "League_Leaders", "Box_Score",
-    "Game_Log",
+    "Contents",      "Undelete",       "Year_Button",        "League_Button",  "Team_Button",
+    "Player_Button", "Field_Button",   "Umpire_Button",      "Update_Button",  "Notes_Button",
+    "Note_Window",   "Sort_Button",    "Player_Statistics",  "Font_Button",    "Print_Button",
+    "File_Button",   "Make_Button",    "Field_Availability", "League_Leaders", "Careers",
+    "Link_Players",  "League_History", "Box_Score",          "Game_Log",
 };
 
 QString pageSource(const QString& path) {
@@ -225,6 +228,12 @@ void TestHelpTopics::helpButtonOpensItsTopic_data() {
                             << "File_Button";
     QTest::newRow("leaders") << Make([] { return new TLeadersForm; }) << "HelpButton"
                              << "League_Leaders";
+    QTest::newRow("career") << Make([] { return new TCareerForm; }) << "HelpButton"
+                            << "Careers";
+    QTest::newRow("link players") << Make([] { return new TLinkPlayersForm; }) << "HelpButton"
+                                  << "Link_Players";
+    QTest::newRow("history") << Make([] { return new THistoryForm; }) << "HelpButton"
+                             << "League_History";
     QTest::newRow("box score") << Make([] { return new TBoxScoreForm; }) << "HelpButton"
                                << "Box_Score";
     QTest::newRow("game log") << Make([] { return new TGameLogForm; }) << "HelpButton"

@@ -8,8 +8,8 @@
 namespace pny {
 
 const char* const kBackupPatterns =
-    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders;Y*L*."
-    "Log";
+    "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders"
+    ";*.People;Y*L*.Log";
 
 QStringList backupFileNames(const QString& dataFolder) {
     QDir dir(dataFolder);

@@ -7,6 +7,7 @@
 #include "store/filekind.h"
 #include "store/folderlock.h"
 
+#include "people/peoplelinks.h"
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
@@ -232,6 +233,7 @@ private:
     void checkGameLog(const std::string& leagueName, const File& teams,
                       const std::map<int, std::vector<std::string>>& players);
     void checkOrphanLeaderSettings();
+    void checkPeople();
     void checkOrphanDataFiles();
     void checkDuplicateRecords(const File& list, const char* kind);
     void checkDuplicateGames(const File& games);
@@ -243,6 +245,7 @@ private:
     std::set<std::string> leagues_;  // the base names of every league read
     std::set<std::string> read_;     // every data file the years file leads to
     std::set<std::string> unread_;   // name prefixes of the files below lists that cannot be read
+    std::map<std::string, int> playerLines_;  // each players file read with its line count
 };
 
 Checker::File Checker::read(const std::string& name) {
@@ -417,6 +420,21 @@ void Checker::checkOrphanLeaderSettings() {
     }
 }
 
+void Checker::checkPeople() {
+    const File people = read(kPeopleFileName);
+    if (!people.exists || !people.readable)
+        return;
+    const auto exists = [this](const PlayerKey& key) {
+        const auto at = playerLines_.find(key.playersBaseName());
+        return at != playerLines_.end() && key.player < at->second;
+    };
+    const auto leagueExists = [this](const LeagueKey& key) {
+        return leagues_.count(leagueKeyText(key)) > 0;
+    };
+    for (const auto& [line, message] : peopleFileProblems(people.lines, exists, leagueExists))
+        report(people.name, line, message);
+}
+
 void Checker::checkOrphanDataFiles() {
     static const QStringList kinds{"*.Years",  "*.Leagues", "*.Teams", "*.Players", "*.Games",
                                    "*.Fields", "*.Umpires", "*.Times", "Y*L*.Log"};
@@ -534,6 +552,7 @@ std::vector<CheckFinding> Checker::run() {
                 const File players = read(tName + ".Players");
                 if (players.readable)
                     teamPlayers[t] = players.lines;
+                playerLines_[tName] = static_cast<int>(players.lines.size());
                 checkDuplicateRecords(players, "player");
                 const Target playersTarget = targetOf(players);
                 checkLine(teams, t, teamLayout(), "team " + std::to_string(t) + ": ",
@@ -571,6 +590,7 @@ std::vector<CheckFinding> Checker::run() {
     }
     checkNotes();
     checkOrphanLeaderSettings();
+    checkPeople();
     checkOrphanDataFiles();
     return std::move(findings_);
 }

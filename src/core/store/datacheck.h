@@ -23,7 +23,8 @@ struct CheckFinding {
 // longer than 255 characters, fields longer than their widths, more fields than the record has,
 // counts and indexes that are not numbers, indexes that point past the end of their list or below
 // zero, game dates and times that cannot be read, duplicate and unreadable time slots, leader
-// settings that cannot be read, notes files, leader settings and data files that belong to no
+// settings that cannot be read, lines of the people's links that cannot be read or that point at
+// no player record, notes files, leader settings and data files that belong to no
 // record, the same record twice in one list (same number and name) and the same game twice,
 // and what an interrupted save or a program that ended without closing left behind (a journal,
 // temporary files, a lock that nobody holds).

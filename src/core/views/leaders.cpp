@@ -69,14 +69,14 @@ struct Ranked {
 };
 
 LeaderTable rankCategory(const LeaderCategory& category, const std::vector<Candidate>& candidates,
-                         ListedOrder& order, const LeaderSettings& settings,
-                         long long inningsPerGame) {
+                         ListedOrder& order, int places, long long inningsPerGame,
+                         const LeaderQualifies& qualifies) {
     LeaderTable table;
     table.category = &category;
     std::vector<Ranked> ranked;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const Candidate& c = candidates[i];
-        if (!qualifiesFor(category.qualifier, settings, c.team->games, c.player->values))
+        if (category.qualifier != Qualifier::None && !qualifies(*c.team, *c.player, category))
             continue;
         if (const std::optional<long long> value =
                 leaderRankValue(category.stat, c.player->values, inningsPerGame)) {
@@ -89,11 +89,11 @@ LeaderTable rankCategory(const LeaderCategory& category, const std::vector<Candi
     };
     // Only the first places and whoever ties the last of them are listed: find the value of the
     // last place and keep every player at least as good.
-    const std::size_t places = static_cast<std::size_t>(std::max(settings.places, kMinPlaces));
-    if (ranked.size() > places) {
-        std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(places - 1),
+    const std::size_t shown = static_cast<std::size_t>(std::max(places, kMinPlaces));
+    if (ranked.size() > shown) {
+        std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(shown - 1),
                          ranked.end(), better);
-        const Ranked last = ranked[places - 1];
+        const Ranked last = ranked[shown - 1];
         ranked.erase(std::remove_if(ranked.begin(), ranked.end(),
                                     [&](const Ranked& r) { return better(last, r); }),
                      ranked.end());
@@ -121,14 +121,22 @@ LeaderTable rankCategory(const LeaderCategory& category, const std::vector<Candi
     return table;
 }
 
-// Reads a list's lines: the store's own when it holds that file, otherwise the file's (none when
-// it does not exist).
-bool listLines(const Store& store, const RecordList& list, const std::string& loadedName,
-               const std::string& baseName, const char* extension, std::vector<std::string>& lines,
-               QString& error) {
-    if (!loadedName.empty() && loadedName == baseName) {
-        lines = list.lines();
-        return true;
+}  // namespace
+
+bool storeFileLines(const Store& store, const std::string& baseName, const char* extension,
+                    std::vector<std::string>& lines, QString& error) {
+    const std::pair<const RecordList*, const std::string*> held[] = {
+        {&store.leagues, &store.loaded.leagues},
+        {&store.teams, &store.loaded.teams},
+        {&store.players, &store.loaded.players}};
+    const std::string kind(extension);
+    const int level = kind == ".Leagues" ? 0 : kind == ".Teams" ? 1 : kind == ".Players" ? 2 : -1;
+    if (level >= 0) {
+        const auto& [list, loadedName] = held[level];
+        if (!loadedName->empty() && *loadedName == baseName) {
+            lines = list->lines();
+            return true;
+        }
     }
     lines.clear();
     const QString path = store.pathOf(baseName, extension);
@@ -137,13 +145,15 @@ bool listLines(const Store& store, const RecordList& list, const std::string& lo
     return readTextLines(path, lines, error);
 }
 
-}  // namespace
-
 bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString& error) {
+    return readLeagueTeams(store, store.teamsBaseName(), teams, error);
+}
+
+bool readLeagueTeams(const Store& store, const std::string& teamsName,
+                     std::vector<LeaderTeam>& teams, QString& error) {
     teams.clear();
-    const std::string teamsName = store.teamsBaseName();
     std::vector<std::string> teamLines;
-    if (!listLines(store, store.teams, store.loaded.teams, teamsName, ".Teams", teamLines, error))
+    if (!storeFileLines(store, teamsName, ".Teams", teamLines, error))
         return false;
     std::vector<std::string> playerLines;
     for (int t = 1; t < static_cast<int>(teamLines.size()); ++t) {
@@ -153,13 +163,13 @@ bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString
         LeaderTeam team;
         team.line = t;
         team.name = record.name;
-        team.games = static_cast<long long>(toNumber(record.won)) + toNumber(record.lost) +
-                     toNumber(record.tied);
+        team.won = toNumber(record.won);
+        team.lost = toNumber(record.lost);
+        team.tied = toNumber(record.tied);
+        team.games = team.won + team.lost + team.tied;
         const std::string playersName = teamsName + "T" + numberText(t);
-        if (!listLines(store, store.players, store.loaded.players, playersName, ".Players",
-                       playerLines, error)) {
+        if (!storeFileLines(store, playersName, ".Players", playerLines, error))
             return false;
-        }
         team.players.reserve(playerLines.size());
         for (int p = 1; p < static_cast<int>(playerLines.size()); ++p) {
             const PlayerRecord player =
@@ -168,6 +178,7 @@ bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString
                 continue;
             LeaderPlayer leader;
             leader.line = p;
+            leader.number = player.number;
             leader.name = player.name;
             for (int s = 0; s < PlayerStatCount; ++s)
                 leader.values[static_cast<std::size_t>(s)] =
@@ -181,7 +192,6 @@ bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString
 
 std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
                                      const LeaderSettings& settings, long long inningsPerGame) {
-    std::vector<Candidate> candidates;
     long long fewest = std::numeric_limits<long long>::max();
     long long most = 0;
     for (const LeaderTeam& team : teams) {
@@ -189,18 +199,33 @@ std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
             fewest = std::min(fewest, team.games);
             most = std::max(most, team.games);
         }
-        for (const LeaderPlayer& player : team.players)
-            candidates.push_back({&team, &player});
     }
     if (most == 0)
         fewest = 0;
+    return rankLeaders(
+        teams, settings.places, inningsPerGame,
+        [&settings](const LeaderTeam& team, const LeaderPlayer& player,
+                    const LeaderCategory& category) {
+            return qualifiesFor(category.qualifier, settings, team.games, player.values);
+        },
+        [&](Qualifier qualifier) { return qualificationRule(qualifier, settings, fewest, most); });
+}
 
+std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams, int places,
+                                     long long inningsPerGame, const LeaderQualifies& qualifies,
+                                     const std::function<std::string(Qualifier)>& rules) {
+    std::vector<Candidate> candidates;
+    for (const LeaderTeam& team : teams) {
+        for (const LeaderPlayer& player : team.players)
+            candidates.push_back({&team, &player});
+    }
     ListedOrder order(candidates);
     std::vector<LeaderTable> tables;
     for (const LeaderCategory& category : leaderCategories()) {
-        tables.push_back(rankCategory(category, candidates, order, settings, inningsPerGame));
+        tables.push_back(
+            rankCategory(category, candidates, order, places, inningsPerGame, qualifies));
         if (category.qualifier != Qualifier::None)
-            tables.back().rule = qualificationRule(category.qualifier, settings, fewest, most);
+            tables.back().rule = rules(category.qualifier);
     }
     return tables;
 }

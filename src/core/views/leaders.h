@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,9 @@ class Store;
 
 // One player as the leaders read him.
 struct LeaderPlayer {
-    int line = 0;      // his line in his team's players file
-    std::string name;  // as stored
+    int line = 0;        // his line in his team's players file
+    std::string number;  // as stored
+    std::string name;    // as stored
     StatValues values{};
 };
 
@@ -28,7 +30,8 @@ struct LeaderPlayer {
 struct LeaderTeam {
     int line = 0;  // its line in the league's teams file
     std::string name;
-    long long games = 0;  // won + lost + tied of its team record
+    long long won = 0, lost = 0, tied = 0;  // of its team record
+    long long games = 0;                    // won + lost + tied
     std::vector<LeaderPlayer> players;
 };
 
@@ -61,9 +64,29 @@ struct LeagueLeaders {
 // message naming the file when one exists but cannot be read.
 bool readLeagueTeams(const Store& store, std::vector<LeaderTeam>& teams, QString& error);
 
+// The same for the league whose teams file has the base name `teamsBaseName` ("Y2L1").
+bool readLeagueTeams(const Store& store, const std::string& teamsBaseName,
+                     std::vector<LeaderTeam>& teams, QString& error);
+
+// The lines of a data file: the store's own when one of its lists holds that file (with any
+// change not yet saved), otherwise the file's, none when it does not exist. Returns false with a
+// message naming the file when it exists but cannot be read.
+bool storeFileLines(const Store& store, const std::string& baseName, const char* extension,
+                    std::vector<std::string>& lines, QString& error);
+
 // Ranks the players of `teams` in every category. `inningsPerGame` scales the ERA.
 std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
                                      const LeaderSettings& settings, long long inningsPerGame);
+
+// Whether a player qualifies for a rate category, asked with his team.
+using LeaderQualifies =
+    std::function<bool(const LeaderTeam&, const LeaderPlayer&, const LeaderCategory&)>;
+
+// Ranks with a rule of the caller's: `rules` gives each rate category's rule text (by
+// qualifier), `places` how many places each table lists.
+std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams, int places,
+                                     long long inningsPerGame, const LeaderQualifies& qualifies,
+                                     const std::function<std::string(Qualifier)>& rules);
 
 // The leaders of the store's current league (year and league chosen, leagues loaded). Returns
 // false with a message when a team file cannot be read.

@@ -15,10 +15,13 @@ namespace {
 
 constexpr std::size_t kFactorWidth = 5;  // "99.99"
 constexpr std::size_t kPlacesWidth = 3;
+constexpr std::size_t kCareerWidth = 4;
 
-const char* const kFieldNames[] = {"batting factor", "pitching factor", "fielding factor",
-                                   "places"};
-constexpr std::size_t kFieldCount = 4;
+const char* const kFieldNames[] = {
+    "batting factor", "pitching factor", "fielding factor",      "places",
+    "career PA",      "career innings",  "career fielding games"};
+constexpr std::size_t kFieldCount = 7;
+constexpr std::size_t kFirstCareerField = 4;
 
 std::string trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -40,7 +43,7 @@ std::optional<int> parsePlaces(const std::string& text) {
     return places;
 }
 
-// The four stored fields of the settings line (missing ones empty).
+// The stored fields of the settings line (missing ones empty).
 std::vector<std::string> settingsFields(const std::vector<std::string>& lines) {
     std::string buffer = lines.size() > 1 ? lines[1] : std::string();
     std::vector<std::string> fields;
@@ -69,6 +72,15 @@ std::optional<int> parseFactor(const std::string& text) {
     return hundredths;
 }
 
+std::optional<int> parseCareerFigure(const std::string& text) {
+    const std::string digits = trimmed(text);
+    if (digits.empty() || digits.size() > kCareerWidth ||
+        digits.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoi(digits);
+}
+
 std::string formatFactor(int hundredths) {
     const int whole = hundredths / 100;
     const int decimals = hundredths % 100;
@@ -83,6 +95,16 @@ std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings) {
         .add(formatFactor(settings.pitchingFactor), kFactorWidth)
         .add(formatFactor(settings.fieldingFactor), kFactorWidth)
         .add(std::to_string(settings.places), kPlacesWidth);
+    // The career figures are written only when they differ from the defaults, so that a league
+    // that never changed them keeps the file's bytes as they were before they existed.
+    const LeaderSettings defaults;
+    if (settings.careerPlateAppearances != defaults.careerPlateAppearances ||
+        settings.careerInnings != defaults.careerInnings ||
+        settings.careerGames != defaults.careerGames) {
+        line.add(std::to_string(settings.careerPlateAppearances), kCareerWidth)
+            .add(std::to_string(settings.careerInnings), kCareerWidth)
+            .add(std::to_string(settings.careerGames), kCareerWidth);
+    }
     return {kLeadersHeader, line.line()};
 }
 
@@ -96,6 +118,12 @@ LeaderSettings parseLeaderSettings(const std::vector<std::string>& lines) {
     }
     if (const std::optional<int> places = parsePlaces(fields[3]))
         settings.places = *places;
+    int* career[] = {&settings.careerPlateAppearances, &settings.careerInnings,
+                     &settings.careerGames};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (const std::optional<int> figure = parseCareerFigure(fields[kFirstCareerField + k]))
+            *career[k] = *figure;
+    }
     return settings;
 }
 
@@ -113,14 +141,15 @@ std::vector<std::pair<int, std::string>> leaderSettingsProblems(
         const std::string& field = fields[k];
         if (field.empty())
             continue;  // an empty field keeps its default
-        const bool readable =
-            k < 3 ? parseFactor(field).has_value() : parsePlaces(field).has_value();
+        const bool readable = k < 3    ? parseFactor(field).has_value()
+                              : k == 3 ? parsePlaces(field).has_value()
+                                       : parseCareerFigure(field).has_value();
+        const char* wanted = k < 3    ? "a number from 0 to 99.99 with at most two decimals"
+                             : k == 3 ? "a number from 1 to 999"
+                                      : "a number from 0 to 9999";
         if (!readable) {
             problems.emplace_back(2, std::string(kFieldNames[k]) + " \"" + field + "\" is not " +
-                                         (k < 3 ? "a number from 0 to 99.99 with at most two "
-                                                  "decimals"
-                                                : "a number from 1 to 999") +
-                                         ": the default is used");
+                                         wanted + ": the default is used");
         }
     }
     if (lines.size() > 2)

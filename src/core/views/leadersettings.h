@@ -24,10 +24,18 @@ struct LeaderSettings {
     int fieldingFactor = 67;
     // How many places each table lists (more when players tie for the last one).
     int places = 10;
+    // The all-time leaders' qualification: whole career figures, not per game. A batter needs
+    // this many plate appearances for the batting rates, a pitcher this many innings for ERA,
+    // WHIP and W%, a fielder this many games for F%; 0 lets everyone in.
+    int careerPlateAppearances = 100;
+    int careerInnings = 30;
+    int careerGames = 30;
 
     bool operator==(const LeaderSettings& other) const {
         return battingFactor == other.battingFactor && pitchingFactor == other.pitchingFactor &&
-               fieldingFactor == other.fieldingFactor && places == other.places;
+               fieldingFactor == other.fieldingFactor && places == other.places &&
+               careerPlateAppearances == other.careerPlateAppearances &&
+               careerInnings == other.careerInnings && careerGames == other.careerGames;
     }
     bool operator!=(const LeaderSettings& other) const { return !(*this == other); }
 };
@@ -35,6 +43,7 @@ struct LeaderSettings {
 constexpr int kMaxFactor = 9999;  // 99.99 per team game
 constexpr int kMinPlaces = 1;
 constexpr int kMaxPlaces = 999;
+constexpr int kMaxCareerFigure = 9999;
 
 // The file's extension and its header line, which names the kind.
 extern const char* const kLeadersExtension;
@@ -52,7 +61,12 @@ inline bool validPlaces(long long places) {
     return places >= kMinPlaces && places <= kMaxPlaces;
 }
 
-// The lines of the settings file: the header, then one line of the three factors and the places.
+// Reads a career qualification as typed: plain digits, 0 to 9999, blanks around them ignored.
+std::optional<int> parseCareerFigure(const std::string& text);
+
+// The lines of the settings file: the header, then one line of the three factors, the places and
+// the three career figures when they are not the defaults (a file without them, such as one
+// written before they existed, reads as the defaults).
 std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings);
 
 // The settings in a file's lines; a missing or unreadable value keeps its default.

@@ -7,9 +7,10 @@ namespace pny {
 namespace {
 
 template <typename Line, typename Table>
-QString joinBlocks(const LeagueLeaders& leaders, const QString& lineEnd, Line line, Table table) {
-    QString out = line(fromCodePage(leaders.caption)) + lineEnd;
-    for (const LeaderTable& block : leaders.tables) {
+QString joinBlocks(const std::vector<LeaderTable>& tables, const QString& lineEnd, Line line,
+                   Table table) {
+    QString out;
+    for (const LeaderTable& block : tables) {
         out += lineEnd;
         out += line(QString::fromLatin1(leaderTableTitle(*block.category).c_str())) + lineEnd;
         if (!block.rule.empty())
@@ -21,18 +22,18 @@ QString joinBlocks(const LeagueLeaders& leaders, const QString& lineEnd, Line li
 
 }  // namespace
 
-QString exportLeadersTsv(const LeagueLeaders& leaders) {
+QString leaderBlocksTsv(const std::vector<LeaderTable>& tables) {
     return joinBlocks(
-        leaders, QStringLiteral("\n"), [](const QString& text) { return text; }, exportTsv);
+        tables, QStringLiteral("\n"), [](const QString& text) { return text; }, exportTsv);
 }
 
-QString exportLeadersCsv(const LeagueLeaders& leaders) {
-    return joinBlocks(leaders, QStringLiteral("\r\n"), csvCell, exportCsv);
+QString leaderBlocksCsv(const std::vector<LeaderTable>& tables) {
+    return joinBlocks(tables, QStringLiteral("\r\n"), csvCell, exportCsv);
 }
 
-QString exportLeadersHtml(const LeagueLeaders& leaders) {
+QString leaderBlocksHtml(const std::vector<LeaderTable>& tables) {
     QString body;
-    for (const LeaderTable& block : leaders.tables) {
+    for (const LeaderTable& block : tables) {
         body += QStringLiteral("<h2>") +
                 QString::fromLatin1(leaderTableTitle(*block.category).c_str()).toHtmlEscaped() +
                 QStringLiteral("</h2>\n");
@@ -43,7 +44,20 @@ QString exportLeadersHtml(const LeagueLeaders& leaders) {
         }
         body += htmlTable(leaderGrid(block));
     }
-    return htmlPage(leaders.caption, body);
+    return body;
+}
+
+QString exportLeadersTsv(const LeagueLeaders& leaders) {
+    return fromCodePage(leaders.caption) + QStringLiteral("\n") + leaderBlocksTsv(leaders.tables);
+}
+
+QString exportLeadersCsv(const LeagueLeaders& leaders) {
+    return csvCell(fromCodePage(leaders.caption)) + QStringLiteral("\r\n") +
+           leaderBlocksCsv(leaders.tables);
+}
+
+QString exportLeadersHtml(const LeagueLeaders& leaders) {
+    return htmlPage(leaders.caption, leaderBlocksHtml(leaders.tables));
 }
 
 }  // namespace pny

@@ -21,4 +21,10 @@ QString exportLeadersCsv(const LeagueLeaders& leaders);
 // the table.
 QString exportLeadersHtml(const LeagueLeaders& leaders);
 
+// The blocks of the tables alone, for files that hold other tables before them: each block starts
+// with an empty line (tsv, csv); the page's part is its body.
+QString leaderBlocksTsv(const std::vector<LeaderTable>& tables);
+QString leaderBlocksCsv(const std::vector<LeaderTable>& tables);
+QString leaderBlocksHtml(const std::vector<LeaderTable>& tables);
+
 }  // namespace pny

@@ -76,6 +76,8 @@ std::string sortValue(const PlayerRecord& player, const DerivedTexts& texts, int
     return {};
 }
 
+}  // namespace
+
 void writePlayerRow(RowWriter& writer, int row, const PlayerRecord& player,
                     const DerivedTexts& texts) {
     for (const PlayerColumn& column : kColumns) {
@@ -102,8 +104,8 @@ void writePlayerRow(RowWriter& writer, int row, const PlayerRecord& player,
     }
 }
 
-void writeTotalsRow(RowWriter& writer, const PlayerStatsCache& cache, const TeamRecord& team) {
-    const StatValues& sums = cache.sums;
+void writeTotalsRow(RowWriter& writer, const StatValues& sums, const DerivedTexts& totals,
+                    const std::string& label, long long games, long long gamesPitched) {
     for (const PlayerColumn& column : kColumns) {
         switch (column.source) {
             case Source::Sequence:
@@ -111,10 +113,10 @@ void writeTotalsRow(RowWriter& writer, const PlayerStatsCache& cache, const Team
                 writer.add(kStars);
                 break;
             case Source::Name:
-                writer.add(" Totals");
+                writer.add(label);
                 break;
             case Source::Derived:
-                writer.add(cache.totals[static_cast<std::size_t>(column.index)]);
+                writer.add(totals[static_cast<std::size_t>(column.index)]);
                 break;
             case Source::Innings:
                 writer.add(formatInnings(sums[StatIP], sums[StatIP3]));
@@ -122,16 +124,14 @@ void writeTotalsRow(RowWriter& writer, const PlayerStatsCache& cache, const Team
             case Source::Field:
                 switch (column.index) {
                     case StatG:
-                        // The team's games, not a sum over its players.
-                        writer.add(formatCount(static_cast<long long>(toNumber(team.won)) +
-                                               toNumber(team.lost) + toNumber(team.tied)));
+                        writer.add(formatCount(games));
                         break;
                     case StatBO:
                     case StatPos:
                         writer.add(kStars);
                         break;
                     case StatGP:
-                        writer.add(formatCount(sums[StatWon] + sums[StatLost]));
+                        writer.add(formatCount(gamesPitched));
                         break;
                     default:
                         writer.add(formatCount(sums[static_cast<std::size_t>(column.index)]));
@@ -141,8 +141,6 @@ void writeTotalsRow(RowWriter& writer, const PlayerStatsCache& cache, const Team
         }
     }
 }
-
-}  // namespace
 
 int playerSortKey(const LeagueRecord& league, int tab) {
     const std::size_t at = static_cast<std::size_t>(tab - 1);
@@ -206,8 +204,13 @@ void buildPlayerView(Store& store, ViewState& state, int tab, ViewGrid& grid,
     }
 
     // Choosing the totals row makes the last listed player current.
+    // Its G is the team's games, not a sum over the players; its GP the pitchers' decisions.
     writer.begin(grid.rows.back()[0]);
-    writeTotalsRow(writer, state.cache, store.team);
+    const StatValues& sums = state.cache.sums;
+    writeTotalsRow(writer, sums, state.cache.totals, " Totals",
+                   static_cast<long long>(toNumber(store.team.won)) + toNumber(store.team.lost) +
+                       toNumber(store.team.tied),
+                   sums[StatWon] + sums[StatLost]);
     grid.rows.push_back(writer.take());
 
     // The current player is not shown: the player of the selected row becomes the current one.

@@ -23,6 +23,18 @@ bool playerSortDescending(const LeagueRecord& league, int tab);
 std::string playerKeyLine(const PlayerRecord& player, const DerivedTexts& derived, int key,
                           int line);
 
+class RowWriter;
+
+// Offers the 61 catalogue cells of a player's row to `writer`: `row` is its sequence number.
+void writePlayerRow(RowWriter& writer, int row, const PlayerRecord& player,
+                    const DerivedTexts& texts);
+
+// Offers the 61 catalogue cells of a totals row to `writer`: `label` in the name column, the
+// sums and their derived texts, `games` in G and `gamesPitched` in GP; Seq, No, BO and Pos show
+// " ***". The innings of `sums` are shown as they are (carry the thirds first).
+void writeTotalsRow(RowWriter& writer, const StatValues& sums, const DerivedTexts& totals,
+                    const std::string& label, long long games, long long gamesPitched);
+
 // Fills the rows of player tab `tab` into `grid`, whose header row is built, in the tab's order,
 // followed by a totals row. Computes the derived values first when the cache does not belong to
 // the players file in memory. When the current player is not shown, the player of the first row

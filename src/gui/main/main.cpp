@@ -21,6 +21,9 @@
 #include "notes/notes.h"
 #include "notes/notescommand.h"
 #include "notes/radio.h"
+#include "people/careerform.h"
+#include "people/historyform.h"
+#include "people/linkplayersform.h"
 #include "print/backup.h"
 #include "print/print.h"
 #include "schedule/field.h"
@@ -339,7 +342,7 @@ void TMainForm::createPopupMenu() {
         return action;
     };
     // Typing a night's box score is the main job: it has Ctrl+B, and Backup All moves aside.
-    add("BoxScoreItem", "Bo&x Score...", QKeySequence(Qt::CTRL | Qt::Key_B),
+    add("BoxScoreItem", "B&ox Score...", QKeySequence(Qt::CTRL | Qt::Key_B),
         &TMainForm::BoxScoreItemClick);
     gameLogItem_ = add("GameLogItem", "&Game Log...", QKeySequence(Qt::CTRL | Qt::Key_G),
                        &TMainForm::GameLogItemClick);
@@ -353,6 +356,17 @@ void TMainForm::createPopupMenu() {
         &TMainForm::ExportItemClick);
     add("LeadersItem", "League &Leaders", QKeySequence(Qt::CTRL | Qt::Key_L),
         &TMainForm::LeadersItemClick);
+    // A career belongs to a player: the menu offers it on the player tabs only (its shortcut
+    // stays enabled and does nothing elsewhere).
+    QAction* careerItem = add("CareerItem", "&Career", QKeySequence(Qt::CTRL | Qt::Key_K),
+                              &TMainForm::CareerItemClick);
+    connect(popupMenu_, &QMenu::aboutToShow, careerItem,
+            [this, careerItem] { careerItem->setEnabled(pny::isPlayerTab(currentTab())); });
+    connect(popupMenu_, &QMenu::aboutToHide, careerItem, [careerItem] {
+        QTimer::singleShot(0, careerItem, [careerItem] { careerItem->setEnabled(true); });
+    });
+    add("LinkPlayersItem", "Lin&k Players...", QKeySequence(), &TMainForm::LinkPlayersItemClick);
+    add("HistoryItem", "League His&tory", QKeySequence(), &TMainForm::HistoryItemClick);
     add("RosterItem", "Import &Roster...", QKeySequence(), &TMainForm::RosterItemClick);
     add("PublishItem", "&Publish League Website...", QKeySequence(), &TMainForm::PublishItemClick);
     popupMenu_->addSeparator();
@@ -712,6 +726,35 @@ void TMainForm::LeadersItemClick() {
             RefreshTable();
         else
             bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
+    }
+    finishCommand();
+}
+
+void TMainForm::CareerItemClick() {
+    if (!pny::isPlayerTab(currentTab()))
+        return;
+    if (!store_->hasPlayer())
+        selection().PlayerButtonClick();
+    if (store_->hasPlayer()) {
+        auto* form = findChild<TCareerForm*>();
+        (form ? form : new TCareerForm(this))
+            ->ShowCareer(*store_, currentTab(), bottomTab_->tabText(currentTab()));
+    }
+    finishCommand();
+}
+
+void TMainForm::LinkPlayersItemClick() {
+    auto* form = findChild<TLinkPlayersForm*>();
+    (form ? form : new TLinkPlayersForm(this))->LinkPlayers(*store_);
+    finishCommand();
+}
+
+void TMainForm::HistoryItemClick() {
+    if (!store_->hasLeague())
+        selection().LeagueButtonClick();
+    if (store_->hasLeague()) {
+        auto* form = findChild<THistoryForm*>();
+        (form ? form : new THistoryForm(this))->ShowHistory(*store_);
     }
     finishCommand();
 }

@@ -84,6 +84,9 @@ public slots:
     void BackupItemClick();
     void ImportItemClick();
     void LeadersItemClick();
+    void CareerItemClick();
+    void LinkPlayersItemClick();
+    void HistoryItemClick();
     // The box score sheet: the selected game on the Schedule tab, else a date and two teams.
     void BoxScoreItemClick();
     // The current player's game log, on the player tabs.

@@ -52,6 +52,27 @@ QList<int> columnWidths(const QFontMetrics& metrics) {
 
 }  // namespace
 
+QList<TPrintSection> leaderPrintSections(const std::vector<pny::LeaderTable>& tables) {
+    QList<TPrintSection> sections;
+    for (const pny::LeaderTable& table : tables) {
+        const pny::ViewGrid grid = pny::leaderGrid(table);
+        TPrintSection section;
+        section.headings << QString::fromLatin1(pny::leaderTableTitle(*table.category).c_str());
+        if (!table.rule.empty())
+            section.headings << QString::fromLatin1(table.rule.c_str());
+        for (const std::string& text : grid.headers)
+            section.headers << pny::fromCodePage(text);
+        for (const std::vector<std::string>& cells : grid.rows) {
+            QStringList row;
+            for (const std::string& text : cells)
+                row << pny::fromCodePage(text);
+            section.rows << row;
+        }
+        sections << section;
+    }
+    return sections;
+}
+
 TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("LeadersForm"));
     setModal(true);
@@ -311,23 +332,7 @@ void TLeadersForm::ApplyButtonClick() {
 }
 
 void TLeadersForm::PrintButtonClick() {
-    QList<TPrintSection> sections;
-    for (const pny::LeaderTable& table : leaders_.tables) {
-        const pny::ViewGrid grid = pny::leaderGrid(table);
-        TPrintSection section;
-        section.headings << QString::fromLatin1(pny::leaderTableTitle(*table.category).c_str());
-        if (!table.rule.empty())
-            section.headings << QString::fromLatin1(table.rule.c_str());
-        for (const std::string& text : grid.headers)
-            section.headers << pny::fromCodePage(text);
-        for (const std::vector<std::string>& cells : grid.rows) {
-            QStringList row;
-            for (const std::string& text : cells)
-                row << pny::fromCodePage(text);
-            section.rows << row;
-        }
-        sections << section;
-    }
+    const QList<TPrintSection> sections = leaderPrintSections(leaders_.tables);
     const QTableWidget* model = tables_.first();
     QList<int> widths;
     int screenWidth = 0;

@@ -2,6 +2,7 @@
 
 #include "views/leaders.h"
 #include "views/leadersettings.h"
+#include "print/print.h"
 
 #include <QDialog>
 #include <QList>
@@ -17,6 +18,9 @@ class TPrintForm;
 namespace pny {
 class Store;
 }
+
+// The leader tables as sections of a printout: the title and the rule above each table.
+QList<TPrintSection> leaderPrintSections(const std::vector<pny::LeaderTable>& tables);
 
 // The league leaders: one table per category across all the league's teams, the qualification
 // rule above each rate table, the league's own factors and places, Print and Export. Double-click

@@ -1,0 +1,122 @@
+#include "people/careerform.h"
+
+#include "common/dialogbutton.h"
+#include "common/messages.h"
+#include "help/helpviewer.h"
+#include "main/exporttable.h"
+#include "people/career.h"
+#include "people/peoplelinks.h"
+#include "print/print.h"
+#include "store/codepage.h"
+#include "store/store.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TCareerForm::TCareerForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("CareerForm"));
+    setModal(true);
+    setWindowTitle(QStringLiteral("Career"));
+    printForm_ = new TPrintForm(this);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("Table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table_->horizontalHeader()->setMinimumSectionSize(0);
+    table_->setWordWrap(false);
+
+    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
+                                     QStyle::SP_FileDialogDetailedView);
+    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
+                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
+    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
+                                    QStyle::SP_DialogHelpButton);
+    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
+                                     QStyle::SP_DialogCloseButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(printButton);
+    buttons->addWidget(exportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+
+    connect(printButton, &QPushButton::clicked, this, &TCareerForm::PrintButtonClick);
+    connect(exportButton, &QPushButton::clicked, this, &TCareerForm::ExportButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TCareerForm::HelpButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    resize(900, 360);
+}
+
+void TCareerForm::ShowCareer(pny::Store& store, int tab, const QString& tabName) {
+    store_ = &store;
+    tabName_ = tabName;
+    pny::PeopleLinks people;
+    pny::Career career;
+    QString error;
+    if (!pny::readPeople(store, people, error) ||
+        !pny::readCareer(store, people.recordsOf(pny::currentPlayerKey(store)), career, error)) {
+        Messages::error(parentWidget(), error);
+        store_ = nullptr;
+        return;
+    }
+    grid_ = pny::careerGrid(career, store.league, tab);
+    showGrid();
+    exec();
+    store_ = nullptr;
+}
+
+void TCareerForm::showGrid() {
+    table_->clear();
+    table_->setColumnCount(grid_.columnCount());
+    table_->setRowCount(static_cast<int>(grid_.rows.size()));
+    QStringList headers;
+    for (const std::string& text : grid_.headers)
+        headers << pny::fromCodePage(text);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(grid_.rows.size()); ++r) {
+        const std::vector<std::string>& cells = grid_.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            table_->setItem(
+                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
+        }
+    }
+    // The career row stands out as a totals row does on paper.
+    if (table_->rowCount() > 1) {
+        QFont bold = table_->font();
+        bold.setBold(true);
+        for (int c = 0; c < table_->columnCount(); ++c) {
+            if (QTableWidgetItem* item = table_->item(table_->rowCount() - 1, c))
+                item->setFont(bold);
+        }
+    }
+    // The key column is never shown; a wide tab scrolls sideways.
+    table_->setColumnHidden(0, true);
+    table_->resizeColumnsToContents();
+    setWindowTitle(pny::fromCodePage(grid_.caption));
+}
+
+QString TCareerForm::fileName() const {
+    return pny::fromCodePage(grid_.caption).simplified() + QLatin1Char(' ') + tabName_;
+}
+
+void TCareerForm::PrintButtonClick() {
+    printForm_->PrintTable(table_, windowTitle(), fileName());
+}
+
+void TCareerForm::ExportButtonClick() {
+    if (store_)
+        exportTable(this, *store_, grid_, false, fileName());
+}
+
+void TCareerForm::HelpButtonClick() {
+    HelpViewer::showTopic(QStringLiteral("Careers"));
+}

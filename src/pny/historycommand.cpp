@@ -1,0 +1,93 @@
+#include "historycommand.h"
+
+#include "arguments.h"
+#include "commandstore.h"
+#include "exitstatus.h"
+#include "folderaccess.h"
+#include "printoutput.h"
+
+#include "people/leaguehistory.h"
+#include "people/peoplelinks.h"
+#include "store/store.h"
+#include "views/leadersettings.h"
+
+namespace pny::cli {
+
+const char* const kHistoryUsage =
+    "  history [--folder DIR] [--year N] [--league N] [--top N] [--format tsv|csv|html]\n"
+    "            print the league's history over the seasons: every season's\n"
+    "            standings leader of the leagues of the same name, then the all-time\n"
+    "            leaders of every category, linked players' seasons counted together;\n"
+    "            nothing is written.\n"
+    "            --year, --league  a line index, in place of the current year or\n"
+    "                    league stored in the files\n"
+    "            --top N list N places (default: the league's own, as for leaders)\n"
+    "            tsv     (default), csv or html, as for export\n";
+
+namespace {
+
+const QString kCommand = QStringLiteral("history");
+
+}  // namespace
+
+int runHistory(const QStringList& arguments) {
+    if (asksForHelp(arguments))
+        return showHelp(QStringLiteral("Usage: pny history [OPTIONS]\n") + kHistoryUsage);
+    CommandArguments args;
+    SelectionOptions selection;
+    QString problem = readArguments(
+        arguments, {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}, args);
+    if (problem.isEmpty())
+        problem = readSelectionOptions(args, selection);
+    std::optional<int> top;
+    if (problem.isEmpty() && args.has(QStringLiteral("--top"))) {
+        bool ok = false;
+        top = args.value(QStringLiteral("--top")).toInt(&ok);
+        if (!ok || !validPlaces(*top)) {
+            problem = QStringLiteral("--top takes a number of places from %1 to %2, not \"%3\"")
+                          .arg(kMinPlaces)
+                          .arg(kMaxPlaces)
+                          .arg(args.value(QStringLiteral("--top")));
+        }
+    }
+    const QString format = args.has(QStringLiteral("--format"))
+                               ? args.value(QStringLiteral("--format")).toLower()
+                               : QStringLiteral("tsv");
+    if (problem.isEmpty() && !QStringList{"tsv", "csv", "html"}.contains(format)) {
+        problem = QStringLiteral("unknown format \"%1\"; use tsv, csv or html")
+                      .arg(args.value(QStringLiteral("--format")));
+    }
+    if (!problem.isEmpty())
+        return usageError(kCommand, problem);
+
+    if (!prepareForReading(args.dataFolder(), "history"))
+        return exitStatus(Outcome::Failure);
+    CommandStore data(args.dataFolder());
+    Store& store = data.store;
+    QString error = data.open(true);
+    if (error.isEmpty())
+        error = data.chooseYear(selection.year);
+    if (error.isEmpty())
+        error = data.chooseLeague(selection.league);
+    if (!error.isEmpty())
+        return failure(kCommand, error);
+
+    LeaderSettings settings;
+    PeopleLinks people;
+    LeagueHistory history;
+    if (!readLeaderSettings(leaderSettingsPath(store), settings, error) ||
+        !readPeople(store, people, error)) {
+        return failure(kCommand, error);
+    }
+    if (top)
+        settings.places = *top;
+    if (!buildLeagueHistory(store, people, settings, history, error))
+        return failure(kCommand, error);
+    if (format == QLatin1String("csv"))
+        return printOutput(kCommand, exportHistoryCsv(history));
+    if (format == QLatin1String("html"))
+        return printOutput(kCommand, exportHistoryHtml(history));
+    return printOutput(kCommand, exportHistoryTsv(history));
+}
+
+}  // namespace pny::cli
