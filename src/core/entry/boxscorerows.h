@@ -21,9 +21,9 @@ struct BoxScoreRow {
 };
 
 // The rows of team `team` (its line in the current league's teams file), from its players as
-// they stand now (changes not yet saved included). Players in `keep` are listed even when deleted, so that a past
-// night shows every line it holds. Returns false with a message naming the file when it cannot
-// be read.
+// they stand now (changes not yet saved included). Players in `keep` are listed even when
+// deleted, so that a past night shows every line it holds. Returns false with a message naming
+// the file when it cannot be read.
 bool readBoxScoreRows(const Store& store, int team, std::vector<BoxScoreRow>& rows, QString& error,
                       const std::vector<int>& keep = {});
 
