@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures: builds and installs Pennantry into a temporary folder, imports the
 # sample season with pny, starts the program on a virtual X display (Xvfb) once for each tab and
-# captures its window with ImageMagick's import into docs/*.png.
+# captures its window with ImageMagick's import into docs/*.png. The box score sheet is opened
+# with Ctrl+B on a screen of 1280 by 800 and typed into with xdotool, as a user would.
 # Usage: scripts/screenshots.sh   (BUILD_DIR=... uses another build tree, default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,7 @@ need=()
 command -v Xvfb >/dev/null || need+=(xvfb)
 command -v import >/dev/null || need+=(imagemagick)
 command -v xwininfo >/dev/null || need+=(x11-utils)
+command -v xdotool >/dev/null || need+=(xdotool)
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -40,25 +42,33 @@ cmake --install "$build" --prefix "$prog" >/dev/null
 "$prog/pny" import "$prog/examples/Riverbend.PZS" --folder "$prog" >/dev/null
 
 display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY="$display" QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 
 mkdir -p docs
-shoot() {  # shoot TAB-INDEX NAME: start on that tab, capture the main window
-    local tab="$1" name="$2" id=""
-    # The years header keeps the tab and the window size (height, width) between runs.
-    awk -v tab="$tab" 'BEGIN { FS = OFS = "|" } NR == 1 { $2 = tab; $5 = 420; $6 = 760 } { print }' \
-        "$prog/Baseball.Years" > "$tmp/years" && cp "$tmp/years" "$prog/Baseball.Years"
-    (cd "$prog" && exec ./pennantry) >/dev/null 2>&1 &
-    app_pid=$!
+window_named() {  # window_named TEXT: the id of the first window whose title holds TEXT
+    local id=""
     for _ in $(seq 100); do
-        id=$(xwininfo -root -tree | awk '/"2025 Riverbend Twilight League/ { print $1; exit }')
+        id=$(xwininfo -root -tree | awk -v text="$1" 'index($0, text) { print $1; exit }')
         [ -n "$id" ] && break
         sleep 0.1
     done
-    [ -n "$id" ] || { echo "the window did not appear" >&2; exit 1; }
+    [ -n "$id" ] || { echo "the window \"$1\" did not appear" >&2; exit 1; }
+    echo "$id"
+}
+start() {  # start TAB-INDEX: start the program on that tab
+    # The years header keeps the tab and the window size (height, width) between runs.
+    awk -v tab="$1" 'BEGIN { FS = OFS = "|" } NR == 1 { $2 = tab; $5 = 420; $6 = 760 } { print }' \
+        "$prog/Baseball.Years" > "$tmp/years" && cp "$tmp/years" "$prog/Baseball.Years"
+    (cd "$prog" && exec ./pennantry) >/dev/null 2>&1 &
+    app_pid=$!
+}
+shoot() {  # shoot TAB-INDEX NAME: start on that tab, capture the main window
+    local tab="$1" name="$2" id=""
+    start "$tab"
+    id=$(window_named "2025 Riverbend Twilight League")
     sleep 1  # let it finish painting
     import -window "$id" "$tmp/shot.png"
     convert "$tmp/shot.png" -strip -colors 64 "PNG8:$repo/docs/$name.png"
@@ -71,3 +81,28 @@ shoot 0 standings
 shoot 2 hitting
 shoot 4 pitching
 shoot 7 schedule
+
+# The box score sheet of the schedule's current game, three batters typed with the keyboard: the
+# numbers of a row, then Tab to the next cell (43 cells make a row).
+start 7
+main=$(window_named "2025 Riverbend Twilight League")
+sleep 2
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers ctrl+b
+sheet=$(window_named "Box Score")
+sleep 1
+xdotool windowfocus --sync "$sheet"
+for row in "4 2 0 0 1 0 0 0 0 0 2 1 1 0 0 0 1" "3 1 1 0 0 1 0 0 0 0 1 0 1 1 0 0 1" \
+    "4 0 0 0 0 0 0 0 0 0 0 2 0 0 0 0 1"; do
+    cells=0
+    for value in $row; do
+        [ "$value" != 0 ] && xdotool type --delay 20 "$value"
+        xdotool key Tab
+        cells=$((cells + 1))
+    done
+    while [ "$cells" -lt 43 ]; do xdotool key Tab; cells=$((cells + 1)); done
+done
+sleep 1
+import -window "$sheet" "$tmp/shot.png"
+convert "$tmp/shot.png" -strip -colors 64 "PNG8:$repo/docs/boxscore.png"
+echo "docs/boxscore.png"

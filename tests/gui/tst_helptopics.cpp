@@ -1,5 +1,6 @@
 // Every topic the program opens has a page with real text, every link of the manual leads
 // somewhere, and every Help button (and F1 where a dialog has it) opens its own topic.
+#include "entry/boxscore.h"
 #include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
@@ -16,6 +17,7 @@
 #include "schedule/field.h"
 #include "schedule/make.h"
 #include "views/fontchooser.h"
+#include "views/gamelogform.h"
 #include "views/leadersform.h"
 #include "people/careerform.h"
 #include "people/historyform.h"
@@ -47,13 +49,13 @@ namespace {
 // The topics the windows open: the Help buttons of the dialogs, the list picker's kind words
 // followed by "_Button" (Year, League, Team, Player, and Field and Umpire from the game dialog),
 // its undelete mode, the F1 keys of the field-time dialogs, the main window's Help, the League
-// Leaders window and the careers' windows.
+// Leaders window, the careers' windows, the box score sheet and the game log.
 const QStringList kProgramTopics{
     "Contents",      "Undelete",       "Year_Button",        "League_Button",  "Team_Button",
     "Player_Button", "Field_Button",   "Umpire_Button",      "Update_Button",  "Notes_Button",
     "Note_Window",   "Sort_Button",    "Player_Statistics",  "Font_Button",    "Print_Button",
     "File_Button",   "Make_Button",    "Field_Availability", "League_Leaders", "Careers",
-    "Link_Players",  "League_History",
+    "Link_Players",  "League_History", "Box_Score",          "Game_Log",
 };
 
 QString pageSource(const QString& path) {
@@ -232,6 +234,10 @@ void TestHelpTopics::helpButtonOpensItsTopic_data() {
                                   << "Link_Players";
     QTest::newRow("history") << Make([] { return new THistoryForm; }) << "HelpButton"
                              << "League_History";
+    QTest::newRow("box score") << Make([] { return new TBoxScoreForm; }) << "HelpButton"
+                               << "Box_Score";
+    QTest::newRow("game log") << Make([] { return new TGameLogForm; }) << "HelpButton"
+                              << "Game_Log";
     // The field-time dialogs have no Help button; F1 opens their topics.
     QTest::newRow("make F1") << Make([] { return new TMakeForm; }) << ""
                              << "Field_Availability";

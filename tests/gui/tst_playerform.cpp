@@ -1,6 +1,8 @@
 #include "common/messages.h"
 #include "entry/player.h"
 #include "entry/playerentry.h"
+#include "gamelog/gamelog.h"
+#include "gamelog/logline.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/records.h"
@@ -60,6 +62,11 @@ private slots:
     void helpKeepsDialogOpen();
     void keyboardOrder();
     void noPlayerNoDialog();
+    void countBoxesRefuseLetters_data();
+    void countBoxesRefuseLetters();
+    void addBoxTakesTheNegativeOfAnyTotal();
+    void escapeWithTypedNumbersAsks();
+    void okWritesAnEntryToTheGameLog();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -211,6 +218,9 @@ void TestPlayerForm::cancelWritesNothing_data() {
 
 void TestPlayerForm::cancelWritesNothing() {
     QFETCH(int, how);
+    // Something was typed: the dialog asks, and Yes drops it.
+    Messages::presetAnswers({QMessageBox::Yes});
+    const int shown = Messages::shownTexts().size();
     const std::vector<std::string> players = store_->players.lines();
     const std::vector<std::string> leagues = store_->leagues.lines();
     whenShown([how](QDialog* d) {
@@ -230,6 +240,7 @@ void TestPlayerForm::cancelWritesNothing() {
     QVERIFY(!store_->changed.players);
     QVERIFY(!store_->changed.leagues);
     QCOMPARE(store_->league.userHeaders[0], std::string("Hustle"));
+    QCOMPARE(Messages::shownTexts().size(), shown + 1);
 }
 
 void TestPlayerForm::headerChangeRebuilds_data() {
@@ -271,7 +282,8 @@ void TestPlayerForm::headerChangeRebuilds() {
 void TestPlayerForm::refusedTotalKeepsDialogOpen() {
     const std::vector<std::string> players = store_->players.lines();
     const int before = Messages::shownTexts().size();
-    Messages::presetAnswers({QMessageBox::Ok});
+    // The refusal, then Cancel asks whether to drop what was typed.
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Yes});
     bool stillOpen = false;
     whenShown([&stillOpen](QDialog* d) {
         edit(d, "AddHR")->setText("1");  // 9999 + 1 no longer fits
@@ -283,10 +295,10 @@ void TestPlayerForm::refusedTotalKeepsDialogOpen() {
     QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Cancelled);
     QVERIFY(stillOpen);
     const QStringList shown = Messages::shownTexts();
-    QCOMPARE(shown.size(), before + 1);
-    QVERIFY(shown.last().contains("HR: Home Runs"));
-    QVERIFY(shown.last().contains("-999"));
-    QVERIFY(shown.last().contains("9999"));
+    QCOMPARE(shown.size(), before + 2);
+    QVERIFY(shown[before].contains("HR: Home Runs"));
+    QVERIFY(shown[before].contains("-999"));
+    QVERIFY(shown[before].contains("9999"));
     QVERIFY(store_->players.lines() == players);
     QVERIFY(!store_->changed.players);
 }
@@ -378,6 +390,116 @@ void TestPlayerForm::noPlayerNoDialog() {
     store_->player.flag = "X";
     QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Cancelled);
     QVERIFY(!store_->changed.players);
+}
+
+void TestPlayerForm::countBoxesRefuseLetters_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("add") << "AddPA"
+                         << "1a2"
+                         << "12";
+    QTest::newRow("total") << "EditRBI"
+                           << "x7"
+                           << "7";
+    QTest::newRow("minus in front only") << "Add1B"
+                                         << "-3-"
+                                         << "-3";
+    QTest::newRow("no blanks") << "AddBB"
+                               << "1 2"
+                               << "12";
+    QTest::newRow("thirds") << "Edit3IP"
+                            << "q1"
+                            << "1";
+    QTest::newRow("position is text") << "EditPos"
+                                      << "SS"
+                                      << "SS";
+}
+
+void TestPlayerForm::countBoxesRefuseLetters() {
+    QFETCH(QString, box);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QString text;
+    whenShown([&](QDialog* d) {
+        QLineEdit* e = edit(d, box);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, keys);
+        text = e->text();
+        click(d, "OkButton");
+    });
+    QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Refresh);
+    QCOMPARE(text, shown);
+}
+
+void TestPlayerForm::addBoxTakesTheNegativeOfAnyTotal() {
+    // HR stands at 9999: -9999 takes it back to nothing.
+    QString typed;
+    int addLength = 0;
+    whenShown([&](QDialog* d) {
+        QTest::keyClicks(edit(d, "AddHR"), "-99999");
+        typed = edit(d, "AddHR")->text();
+        addLength = edit(d, "Add3IP")->maxLength();
+        click(d, "OkButton");
+    });
+    QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Refresh);
+    QCOMPARE(typed, QStringLiteral("-9999"));
+    QCOMPARE(addLength, 5);
+    QCOMPARE(PlayerRecord::parse(store_->players.line(2)).stat(StatHR), std::string());
+}
+
+void TestPlayerForm::escapeWithTypedNumbersAsks() {
+    Messages::presetAnswers({QMessageBox::No, QMessageBox::Yes});
+    const int before = Messages::shownTexts().size();
+    bool openAfterNo = false;
+    QString keptAfterNo;
+    whenShown([&](QDialog* d) {
+        QTest::keyClicks(edit(d, "AddPA"), "4");
+        QTest::keyClick(edit(d, "AddPA"), Qt::Key_Escape);
+        openAfterNo = d->isVisible();
+        keptAfterNo = edit(d, "AddPA")->text();
+        QTest::keyClick(edit(d, "AddPA"), Qt::Key_Escape);
+    });
+    QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Cancelled);
+    QVERIFY(openAfterNo);
+    QCOMPARE(keptAfterNo, QStringLiteral("4"));
+    QCOMPARE(Messages::shownTexts().size(), before + 2);
+    QVERIFY(Messages::shownTexts().last().contains("Smith"));
+    QVERIFY(!store_->changed.players);
+
+    // Nothing typed: Escape closes without a question.
+    whenShown([](QDialog* d) { QTest::keyClick(edit(d, "AddPA"), Qt::Key_Escape); });
+    QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Cancelled);
+    QCOMPARE(Messages::shownTexts().size(), before + 2);
+}
+
+void TestPlayerForm::okWritesAnEntryToTheGameLog() {
+    whenShown([](QDialog* d) {
+        edit(d, "AddPA")->setText("3");
+        edit(d, "EditRBI")->setText("6");  // typed over the total: a correction
+        click(d, "OkButton");
+    });
+    QCOMPARE(form_->EnterPlayerStatistics(*store_), EntryResult::Refresh);
+    QVERIFY(store_->commit());
+    Store disk(dir_->path() + '/');
+    disk.loadYears();
+    QVERIFY(disk.ensurePlayers());
+    GameLog log;
+    QString error;
+    QVERIFY2(log.read(disk, error), qPrintable(error));
+    // The log adds up to Smith's totals: his baseline, the entry and the correction.
+    const StatValues sum = log.playerSum(1, 2);
+    QCOMPARE(sum[StatPA], 15LL);
+    QCOMPARE(sum[StatRBI], 6LL);
+    QCOMPARE(sum[StatHR], 9999LL);
+    bool entry = false, correction = false;
+    for (const LogLine& line : log.lines()) {
+        entry = entry || (line.kind == LogKind::Entry && line.values[StatPA] == 3);
+        correction = correction || (line.kind == LogKind::Total && line.values[StatRBI] == 6);
+    }
+    QVERIFY(entry);
+    QVERIFY(correction);
 }
 
 QTEST_MAIN(TestPlayerForm)

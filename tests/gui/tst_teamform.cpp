@@ -1,5 +1,6 @@
 #include "common/messages.h"
 #include "entry/team.h"
+#include "gamelog/gamelog.h"
 #include "help/helpviewer.h"
 #include "store/records.h"
 #include "store/store.h"
@@ -62,6 +63,7 @@ private slots:
     void refusedCountKeepsDialogOpen();
     void helpKeepsDialogOpen();
     void keyboardOrder();
+    void okWritesTheResultToTheGameLog();
 
 private:
     void setUpTeams(const std::string& teamLine);
@@ -280,6 +282,27 @@ void TestTeamForm::keyboardOrder() {
     QCOMPARE(chain, (QStringList{"Did Not Play", "Won", "Lost", "Tied", "EditWon", "EditLost",
                                  "EditTied", "OkButton", "HelpButton", "CancelButton"}));
     QCOMPARE(edit(form_, "EditWon")->maxLength(), 4);
+}
+
+void TestTeamForm::okWritesTheResultToTheGameLog() {
+    setUpTeams("|12|Tigers|5|3|||");
+    whenShown([](QDialog* d) {
+        choice(d, "Won")->setChecked(true);
+        click(d, "OkButton");
+    });
+    QCOMPARE(form_->EnterTeamResult(*store_), EntryResult::Refresh);
+    QVERIFY(store_->commit());
+    Store disk(dir_->path() + '/');
+    disk.loadYears();
+    GameLog log;
+    QString error;
+    QVERIFY2(log.read(disk, error), qPrintable(error));
+    // The results before the log and the win add up to the team's counts; other teams have none.
+    const GameLog::TeamSum sum = log.teamSum(2);
+    QCOMPARE(sum.won, 6LL);
+    QCOMPARE(sum.lost, 3LL);
+    QCOMPARE(sum.tied, 0LL);
+    QVERIFY(!log.hasLines(1, 0));
 }
 
 QTEST_MAIN(TestTeamForm)

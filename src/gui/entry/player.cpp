@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 #include "entry/countedit.h"
+#include "gamelog/dialoglog.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -14,8 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <string>
 
 namespace {
 
@@ -25,6 +29,18 @@ QLineEdit* makeEdit(QWidget* parent, const QString& name, int maxLength) {
     edit->setMaxLength(maxLength);
     return edit;
 }
+
+// A count box takes an optional minus and digits; anything else is refused as it is typed, so a
+// letter never silently counts as 0.
+QLineEdit* makeCountEdit(QWidget* parent, const QString& name, int maxLength) {
+    QLineEdit* edit = makeEdit(parent, name, maxLength);
+    static const QRegularExpression count(QStringLiteral("^-?[0-9]*$"));
+    edit->setValidator(new QRegularExpressionValidator(count, edit));
+    return edit;
+}
+
+// An Add box takes the negative of any total that fits, so that every entry can be undone.
+const int kAddLength = static_cast<int>(std::to_string(-pny::kMaxTotal).size());
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* label = new QLabel(caption, parent);
@@ -92,9 +108,9 @@ TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
             if (entry.group != group)
                 continue;
             const QString abbreviation = QString::fromLatin1(entry.abbreviation);
-            QLineEdit* add = makeEdit(box, QStringLiteral("Add") + abbreviation, entry.maxLength);
+            QLineEdit* add = makeCountEdit(box, QStringLiteral("Add") + abbreviation, kAddLength);
             QLineEdit* total =
-                makeEdit(box, QStringLiteral("Edit") + abbreviation, entry.maxLength);
+                makeCountEdit(box, QStringLiteral("Edit") + abbreviation, entry.maxLength);
             add_[entry.stat] = add;
             total_[entry.stat] = total;
             grid->addWidget(add, row, 0);
@@ -187,7 +203,7 @@ void TPlayerForm::sizeEdits() {
     // Wide enough for the widest text each edit takes, in the dialog's own font.
     const QFontMetrics metrics(font());
     const int padding = metrics.horizontalAdvance(QLatin1Char('0')) * 2;
-    const int countWidth = metrics.horizontalAdvance(QStringLiteral("-999W")) + padding;
+    const int countWidth = metrics.horizontalAdvance(QStringLiteral("-9999")) + padding;
     const int headerWidth = metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")) + padding;
     for (QLineEdit* edit : add_) {
         if (edit)
@@ -230,13 +246,16 @@ EntryResult TPlayerForm::EnterPlayerStatistics(pny::Store& store) {
 
     store_ = &store;
     outcome_ = pny::PlayerEntryOutcome{};
+    openingTexts_ = editTexts();
     const int result = exec();
     store_ = nullptr;
     if (result != QDialog::Accepted || !outcome_.accepted)
         return EntryResult::Cancelled;
 
+    const pny::PlayerRecord before = store.player;
     store.player = outcome_.player;
     store.writePlayer();
+    pny::logPlayerDialog(store, before, texts_, store.player);
     if (!outcome_.headersChanged)
         return EntryResult::Refresh;
     store.league.userHeaders = outcome_.headers;
@@ -278,6 +297,7 @@ void TPlayerForm::OkButtonClick() {
     if (refusal.isEmpty()) {
         outcome_ = pny::applyPlayerEntry(store_->player, store_->league, texts);
         refusal = outcome_.refusal;
+        texts_ = texts;
     }
     if (!refusal.isEmpty()) {
         // Nothing is written and the dialog stays open for a correction.
@@ -286,6 +306,22 @@ void TPlayerForm::OkButtonClick() {
         return;
     }
     accept();
+}
+
+QStringList TPlayerForm::editTexts() const {
+    QStringList texts;
+    for (const QLineEdit* edit : findChildren<QLineEdit*>())
+        texts << edit->text();
+    return texts;
+}
+
+void TPlayerForm::reject() {
+    // Numbers typed are not thrown away without asking.
+    if (editTexts() != openingTexts_ &&
+        !Messages::question(
+            this, QStringLiteral("Close without saving what you typed for %1?").arg(windowTitle())))
+        return;
+    QDialog::reject();
 }
 
 void TPlayerForm::HelpButtonClick() {

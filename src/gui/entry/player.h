@@ -4,6 +4,7 @@
 #include "entry/playerentry.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
@@ -31,12 +32,16 @@ public:
 public slots:
     void OkButtonClick();
     void HelpButtonClick();
+    // Cancel, Escape and the close box: asks first when something was typed.
+    void reject() override;
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     pny::PlayerEntryTexts typedTexts(QString& refusal) const;
+    // Every edit's text, to tell whether anything was typed since the dialog opened.
+    QStringList editTexts() const;
     void sizeEdits();
 
     std::array<QLineEdit*, pny::PlayerStatCount> add_{};
@@ -51,4 +56,6 @@ private:
     // While the dialog runs: the store it works on and the outcome of an accepted OK.
     pny::Store* store_ = nullptr;
     pny::PlayerEntryOutcome outcome_;
+    pny::PlayerEntryTexts texts_;  // what the accepted OK read
+    QStringList openingTexts_;
 };

@@ -3,6 +3,7 @@
 #include "common/dialogbutton.h"
 #include "common/messages.h"
 #include "entry/countedit.h"
+#include "gamelog/dialoglog.h"
 #include "help/helpviewer.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -114,8 +115,10 @@ EntryResult TTeamForm::EnterTeamResult(pny::Store& store) {
     if (result != QDialog::Accepted || !outcome_.accepted)
         return EntryResult::Cancelled;
 
+    const pny::TeamRecord before = store.team;
     store.team = outcome_.team;
     store.writeTeam();
+    pny::logTeamDialog(store, before, store.team);
     return EntryResult::Refresh;
 }
 

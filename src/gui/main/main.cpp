@@ -3,6 +3,7 @@
 #include "common/filedialogs.h"
 #include "common/icons.h"
 #include "common/messages.h"
+#include "entry/boxscore.h"
 #include "entry/game.h"
 #include "entry/player.h"
 #include "entry/team.h"
@@ -33,6 +34,7 @@
 #include "store/linecodec.h"
 #include "views/catalogues.h"
 #include "views/fontchooser.h"
+#include "views/gamelogform.h"
 #include "views/leadersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
@@ -205,6 +207,12 @@ TTeamForm& TMainForm::teamForm() {
 TLeadersForm& TMainForm::leadersForm() {
     return madeOnFirstUse(leadersForm_, [this] { return new TLeadersForm(this); });
 }
+TBoxScoreForm& TMainForm::boxScoreForm() {
+    return madeOnFirstUse(boxScoreForm_, [this] { return new TBoxScoreForm(this); });
+}
+TGameLogForm& TMainForm::gameLogForm() {
+    return madeOnFirstUse(gameLogForm_, [this] { return new TGameLogForm(this); });
+}
 
 SelectionCommands& TMainForm::selection() {
     if (!selection_) {
@@ -333,7 +341,13 @@ void TMainForm::createPopupMenu() {
         addAction(action);  // so that the shortcut works while the menu is closed
         return action;
     };
-    add("BackupItem", "&Backup All", QKeySequence(Qt::CTRL | Qt::Key_B),
+    // Typing a night's box score is the main job: it has Ctrl+B, and Backup All moves aside.
+    add("BoxScoreItem", "B&ox Score...", QKeySequence(Qt::CTRL | Qt::Key_B),
+        &TMainForm::BoxScoreItemClick);
+    gameLogItem_ = add("GameLogItem", "&Game Log...", QKeySequence(Qt::CTRL | Qt::Key_G),
+                       &TMainForm::GameLogItemClick);
+    popupMenu_->addSeparator();
+    add("BackupItem", "&Backup All", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
         &TMainForm::BackupItemClick);
     add("ImportItem", "&Import PZS", QKeySequence(Qt::CTRL | Qt::Key_I),
         &TMainForm::ImportItemClick);
@@ -557,6 +571,7 @@ void TMainForm::showGrid(const pny::ViewGrid& grid) {
     updateButton_->setEnabled(states.update);
     noteButton_->setEnabled(states.notes);
     printButton_->setEnabled(states.print);
+    gameLogItem_->setEnabled(pny::isPlayerTab(currentTab()) && states.notes);
     // The row of the current record is selected; moving there changes no record.
     if (grid.currentRow > 0 && states.focusColumn > 0) {
         table_->setCurrentCell(grid.currentRow - 1, states.focusColumn);
@@ -742,6 +757,41 @@ void TMainForm::HistoryItemClick() {
         (form ? form : new THistoryForm(this))->ShowHistory(*store_);
     }
     finishCommand();
+}
+
+void TMainForm::BoxScoreItemClick() {
+    if (!store_->hasLeague())
+        selection().LeagueButtonClick();
+    if (store_->hasLeague()) {
+        EntryResult result = EntryResult::Cancelled;
+        const int game = pny::toNumber(store_->league.currentGame);
+        if (currentTab() == pny::kScheduleTab && grid_.hasRecords() && game > 0) {
+            result = boxScoreForm().EnterGameNight(*store_, listForm(), game);
+        } else {
+            result = boxScoreForm().EnterNewNight(*store_, listForm());
+        }
+        if (result != EntryResult::Cancelled)
+            nightChanged();
+    }
+    finishCommand();
+}
+
+void TMainForm::GameLogItemClick() {
+    if (!pny::isPlayerTab(currentTab()) || !store_->hasPlayer())
+        return;
+    const int night = gameLogForm().ShowGameLog(*store_, pny::toNumber(store_->league.currentTeam),
+                                                pny::toNumber(store_->team.currentPlayer));
+    if (night > 0 &&
+        boxScoreForm().CorrectNight(*store_, listForm(), night) != EntryResult::Cancelled) {
+        nightChanged();
+    }
+    finishCommand();
+}
+
+void TMainForm::nightChanged() {
+    // A night changes players' totals, the standings and a game's score.
+    clearStatsCache();
+    BuildHeaders();
 }
 
 void TMainForm::RosterItemClick() {

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class QAction;
 class QFrame;
 class QMenu;
 class QTabBar;
@@ -18,11 +19,13 @@ class QToolButton;
 class SelectionCommands;
 class TAboutForm;
 class TBackupForm;
+class TBoxScoreForm;
 class TPrintForm;
 class TListForm;
 class TMsgForm;
 class TFieldForm;
 class TGameForm;
+class TGameLogForm;
 class TLeadersForm;
 class TMakeForm;
 class TNameForm;
@@ -84,6 +87,10 @@ public slots:
     void CareerItemClick();
     void LinkPlayersItemClick();
     void HistoryItemClick();
+    // The box score sheet: the selected game on the Schedule tab, else a date and two teams.
+    void BoxScoreItemClick();
+    // The current player's game log, on the player tabs.
+    void GameLogItemClick();
     void PublishItemClick();
     void RosterItemClick();
     void HelpItemClick();
@@ -147,6 +154,10 @@ private:
     TSetupForm& setupForm();
     TTeamForm& teamForm();
     TLeadersForm& leadersForm();
+    TBoxScoreForm& boxScoreForm();
+    TGameLogForm& gameLogForm();
+    // After a night was added, changed or removed: every view shows it.
+    void nightChanged();
     SelectionCommands& selection();
 
     std::unique_ptr<pny::Store> store_;
@@ -190,5 +201,8 @@ private:
     TBackupForm* backupForm_ = nullptr;
     TTeamForm* teamForm_ = nullptr;
     TLeadersForm* leadersForm_ = nullptr;
+    TBoxScoreForm* boxScoreForm_ = nullptr;
+    TGameLogForm* gameLogForm_ = nullptr;
+    QAction* gameLogItem_ = nullptr;
     std::unique_ptr<SelectionCommands> selection_;
 };

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "entry/boxscorerows.h"
+#include "entry/entryresult.h"
+#include "gamelog/boxscorecolumns.h"
+#include "gamelog/night.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class BoxScoreGrid;
+class GroupCaptionBar;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TListForm;
+
+namespace pny {
+class Store;
+}
+
+// The box score sheet: a whole game night in one window. Both teams' players in two grids typed
+// like a spreadsheet, the totals and the warnings as they are typed, each team's score, and "Add
+// to Season", which puts the night into the players' totals, the standings and the schedule at
+// once. A past night opens with its values for correcting, or for removing.
+class TBoxScoreForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBoxScoreForm(QWidget* parent = nullptr);
+
+    // Opens the sheet on the schedule's game `game`; when the game has a night in the log, that
+    // night is opened for correcting.
+    EntryResult EnterGameNight(pny::Store& store, TListForm& listForm, int game);
+    // Opens the sheet for a date and two teams chosen in it.
+    EntryResult EnterNewNight(pny::Store& store, TListForm& listForm);
+    // Opens the night `night` (its entry in the game log) for correcting.
+    EntryResult CorrectNight(pny::Store& store, TListForm& listForm, int night);
+
+    // The night as typed so far.
+    pny::Night typedNight() const;
+
+public slots:
+    void AddButtonClick();
+    void RemoveButtonClick();
+    void HelpButtonClick();
+    void HomeButtonClick();
+    void AwayButtonClick();
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // One team's part of the sheet.
+    struct TeamPart {
+        int team = 0;
+        std::vector<pny::BoxScoreRow> rows;
+        QPushButton* pickButton = nullptr;
+        QLabel* name = nullptr;
+        GroupCaptionBar* captions = nullptr;
+        BoxScoreGrid* grid = nullptr;
+        QLabel* warnings = nullptr;
+        QLineEdit* score = nullptr;
+    };
+
+    // Takes the store and the league's columns; false when the teams cannot be read.
+    bool begin(pny::Store& store);
+    QWidget* buildTeamPart(TeamPart& part, const QString& prefix, const QString& caption);
+    EntryResult run(pny::Store& store, TListForm& listForm);
+    // Shows `night` (its teams, lines and scores) with no cell counted as typed.
+    void showNight(const pny::Night& night);
+    // Makes `team` the team of a part and lists its players; `keep` are players to list even
+    // when deleted.
+    void setTeam(TeamPart& part, int team, const std::vector<int>& keep = {});
+    void pickTeam(TeamPart& part);
+    void fillLines(TeamPart& part, const pny::BoxScoreTeam& lines);
+    pny::BoxScoreTeam typedTeam(const TeamPart& part, std::vector<int>* rowOfLine) const;
+    // The totals rows and the warnings, after every change.
+    void updateSheet();
+    void markTyped();
+    bool hasTypedSomething() const;
+    bool checkBeforeAdding();
+
+    pny::Store* store_ = nullptr;
+    TListForm* listForm_ = nullptr;
+    std::vector<pny::BoxScoreColumn> columns_;
+    int game_ = 0;        // the schedule's game; 0 for a date and two teams
+    int night_ = 0;       // the night being corrected; 0 for a new one
+    std::string time_;    // the game's time, "hhnn"
+    bool typed_ = false;  // something was typed since the sheet opened
+
+    QLabel* nightLabel_ = nullptr;
+    QDateEdit* dateEdit_ = nullptr;
+    TeamPart home_;
+    TeamPart away_;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* removeButton_ = nullptr;
+};

@@ -1,0 +1,141 @@
+#include "views/gamelogform.h"
+
+#include "common/dialogbutton.h"
+#include "common/messages.h"
+#include "gamelog/playergamelog.h"
+#include "help/helpviewer.h"
+#include "main/exporttable.h"
+#include "print/print.h"
+#include "store/codepage.h"
+#include "store/linecodec.h"
+#include "store/store.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TGameLogForm::TGameLogForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("GameLogForm"));
+    setModal(true);
+    setSizeGripEnabled(true);
+    setWindowTitle(QStringLiteral("Game Log"));
+    printForm_ = new TPrintForm(this);
+
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("Table"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table_->setWordWrap(false);
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { TableDoubleClick(row); });
+
+    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
+                                     QStyle::SP_FileDialogDetailedView);
+    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
+                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
+    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
+                                    QStyle::SP_DialogHelpButton);
+    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
+                                     QStyle::SP_DialogCloseButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(printButton);
+    buttons->addWidget(exportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_, 1);
+    layout->addLayout(buttons);
+
+    connect(printButton, &QPushButton::clicked, this, &TGameLogForm::PrintButtonClick);
+    connect(exportButton, &QPushButton::clicked, this, &TGameLogForm::ExportButtonClick);
+    connect(helpButton, &QPushButton::clicked, this, &TGameLogForm::HelpButtonClick);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    resize(1000, 520);
+}
+
+int TGameLogForm::ShowGameLog(pny::Store& store, int team, int player) {
+    store_ = &store;
+    chosenNight_ = 0;
+    QString error;
+    log_ = pny::GameLog();
+    if (!log_.read(store, error))
+        Messages::error(parentWidget(), error);
+    grid_ = pny::playerGameLog(store, log_, team, player);
+    showGrid();
+    exec();
+    store_ = nullptr;
+    return chosenNight_;
+}
+
+void TGameLogForm::showGrid() {
+    setWindowTitle(pny::fromCodePage(grid_.caption));
+    table_->clear();
+    table_->setColumnCount(grid_.columnCount());
+    table_->setRowCount(static_cast<int>(grid_.rows.size()));
+    QStringList headers;
+    for (const std::string& text : grid_.headers)
+        headers << pny::fromCodePage(text);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int r = 0; r < static_cast<int>(grid_.rows.size()); ++r) {
+        const std::vector<std::string>& cells = grid_.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            table_->setItem(
+                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
+        }
+    }
+    // Column 0 holds the night a row belongs to: never shown, as in every table.
+    table_->setColumnHidden(0, true);
+    // Widths from the font rather than from every cell, so that a long log opens at once: the
+    // name and entry columns take their longest text, the numbers what "-9999" needs.
+    const QFontMetrics metrics(table_->font());
+    const QFontMetrics headerMetrics(table_->horizontalHeader()->font());
+    const int number = metrics.horizontalAdvance(QStringLiteral(" -9999")) + 8;
+    for (int c = 1; c < table_->columnCount(); ++c) {
+        int width = std::max(number, headerMetrics.horizontalAdvance(headers.at(c)) + 12);
+        if (c <= 3) {
+            for (const std::vector<std::string>& cells : grid_.rows) {
+                width = std::max(width, metrics.horizontalAdvance(
+                                            pny::fromCodePage(cells[static_cast<std::size_t>(c)])) +
+                                            12);
+            }
+        }
+        table_->setColumnWidth(c, width);
+    }
+    if (table_->rowCount() > 0)
+        table_->setCurrentCell(table_->rowCount() - 1, 1);
+}
+
+void TGameLogForm::PrintButtonClick() {
+    printForm_->PrintTable(table_, windowTitle(), windowTitle());
+}
+
+void TGameLogForm::ExportButtonClick() {
+    if (store_)
+        exportTable(this, *store_, grid_, false, windowTitle());
+}
+
+void TGameLogForm::HelpButtonClick() {
+    HelpViewer::showTopic(QStringLiteral("Game_Log"));
+}
+
+void TGameLogForm::TableDoubleClick(int row) {
+    if (row < 0 || row >= static_cast<int>(grid_.rows.size()))
+        return;
+    const int night = pny::toNumber(grid_.rows[static_cast<std::size_t>(row)].front());
+    if (night <= 0)
+        return;
+    if (log_.isRemoved(night)) {
+        Messages::information(this, QStringLiteral("This night was removed from the season."));
+        return;
+    }
+    chosenNight_ = night;
+    accept();
+}

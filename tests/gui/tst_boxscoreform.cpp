@@ -1,0 +1,905 @@
+#include "common/filedialogs.h"
+#include "common/messages.h"
+#include "entry/boxscore.h"
+#include "entry/boxscoregrid.h"
+#include "entry/playerentry.h"
+#include "gamelog/boxscorecolumns.h"
+#include "gamelog/gamelog.h"
+#include "gamelog/night.h"
+#include "main/main.h"
+#include "store/records.h"
+#include "store/store.h"
+
+#include "leaguefolder.h"
+#include "modalscript.h"
+#include "schedulefolder.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+
+using namespace pny;
+using testsupport::listFile;
+using testsupport::playerLine;
+using testsupport::readFile;
+
+namespace {
+
+using Stats = std::map<PlayerStat, long long>;
+
+// The Eagles (team 1): Adams bats second, Baker first, Clark has no batting order and a total of
+// 9999 runs batted in. The Tigers (team 2): Dunn and Evans. The Owls (team 3): twelve players.
+const QByteArray kAdams = playerLine("7", "Adams", {{6, "10"}, {7, "2"}, {22, "2"}});
+const QByteArray kBaker = playerLine("4", "Baker", {{22, "1"}});
+const QByteArray kClark = playerLine("9", "Clark", {{17, "9999"}});
+const QByteArray kDunn = playerLine("1", "Dunn");
+const QByteArray kEvans = playerLine("2", "Evans", {{4, "3"}});
+
+QByteArray gameLine(const char* home, const char* away) {
+    GameRecord game = GameRecord::parse("");
+    game.flag.clear();
+    game.date = "20240603";
+    game.time = "1900";
+    game.home = home;
+    game.away = away;
+    return QByteArray::fromStdString(game.build());
+}
+
+void writeNightFolder(const QString& dir, const char* tab = "7") {
+    testsupport::writeScheduleFolder(
+        dir, {gameLine("1", "2"), gameLine("3", "1")}, {}, {},
+        [](LeagueRecord& league) {
+            league.innings = "7";
+            league.currentTeam = "1";
+            league.currentGame = "1";
+        },
+        tab);
+    testsupport::writeFile(dir + "/Y1L1T1.Players", listFile("P|", {kAdams, kBaker, kClark}));
+    testsupport::writeFile(dir + "/Y1L1T2.Players", listFile("P|", {kDunn, kEvans}));
+    QList<QByteArray> owls;
+    for (int i = 1; i <= 12; ++i)
+        owls << playerLine(QByteArray::number(i), "Owl" + QByteArray::number(i));
+    testsupport::writeFile(dir + "/Y1L1T3.Players", listFile("P|", owls));
+}
+
+// Every file of the folder but the game log and the lock.
+std::map<QString, QByteArray> folderBytes(const QString& dir) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(dir).entryList(QDir::Files)) {
+        if (!name.endsWith(".Log") && name != "Pennantry.Lock")
+            files[name] = readFile(dir + '/' + name);
+    }
+    return files;
+}
+
+// The grid column of a statistic.
+int columnOf(PlayerStat stat) {
+    const std::vector<BoxScoreColumn> columns = boxScoreColumns(LeagueRecord::parse(""));
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c].stat == stat)
+            return static_cast<int>(c);
+    }
+    qFatal("no column");
+}
+
+// A player line with a night added to its totals, as the player dialog adds.
+std::string withNight(const QByteArray& line, const Stats& night) {
+    PlayerRecord player = PlayerRecord::parse(line.toStdString());
+    for (const auto& [stat, value] : night)
+        player.stat(stat) = countText(player.value(stat) + value);
+    return player.build();
+}
+
+// Line `line` of team `team`'s players file on the disk.
+PlayerRecord playerOnDisk(const QString& dir, int team, int line) {
+    const QList<QByteArray> lines =
+        readFile(QStringLiteral("%1/Y1L1T%2.Players").arg(dir).arg(team)).split('\n');
+    return PlayerRecord::parse(lines.value(line).trimmed().toStdString());
+}
+
+QByteArray playersFile(const std::vector<std::string>& lines) {
+    QByteArray text = "P|\r\n";
+    for (const std::string& line : lines)
+        text += QByteArray::fromStdString(line) + "\r\n";
+    return text;
+}
+
+BoxScoreGrid* grid(QWidget* dialog, const char* name) {
+    return dialog->findChild<BoxScoreGrid*>(QLatin1String(name));
+}
+
+QLineEdit* edit(QWidget* dialog, const char* name) {
+    return dialog->findChild<QLineEdit*>(QLatin1String(name));
+}
+
+QString warnings(QWidget* dialog, const char* name) {
+    return dialog->findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+// Types into a cell as the user would: moves there, then types.
+void typeInto(BoxScoreGrid* grid, int row, PlayerStat stat, const QString& text) {
+    grid->setFocus();
+    // Arriving from another cell, so that typing replaces what the cell holds.
+    grid->setCurrentCell(row, columnOf(stat) == 0 ? 1 : 0);
+    grid->setCurrentCell(row, columnOf(stat));
+    if (text.isEmpty())
+        QTest::keyClick(grid, Qt::Key_Delete);
+    else
+        QTest::keyClicks(grid, text);
+}
+
+void typeScore(QLineEdit* score, const QString& text) {
+    score->selectAll();
+    QTest::keyClick(score, Qt::Key_Delete);
+    QTest::keyClicks(score, text);
+}
+
+// The night the tests add: the Eagles (home) win 5 to 3 over the Tigers. Rows in grid order.
+const std::vector<Stats> kEaglesNight = {
+    {{StatPA, 4}, {Stat1B, 2}, {StatRBI, 1}, {StatRS, 1}, {StatG, 1}},  // Baker
+    {{StatPA, 3},
+     {StatHR, 1},
+     {StatRBI, 2},
+     {StatRS, 2},
+     {StatG, 1},
+     {StatGP, 1},
+     {StatIP, 7},
+     {StatHA, 4},
+     {StatRA, 3},
+     {StatER, 2},
+     {StatWon, 1}},                                       // Adams
+    {{StatPA, 3}, {StatBB, 1}, {StatRS, 2}, {StatG, 1}},  // Clark
+};
+const std::vector<Stats> kTigersNight = {
+    {{StatPA, 4},
+     {Stat1B, 1},
+     {Stat2B, 1},
+     {StatRS, 2},
+     {StatG, 1},
+     {StatGP, 1},
+     {StatIP, 7},
+     {StatHA, 4},
+     {StatRA, 5},
+     {StatER, 4},
+     {StatLost, 1}},                                                    // Dunn
+    {{StatPA, 4}, {Stat3B, 1}, {StatRBI, 1}, {StatRS, 1}, {StatG, 1}},  // Evans
+};
+
+}  // namespace
+
+class TestBoxScoreForm : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::pinLocale(); }
+    void init();
+    void cleanup();
+
+    void sheetShowsTheGame();
+    void wholeNightByKeyboardAlone();
+    void pnyBoxscoreWritesTheSameFiles();
+    void pasteTwelveRows();
+    void pasteThatDoesNotFitIsRefused_data();
+    void pasteThatDoesNotFitIsRefused();
+    void cellsTakeOnlyNumbers();
+    void warningsAppearAndDisappear_data();
+    void warningsAppearAndDisappear();
+    void totalOutOfRangeRefusesTheNight();
+    void removeNightReturnsEveryFile();
+    void correctingThreeHitsToTwo();
+    void correctingTheScoreMovesTheResult();
+    void escapeWithTypedCellsAsks();
+    void nightOfADateAndTwoTeams();
+    void gameLogOpensTheNight();
+
+private:
+    TMainForm& openMain(const char* tab = "7");
+    // Opens the sheet through its menu command and runs `steps` in it.
+    void runSheet(const std::function<void(QWidget*)>& steps);
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TMainForm> main_;
+};
+
+void TestBoxScoreForm::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    Messages::presetAnswers({});
+    Messages::clearShown();
+}
+
+void TestBoxScoreForm::cleanup() {
+    while (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    main_.reset();
+    dir_.reset();
+}
+
+TMainForm& TestBoxScoreForm::openMain(const char* tab) {
+    writeNightFolder(dir_->path(), tab);
+    main_ = std::make_unique<TMainForm>(dir_->path());
+    main_->show();
+    // Everything the start changed (the window's size) is saved, so that a night's commit holds
+    // only the night.
+    main_->SaveItemClick();
+    return *main_;
+}
+
+void TestBoxScoreForm::runSheet(const std::function<void(QWidget*)>& steps) {
+    ModalScript script;
+    script.then("BoxScoreForm", [steps](QWidget* d) {
+        steps(d);
+        // A step that failed half-way leaves the sheet open: it is closed without questions.
+        if (d->isVisible())
+            qobject_cast<QDialog*>(d)->done(QDialog::Rejected);
+    });
+    script.start();
+    main_->findChild<QAction*>("BoxScoreItem")->trigger();
+    QVERIFY(script.finished());
+}
+
+void TestBoxScoreForm::sheetShowsTheGame() {
+    openMain();
+    QCOMPARE(main_->findChild<QAction*>("BoxScoreItem")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_B));
+    QStringList homeRows, awayRows, captions;
+    QString homeName, awayName, night;
+    bool picksShown = true, removeShown = true;
+    int columns = 0;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* home = grid(d, "HomeGrid");
+        BoxScoreGrid* away = grid(d, "AwayGrid");
+        for (int r = 0; r < home->rowCount(); ++r)
+            homeRows << home->verticalHeaderItem(r)->text();
+        for (int r = 0; r < away->rowCount(); ++r)
+            awayRows << away->verticalHeaderItem(r)->text();
+        columns = home->columnCount();
+        for (int c = 0; c < 3; ++c)
+            captions << home->horizontalHeaderItem(c)->text();
+        homeName = d->findChild<QLabel*>("HomeName")->text();
+        awayName = d->findChild<QLabel*>("AwayName")->text();
+        night = d->findChild<QLabel*>("NightLabel")->text();
+        picksShown = d->findChild<QPushButton*>("HomeButton")->isVisible();
+        removeShown = d->findChild<QPushButton*>("RemoveButton")->isVisible();
+        d->findChild<QPushButton*>("CancelButton")->click();
+    });
+    // Batting order first, then by number; a totals row under each team.
+    QCOMPARE(homeRows, (QStringList{"4  Baker", "7  Adams", "9  Clark", "Totals"}));
+    QCOMPARE(awayRows, (QStringList{"1  Dunn", "2  Evans", "Totals"}));
+    QCOMPARE(columns, 43);
+    QCOMPARE(captions, (QStringList{"PA", "1B", "2B"}));
+    QCOMPARE(homeName, QStringLiteral("Eagles"));
+    QCOMPARE(awayName, QStringLiteral("Tigers"));
+    QVERIFY(night.contains("2024-06-03"));
+    QVERIFY(night.contains("19:00"));
+    QVERIFY(!picksShown);   // the game decides the teams: no picking
+    QVERIFY(!removeShown);  // a new night has nothing to remove
+}
+
+void TestBoxScoreForm::wholeNightByKeyboardAlone() {
+    openMain();
+    const QString dir = dir_->path();
+    const QByteArray teamsBefore = readFile(dir + "/Y1L1.Teams");
+    int pressed = 0;
+    int digits = 0;
+    int moves = 0;
+    QStringList focusPath;
+    QStringList shown;
+    runSheet([&](QWidget* d) {
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(d->focusWidget(), key, modifiers);
+            ++pressed;
+        };
+        const auto type = [&](long long value) {
+            for (const QChar ch : QString::number(value)) {
+                QTest::keyClick(d->focusWidget(), ch.toLatin1());
+                ++pressed;
+                ++digits;
+            }
+        };
+        const std::vector<BoxScoreColumn> columns = boxScoreColumns(LeagueRecord::parse(""));
+        const auto typeTeam = [&](const std::vector<Stats>& rows, long long score) {
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                for (const BoxScoreColumn& column : columns) {
+                    const auto value = rows[r].find(column.stat);
+                    if (value != rows[r].end())
+                        type(value->second);
+                    press(Qt::Key_Tab);  // the last cell's Tab leaves for the score
+                    ++moves;
+                }
+            }
+            focusPath << d->focusWidget()->objectName();
+            type(score);
+            press(Qt::Key_Tab);
+            ++moves;
+            focusPath << d->focusWidget()->objectName();
+        };
+        focusPath << d->focusWidget()->objectName();
+        typeTeam(kEaglesNight, 5);
+        typeTeam(kTigersNight, 3);
+        shown << warnings(d, "HomeWarnings") << warnings(d, "AwayWarnings")
+              << grid(d, "HomeGrid")->cellText(3, columnOf(StatRS))
+              << grid(d, "HomeGrid")->cellText(3, columnOf(StatPA));
+        press(Qt::Key_Return, Qt::ControlModifier);
+    });
+    QCOMPARE(shown, (QStringList{"", "", "5", "10"}));  // no warning; the totals rows
+    QCOMPARE(focusPath,
+             (QStringList{"HomeGrid", "HomeScore", "AwayGrid", "AwayScore", "AddButton"}));
+    // Only digits and one key per cell moved, and the one key that adds the night.
+    int expectedDigits = 2;  // the two scores
+    for (const auto* night : {&kEaglesNight, &kTigersNight}) {
+        for (const Stats& row : *night) {
+            for (const auto& entry : row)
+                expectedDigits += static_cast<int>(QString::number(entry.second).size());
+        }
+    }
+    QCOMPARE(digits, expectedDigits);
+    QCOMPARE(moves, (3 + 2) * 43 + 2);
+    QCOMPARE(pressed, digits + moves + 1);
+    QVERIFY(Messages::shownTexts().isEmpty());
+
+    // On the disk at once, without Save Data.
+    QCOMPARE(readFile(dir + "/Y1L1T1.Players"),
+             playersFile({withNight(kAdams, kEaglesNight[1]), withNight(kBaker, kEaglesNight[0]),
+                          withNight(kClark, kEaglesNight[2])}));
+    QCOMPARE(readFile(dir + "/Y1L1T2.Players"),
+             playersFile({withNight(kDunn, kTigersNight[0]), withNight(kEvans, kTigersNight[1])}));
+    QByteArray teamsAfter = teamsBefore;
+    teamsAfter.replace("|10|Eagles|||||", "|10|Eagles|1|0|||");
+    teamsAfter.replace("|20|Tigers|||||", "|20|Tigers|0|1|||");
+    QCOMPARE(readFile(dir + "/Y1L1.Teams"), teamsAfter);
+    GameRecord game = GameRecord::parse(gameLine("1", "2").toStdString());
+    game.homeScore = "5";
+    game.awayScore = "3";
+    QVERIFY(
+        readFile(dir + "/Y1L1.Games").contains(QByteArray::fromStdString(game.build()) + "\r\n"));
+    QVERIFY(!main_->store().hasUnsavedChanges());
+
+    // The log holds the night, and every player's totals are the sum of his lines.
+    Store disk(dir);
+    disk.loadYears();
+    QVERIFY(disk.ensurePlayers());
+    GameLog log;
+    QString error;
+    QVERIFY2(log.read(disk, error), qPrintable(error));
+    QCOMPARE(log.nights().size(), std::size_t(1));
+    const int entry = log.nights().front();
+    QCOMPARE(nightOfGame(log, 1), entry);
+    const std::optional<Night> night = nightOf(log, entry);
+    QVERIFY(night);
+    QCOMPARE(night->home.team, 1);
+    QCOMPARE(night->away.team, 2);
+    QCOMPARE(night->home.score.value_or(-1), 5LL);
+    QCOMPARE(night->away.score.value_or(-1), 3LL);
+    QCOMPARE(night->home.lines.size(), std::size_t(3));
+    for (const BoxScoreLine& line : night->home.lines) {
+        const std::size_t row = line.player == 2 ? 0 : line.player == 1 ? 1 : 2;
+        for (const auto& [stat, value] : kEaglesNight[row])
+            QCOMPARE(line.values[stat], value);
+    }
+    const PlayerRecord adams = PlayerRecord::parse(disk.players.line(1));
+    const StatValues sum = log.playerSum(1, 1);
+    QCOMPARE(sum[StatPA], static_cast<long long>(adams.value(StatPA)));
+    QCOMPARE(sum[Stat1B], static_cast<long long>(adams.value(Stat1B)));
+    QCOMPARE(sum[StatHR], 1LL);
+    QCOMPARE(log.playerSum(1, 3)[StatRBI], 9999LL);  // Clark's baseline
+}
+
+void TestBoxScoreForm::pnyBoxscoreWritesTheSameFiles() {
+    // The night of the sheet, typed cell by cell.
+    openMain();
+    runSheet([&](QWidget* d) {
+        for (const auto& [name, rows] :
+             {std::pair<const char*, const std::vector<Stats>*>{"HomeGrid", &kEaglesNight},
+              {"AwayGrid", &kTigersNight}}) {
+            for (std::size_t r = 0; r < rows->size(); ++r) {
+                for (const auto& [stat, value] : rows->at(r))
+                    typeInto(grid(d, name), static_cast<int>(r), stat, QString::number(value));
+            }
+        }
+        typeScore(edit(d, "HomeScore"), "5");
+        typeScore(edit(d, "AwayScore"), "3");
+        QTest::keyClick(grid(d, "HomeGrid"), Qt::Key_Return, Qt::ControlModifier);
+    });
+
+    // The same night from a CSV file, by the players' numbers and the sheet's captions.
+    QTemporaryDir other;
+    writeNightFolder(other.path());
+    const std::vector<BoxScoreColumn> columns = boxScoreColumns(LeagueRecord::parse(""));
+    QByteArray csv;
+    const std::vector<std::pair<QByteArray, std::vector<QByteArray>>> teams = {
+        {"Team,Eagles,Score,5", {"4", "7", "9"}}, {"Team,Tigers,Score,3", {"1", "2"}}};
+    for (std::size_t t = 0; t < teams.size(); ++t) {
+        const std::vector<Stats>& rows = t == 0 ? kEaglesNight : kTigersNight;
+        csv += teams[t].first + "\n";
+        csv += "No";
+        for (const BoxScoreColumn& column : columns)
+            csv += ',' + QByteArray::fromStdString(column.caption);
+        csv += '\n';
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            csv += teams[t].second[r];
+            for (const BoxScoreColumn& column : columns) {
+                const auto value = rows[r].find(column.stat);
+                csv += ',' +
+                       (value == rows[r].end() ? QByteArray() : QByteArray::number(value->second));
+            }
+            csv += '\n';
+        }
+    }
+    testsupport::writeFile(other.path() + "/night.csv", csv);
+    QProcess pny;
+    pny.start(QStringLiteral(PNY_CLI),
+              {"boxscore", other.path() + "/night.csv", "--folder", other.path(), "--year", "1",
+               "--league", "1", "--game", "1"});
+    QVERIFY(pny.waitForFinished(30000));
+    QVERIFY2(pny.exitCode() == 0, pny.readAllStandardError().constData());
+    for (const char* file :
+         {"Y1L1T1.Players", "Y1L1T2.Players", "Y1L1.Teams", "Y1L1.Games", "Y1L1.Log"}) {
+        QCOMPARE(readFile(other.path() + '/' + file), readFile(dir_->path() + '/' + file));
+    }
+}
+
+void TestBoxScoreForm::pasteTwelveRows() {
+    openMain();
+    main_->store().league.currentGame = "2";  // the Owls (home) against the Eagles
+    QString block;
+    for (int r = 1; r <= 12; ++r)
+        block +=
+            QStringLiteral("%1\t%2\t\t\t%3\r\n").arg(r % 5 + 1).arg(r % 2).arg(r == 12 ? 1 : 0);
+    QApplication::clipboard()->setText(block);
+    QStringList pa, oneB, hr;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* owls = grid(d, "HomeGrid");
+        owls->setFocus();
+        owls->setCurrentCell(0, 0);
+        QTest::keyClick(owls, Qt::Key_V, Qt::ControlModifier);
+        for (int r = 0; r <= 12; ++r) {
+            pa << owls->cellText(r, columnOf(StatPA));
+            oneB << owls->cellText(r, columnOf(Stat1B));
+            hr << owls->cellText(r, columnOf(StatHR));
+        }
+        QTest::keyClick(owls, Qt::Key_Return, Qt::ControlModifier);
+    });
+    QCOMPARE(pa, (QStringList{"2", "3", "4", "5", "1", "2", "3", "4", "5", "1", "2", "3",
+                              "35"}));  // the totals row
+    QCOMPARE(oneB, (QStringList{"1", "0", "1", "0", "1", "0", "1", "0", "1", "0", "1", "0", "6"}));
+    QCOMPARE(hr.last(), QStringLiteral("1"));
+    QCOMPARE(hr.at(11), QStringLiteral("1"));
+    // Added to the season: the twelfth Owl has his home run, the first his two plate appearances.
+    QCOMPARE(playerOnDisk(dir_->path(), 3, 12).stat(StatHR), std::string("1"));
+    QCOMPARE(playerOnDisk(dir_->path(), 3, 1).stat(StatPA), std::string("2"));
+    QCOMPARE(playerOnDisk(dir_->path(), 3, 2).stat(Stat1B), std::string());
+    QCOMPARE(playerOnDisk(dir_->path(), 3, 2).name, std::string("Owl2"));
+}
+
+void TestBoxScoreForm::pasteThatDoesNotFitIsRefused_data() {
+    QTest::addColumn<QString>("block");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("too many rows") << "1\n2\n3\n4\n"
+                                   << "3 rows";
+    QTest::newRow("too many columns") << QString("1\t").repeated(43) + "1\n"
+                                      << "44 columns";
+    QTest::newRow("a letter") << "1\t2\n3\tx\n"
+                              << "\"x\"";
+    QTest::newRow("a decimal") << "1.5\n"
+                               << "\"1.5\"";
+}
+
+void TestBoxScoreForm::pasteThatDoesNotFitIsRefused() {
+    QFETCH(QString, block);
+    QFETCH(QString, message);
+    openMain();
+    QApplication::clipboard()->setText(block);
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Yes});
+    bool untouched = false;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* home = grid(d, "HomeGrid");
+        home->setFocus();
+        home->setCurrentCell(0, 0);
+        QTest::keyClick(home, Qt::Key_V, Qt::ControlModifier);
+        untouched = !home->hasTypedCells();
+        QTest::keyClick(home, Qt::Key_Escape);
+    });
+    QVERIFY(untouched);
+    QCOMPARE(Messages::shownTexts().size(), 1);
+    QVERIFY2(Messages::shownTexts().first().contains(message),
+             qPrintable(Messages::shownTexts().first()));
+}
+
+void TestBoxScoreForm::cellsTakeOnlyNumbers() {
+    openMain();
+    QStringList texts;
+    Messages::presetAnswers({QMessageBox::Yes});
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* home = grid(d, "HomeGrid");
+        home->setFocus();
+        home->setCurrentCell(0, 0);
+        QTest::keyClicks(home, "1a2");  // the letter is refused, not a cell search
+        texts << home->cellText(0, 0) << home->currentItem()->text();
+        QTest::keyClicks(home, "345");  // four digits at most
+        texts << home->cellText(0, 0);
+        QTest::keyClick(home, Qt::Key_Backspace);
+        texts << home->cellText(0, 0);
+        QTest::keyClick(home, Qt::Key_Tab);
+        QTest::keyClicks(home, "-3");
+        texts << home->cellText(0, 1);
+        QTest::keyClicks(home, "-");  // a minus only in front
+        texts << home->cellText(0, 1);
+        QTest::keyClick(home, Qt::Key_Backtab);
+        QTest::keyClicks(home, "7");  // arriving in a cell, typing replaces it
+        texts << home->cellText(0, 0);
+        QTest::keyClick(home, Qt::Key_Delete);
+        texts << home->cellText(0, 0);
+        QTest::keyClick(home, Qt::Key_Return);  // Enter moves down
+        texts << QString::number(home->currentRow()) + ',' + QString::number(home->currentColumn());
+        // From a row's last cell Tab goes on to the next row.
+        home->setCurrentCell(0, 42);
+        QTest::keyClick(home, Qt::Key_Tab);
+        texts << QString::number(home->currentRow()) + ',' + QString::number(home->currentColumn());
+        QTest::keyClick(home, Qt::Key_Backtab);
+        texts << QString::number(home->currentRow()) + ',' + QString::number(home->currentColumn());
+        // The totals row is never the cursor's.
+        home->setCurrentCell(2, 0);
+        QTest::keyClick(home, Qt::Key_Down);
+        texts << QString::number(home->currentRow());
+        QTest::keyClick(home, Qt::Key_Escape);
+    });
+    QCOMPARE(texts, (QStringList{"12", "12", "1234", "123", "-3", "-3", "7", "", "1,0", "1,0",
+                                 "0,42", "2"}));
+}
+
+void TestBoxScoreForm::warningsAppearAndDisappear_data() {
+    QTest::addColumn<bool>("home");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("stat");
+    QTest::addColumn<QString>("wrong");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<bool>("onRow");
+    // The night starts clean: Baker 4 PA, a single, a run; Adams and Dunn pitch 7 innings; 1 to 0.
+    QTest::newRow("hits over at-bats") << true << 0 << int(Stat1B) << "5"
+                                       << "1" << true;
+    QTest::newRow("earned over allowed") << true << 1 << int(StatER) << "2"
+                                         << "" << true;
+    QTest::newRow("runs not the score") << true << 0 << int(StatRS) << "3"
+                                        << "1" << false;
+    QTest::newRow("outs not the innings") << false << 0 << int(StatIP) << "5"
+                                          << "7" << false;
+    QTest::newRow("total out of range") << true << 2 << int(StatRBI) << "1"
+                                        << "" << true;
+}
+
+void TestBoxScoreForm::warningsAppearAndDisappear() {
+    QFETCH(bool, home);
+    QFETCH(int, row);
+    QFETCH(int, stat);
+    QFETCH(QString, wrong);
+    QFETCH(QString, right);
+    QFETCH(bool, onRow);
+    openMain();
+    Messages::presetAnswers({QMessageBox::Yes});
+    QStringList seen;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        BoxScoreGrid* tigers = grid(d, "AwayGrid");
+        typeInto(eagles, 0, StatPA, "4");
+        typeInto(eagles, 0, Stat1B, "1");
+        typeInto(eagles, 0, StatRS, "1");
+        typeInto(eagles, 1, StatIP, "7");
+        typeInto(tigers, 0, StatIP, "7");
+        typeScore(edit(d, "HomeScore"), "1");
+        typeScore(edit(d, "AwayScore"), "0");
+        const char* strip = home ? "HomeWarnings" : "AwayWarnings";
+        BoxScoreGrid* target = home ? eagles : tigers;
+        seen << warnings(d, "HomeWarnings") + warnings(d, "AwayWarnings");
+        typeInto(target, row, PlayerStat(stat), wrong);
+        const QString shown = warnings(d, strip);
+        seen << QString::number(shown.split('\n', Qt::SkipEmptyParts).size());
+        seen << (target->rowWarning(row).isEmpty() ? "unmarked" : "marked");
+        seen << warnings(d, home ? "AwayWarnings" : "HomeWarnings");
+        typeInto(target, row, PlayerStat(stat), right);
+        seen << warnings(d, "HomeWarnings") + warnings(d, "AwayWarnings");
+        seen << (target->rowWarning(row).isEmpty() ? "unmarked" : "marked");
+        QTest::keyClick(target, Qt::Key_Escape);
+    });
+    QCOMPARE(seen, (QStringList{"", "1", onRow ? "marked" : "unmarked", "", "", "unmarked"}));
+}
+
+void TestBoxScoreForm::totalOutOfRangeRefusesTheNight() {
+    openMain();
+    const auto before = folderBytes(dir_->path());
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Yes});
+    bool stillOpen = false;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typeInto(eagles, 2, StatRBI, "1");
+        QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+        stillOpen = d->isVisible();
+        QTest::keyClick(eagles, Qt::Key_Escape);
+    });
+    QVERIFY(stillOpen);
+    QCOMPARE(Messages::shownTexts().size(), 2);  // the refusal, then "drop the numbers?"
+    QVERIFY2(Messages::shownTexts().first().contains("Clark"),
+             qPrintable(Messages::shownTexts().first()));
+    QVERIFY(folderBytes(dir_->path()) == before);
+    QVERIFY(!QFileInfo::exists(dir_->path() + "/Y1L1.Log"));
+}
+
+void TestBoxScoreForm::removeNightReturnsEveryFile() {
+    openMain();
+    const auto before = folderBytes(dir_->path());
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typeInto(eagles, 0, StatPA, "4");
+        typeInto(eagles, 0, StatHR, "1");
+        typeInto(eagles, 0, StatRS, "1");
+        typeInto(eagles, 1, StatIP, "7");
+        typeInto(grid(d, "AwayGrid"), 1, StatIP, "7");
+        typeScore(edit(d, "HomeScore"), "1");
+        typeScore(edit(d, "AwayScore"), "0");
+        QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+    });
+    QVERIFY(folderBytes(dir_->path()) != before);
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Teams").contains("|10|Eagles|1|0|||"));
+
+    // Opened again on the same game, the sheet corrects the night; Remove Night asks first.
+    Messages::presetAnswers({QMessageBox::No, QMessageBox::Yes});
+    QString night, pa;
+    bool removeShown = false;
+    runSheet([&](QWidget* d) {
+        night = d->findChild<QLabel*>("NightLabel")->text();
+        pa = grid(d, "HomeGrid")->cellText(0, columnOf(StatPA));
+        auto* remove = d->findChild<QPushButton*>("RemoveButton");
+        removeShown = remove->isVisible();
+        remove->click();  // No: nothing happens
+        remove->click();  // Yes
+    });
+    QVERIFY(night.contains("Correcting"));
+    QCOMPARE(pa, QStringLiteral("4"));
+    QVERIFY(removeShown);
+    QCOMPARE(Messages::shownTexts().size(), 2);
+    QVERIFY(folderBytes(dir_->path()) == before);
+    Store disk(dir_->path());
+    disk.loadYears();
+    GameLog log;
+    QString error;
+    QVERIFY(log.read(disk, error));
+    QVERIFY(log.nights().empty());
+    QCOMPARE(nightOfGame(log, 1), 0);
+}
+
+void TestBoxScoreForm::correctingThreeHitsToTwo() {
+    openMain();
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typeInto(eagles, 1, StatPA, "5");
+        typeInto(eagles, 1, Stat1B, "3");
+        typeScore(edit(d, "HomeScore"), "2");
+        typeScore(edit(d, "AwayScore"), "1");
+        QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+    });
+    const auto adams = [this] {
+        Store disk(dir_->path());
+        disk.loadYears();
+        disk.ensurePlayers();
+        return PlayerRecord::parse(disk.players.line(1));
+    };
+    QCOMPARE(adams().stat(Stat1B), std::string("5"));  // 2 before the night
+    QCOMPARE(adams().stat(StatPA), std::string("15"));
+    const QByteArray teams = readFile(dir_->path() + "/Y1L1.Teams");
+    QString typed;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typed = eagles->cellText(1, columnOf(Stat1B));
+        typeInto(eagles, 1, Stat1B, "2");
+        QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+    });
+    QCOMPARE(typed, QStringLiteral("3"));
+    QCOMPARE(adams().stat(Stat1B), std::string("4"));
+    QCOMPARE(adams().stat(StatPA), std::string("15"));
+    // The result is the same: the standings do not count the game twice.
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), teams);
+    Store disk(dir_->path());
+    disk.loadYears();
+    GameLog log;
+    QString error;
+    QVERIFY(log.read(disk, error));
+    QCOMPARE(log.nights().size(), std::size_t(1));
+    const std::optional<Night> night = nightOf(log, log.nights().front());
+    QVERIFY(night);
+    QCOMPARE(night->home.lines.front().values[Stat1B], 2LL);
+    bool change = false;
+    for (const LogLine& line : log.lines())
+        change = change || (line.kind == LogKind::Change && line.corrects == log.nights().front());
+    QVERIFY(change);
+}
+
+void TestBoxScoreForm::correctingTheScoreMovesTheResult() {
+    openMain();
+    const QByteArray teamsBefore = readFile(dir_->path() + "/Y1L1.Teams");
+    const auto addWith = [this](const QString& home, const QString& away) {
+        runSheet([&](QWidget* d) {
+            typeInto(grid(d, "HomeGrid"), 0, StatPA, "4");
+            typeScore(edit(d, "HomeScore"), home);
+            typeScore(edit(d, "AwayScore"), away);
+            QTest::keyClick(grid(d, "HomeGrid"), Qt::Key_Return, Qt::ControlModifier);
+        });
+    };
+    addWith("2", "1");
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Teams").contains("|10|Eagles|1|0|||"));
+    // Corrected to a loss: the win becomes a loss, the Tigers' loss a win, the game's score too.
+    addWith("1", "2");
+    QByteArray teams = teamsBefore;
+    teams.replace("|10|Eagles|||||", "|10|Eagles|0|1|||");
+    teams.replace("|20|Tigers|||||", "|20|Tigers|1|0|||");
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), teams);
+    GameRecord game = GameRecord::parse(gameLine("1", "2").toStdString());
+    game.homeScore = "1";
+    game.awayScore = "2";
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Games")
+                .contains(QByteArray::fromStdString(game.build()) + "\r\n"));
+    // Without a score the game no longer counts: both teams are back where they were.
+    addWith("", "");
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), teamsBefore);
+    QCOMPARE(playerOnDisk(dir_->path(), 1, 2).stat(StatPA), std::string("4"));
+}
+
+void TestBoxScoreForm::escapeWithTypedCellsAsks() {
+    openMain();
+    const auto before = folderBytes(dir_->path());
+    Messages::presetAnswers({QMessageBox::No, QMessageBox::Yes});
+    bool openAfterNo = false;
+    bool closedUntyped = false;
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typeInto(eagles, 0, StatPA, "3");
+        QTest::keyClick(eagles, Qt::Key_Escape);
+        openAfterNo = d->isVisible();
+        d->findChild<QPushButton*>("CancelButton")->click();
+    });
+    QVERIFY(openAfterNo);
+    QCOMPARE(Messages::shownTexts().size(), 2);
+    QVERIFY(folderBytes(dir_->path()) == before);
+    // Nothing typed: Escape closes at once.
+    Messages::clearShown();
+    runSheet([&](QWidget* d) {
+        QTest::keyClick(grid(d, "HomeGrid"), Qt::Key_Escape);
+        closedUntyped = !d->isVisible();
+    });
+    QVERIFY(closedUntyped);
+    QVERIFY(Messages::shownTexts().isEmpty());
+}
+
+void TestBoxScoreForm::nightOfADateAndTwoTeams() {
+    openMain("0");  // the Teams tab: no game is selected
+    const auto chooseTeam = [](const QString& name) {
+        return [name](QWidget* dialog) {
+            auto* list = dialog->findChild<QListWidget*>("ListBox");
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->text().contains(name))
+                    list->setCurrentRow(i);
+            }
+            dialog->findChild<QAbstractButton*>("OkButton")->click();
+        };
+    };
+    // A button that opens the list picker is pressed once the script's step is over.
+    const auto later = [](const char* button) {
+        return [button](QWidget* dialog) {
+            QPointer<QAbstractButton> b = dialog->findChild<QAbstractButton*>(button);
+            QTimer::singleShot(0, [b] {
+                if (b)
+                    b->click();
+            });
+        };
+    };
+    QStringList rows;
+    ModalScript script;
+    script.then("BoxScoreForm", later("HomeButton"))
+        .then("ListForm", chooseTeam("Owls"))
+        .then("BoxScoreForm", later("AwayButton"))
+        .then("ListForm", chooseTeam("Tigers"))
+        .then("BoxScoreForm", [&](QWidget* d) {
+            BoxScoreGrid* owls = grid(d, "HomeGrid");
+            rows << QString::number(owls->playerRows())
+                 << grid(d, "AwayGrid")->verticalHeaderItem(0)->text();
+            d->findChild<QDateEdit*>("DateEdit")->setDate(QDate(2024, 7, 4));
+            typeInto(owls, 0, StatPA, "4");
+            typeScore(edit(d, "HomeScore"), "6");
+            typeScore(edit(d, "AwayScore"), "6");
+            QTest::keyClick(owls, Qt::Key_Return, Qt::ControlModifier);
+        });
+    script.start();
+    main_->findChild<QAction*>("BoxScoreItem")->trigger();
+    QTRY_VERIFY(script.finished());
+    QCOMPARE(rows, (QStringList{"12", "1  Dunn"}));
+    Store disk(dir_->path());
+    disk.loadYears();
+    GameLog log;
+    QString error;
+    QVERIFY(log.read(disk, error));
+    QCOMPARE(log.nights().size(), std::size_t(1));
+    const std::optional<Night> night = nightOf(log, log.nights().front());
+    QVERIFY(night);
+    QCOMPARE(night->date, std::string("20240704"));
+    QCOMPARE(night->game, 0);
+    QCOMPARE(night->home.team, 3);
+    QCOMPARE(night->away.team, 2);
+    // A tie, counted for both; no game of the schedule changed.
+    const QByteArray teams = readFile(dir_->path() + "/Y1L1.Teams");
+    QVERIFY2(teams.contains("|30|Owls|0|0|1||") && teams.contains("|20|Tigers|0|0|1||"),
+             teams.constData());
+}
+
+void TestBoxScoreForm::gameLogOpensTheNight() {
+    openMain();
+    runSheet([&](QWidget* d) {
+        BoxScoreGrid* eagles = grid(d, "HomeGrid");
+        typeInto(eagles, 1, StatPA, "4");
+        typeInto(eagles, 1, StatHR, "2");
+        QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+    });
+    // The Hitting tab, on the Eagles' Adams.
+    QVERIFY(!main_->findChild<QAction*>("GameLogItem")->isEnabled());
+    main_->findChild<QTabBar*>("BottomTab")->setCurrentIndex(2);
+    main_->store().team.currentPlayer = "1";
+    main_->store().writeTeam();
+    main_->RefreshTable();
+    QCOMPARE(main_->store().player.name, std::string("Adams"));
+    QVERIFY(main_->findChild<QAction*>("GameLogItem")->isEnabled());
+    QStringList what;
+    QString caption, correcting;
+    const QString exported = dir_->path() + "/adams-log.tsv";
+    ModalScript script;
+    script
+        .then("GameLogForm",
+              [&](QWidget* d) {
+                  caption = d->windowTitle();
+                  auto* table = d->findChild<QTableWidget*>("Table");
+                  for (int r = 0; r < table->rowCount(); ++r)
+                      what << table->item(r, 3)->text().trimmed() + table->item(r, 2)->text();
+                  // Exported like any table.
+                  FileDialogs::presetNames({exported});
+                  Messages::presetAnswers({QMessageBox::Ok});
+                  d->findChild<QPushButton*>("ExportButton")->click();
+                  // Double-click on the night: the window closes and the sheet opens on it.
+                  QMetaObject::invokeMethod(d, "TableDoubleClick", Qt::QueuedConnection,
+                                            Q_ARG(int, 1));
+                  // Should the row be no night, the window is closed all the same.
+                  QTimer::singleShot(0, d, [d] {
+                      if (d->isVisible())
+                          qobject_cast<QDialog*>(d)->reject();
+                  });
+              })
+        .then("BoxScoreForm", [&](QWidget* d) {
+            correcting = d->findChild<QLabel*>("NightLabel")->text();
+            d->findChild<QPushButton*>("CancelButton")->click();
+        });
+    script.start();
+    main_->findChild<QAction*>("GameLogItem")->trigger();
+    QTRY_VERIFY(script.finished());
+    QVERIFY(caption.contains("Adams"));
+    QCOMPARE(what, (QStringList{"Before the log", "Night Tigers", " Totals"}));
+    QVERIFY(correcting.contains("Correcting"));
+    const QList<QByteArray> lines = readFile(exported).split('\n');
+    QCOMPARE(lines.size(), 5);  // the header, three rows and the end of the last line
+    QVERIFY(lines.at(0).startsWith(" Date\t Opponent\t Entry\t PA\t"));
+    QVERIFY2(lines.at(2).contains("\t Night\t 4\t"), lines.at(2).constData());
+}
+
+QTEST_MAIN(TestBoxScoreForm)
+#include "tst_boxscoreform.moc"
