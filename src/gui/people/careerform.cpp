@@ -1,6 +1,6 @@
 #include "people/careerform.h"
 
-#include "common/dialogbutton.h"
+#include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "main/exporttable.h"
@@ -31,28 +31,13 @@ TCareerForm::TCareerForm(QWidget* parent) : QDialog(parent) {
     table_->horizontalHeader()->setMinimumSectionSize(0);
     table_->setWordWrap(false);
 
-    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
-                                     QStyle::SP_FileDialogDetailedView);
-    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
-                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
-    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
-                                    QStyle::SP_DialogHelpButton);
-    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
-                                     QStyle::SP_DialogCloseButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(printButton);
-    buttons->addWidget(exportButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons =
+        reportButtonRow(this, &TCareerForm::PrintButtonClick, &TCareerForm::ExportButtonClick,
+                        &TCareerForm::HelpButtonClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
 
-    connect(printButton, &QPushButton::clicked, this, &TCareerForm::PrintButtonClick);
-    connect(exportButton, &QPushButton::clicked, this, &TCareerForm::ExportButtonClick);
-    connect(helpButton, &QPushButton::clicked, this, &TCareerForm::HelpButtonClick);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(900, 360);
 }
 

@@ -1,6 +1,6 @@
 #include "people/historyform.h"
 
-#include "common/dialogbutton.h"
+#include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "main/exporttable.h"
@@ -139,20 +139,9 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
     seasonsLayout->addLayout(seasonsButtons);
     pages_->addTab(seasonsPage, QStringLiteral("Seasons"));
 
-    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
-                                     QStyle::SP_FileDialogDetailedView);
-    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
-                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
-    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
-                                    QStyle::SP_DialogHelpButton);
-    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
-                                     QStyle::SP_DialogCloseButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(printButton);
-    buttons->addWidget(exportButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons =
+        reportButtonRow(this, &THistoryForm::PrintButtonClick, &THistoryForm::ExportButtonClick,
+                        &THistoryForm::HelpButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(settingsBox);
@@ -163,10 +152,6 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
     connect(categoryBox_, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &THistoryForm::CategoryChange);
     connect(saveLeaguesButton, &QPushButton::clicked, this, &THistoryForm::SaveLeaguesButtonClick);
-    connect(printButton, &QPushButton::clicked, this, &THistoryForm::PrintButtonClick);
-    connect(exportButton, &QPushButton::clicked, this, &THistoryForm::ExportButtonClick);
-    connect(helpButton, &QPushButton::clicked, this, &THistoryForm::HelpButtonClick);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(780, 520);
 }
 

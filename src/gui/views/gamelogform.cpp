@@ -1,6 +1,6 @@
 #include "views/gamelogform.h"
 
-#include "common/dialogbutton.h"
+#include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "gamelog/playergamelog.h"
 #include "help/helpviewer.h"
@@ -36,28 +36,13 @@ TGameLogForm::TGameLogForm(QWidget* parent) : QDialog(parent) {
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { TableDoubleClick(row); });
 
-    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
-                                     QStyle::SP_FileDialogDetailedView);
-    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
-                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
-    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
-                                    QStyle::SP_DialogHelpButton);
-    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
-                                     QStyle::SP_DialogCloseButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(printButton);
-    buttons->addWidget(exportButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons =
+        reportButtonRow(this, &TGameLogForm::PrintButtonClick, &TGameLogForm::ExportButtonClick,
+                        &TGameLogForm::HelpButtonClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
 
-    connect(printButton, &QPushButton::clicked, this, &TGameLogForm::PrintButtonClick);
-    connect(exportButton, &QPushButton::clicked, this, &TGameLogForm::ExportButtonClick);
-    connect(helpButton, &QPushButton::clicked, this, &TGameLogForm::HelpButtonClick);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(1000, 520);
 }
 

@@ -1,6 +1,6 @@
 #include "views/leadersform.h"
 
-#include "common/dialogbutton.h"
+#include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "main/exporttable.h"
@@ -119,20 +119,9 @@ TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
                            QString::fromLatin1(kGroupNames[static_cast<int>(group)]));
     }
 
-    auto* printButton = dialogButton(this, QStringLiteral("PrintButton"), QStringLiteral("P&rint"),
-                                     QStyle::SP_FileDialogDetailedView);
-    auto* exportButton = dialogButton(this, QStringLiteral("ExportButton"),
-                                      QStringLiteral("&Export..."), QStyle::SP_DialogSaveButton);
-    auto* helpButton = dialogButton(this, QStringLiteral("HelpButton"), QStringLiteral("&Help"),
-                                    QStyle::SP_DialogHelpButton);
-    auto* closeButton = dialogButton(this, QStringLiteral("CloseButton"), QStringLiteral("&Close"),
-                                     QStyle::SP_DialogCloseButton);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(printButton);
-    buttons->addWidget(exportButton);
-    buttons->addStretch(1);
-    buttons->addWidget(helpButton);
-    buttons->addWidget(closeButton);
+    QHBoxLayout* buttons =
+        reportButtonRow(this, &TLeadersForm::PrintButtonClick, &TLeadersForm::ExportButtonClick,
+                        &TLeadersForm::HelpButtonClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(settingsBox);
@@ -140,10 +129,6 @@ TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     connect(applyButton, &QPushButton::clicked, this, &TLeadersForm::ApplyButtonClick);
-    connect(printButton, &QPushButton::clicked, this, &TLeadersForm::PrintButtonClick);
-    connect(exportButton, &QPushButton::clicked, this, &TLeadersForm::ExportButtonClick);
-    connect(helpButton, &QPushButton::clicked, this, &TLeadersForm::HelpButtonClick);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     resize(820, 560);
 }
 
