@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Saves that cannot lose data, tried for real: pny killed at random moments during an import and a
-# generate, a second writer on the folder, and (when run as root) a full disk on a small tmpfs.
+# Saves that cannot lose data, tried for real: pny killed at random moments during an import, a
+# game night from a CSV file and a generate, a second writer on the folder, and (when run as root)
+# a full disk on a small tmpfs.
 # After any of them the data folder holds either everything from before the command or everything
 # from after it, and a failure is never reported as success.
 # PNY_KILL_RUNS sets how many kills of each command (default 30; bench/bench_kill.sh runs more).
@@ -42,7 +43,14 @@ after_import=$(snap "$dir/imported")
 cp -a "$base" "$dir/generated"
 "$pny" generate --folder "$dir/generated" --yes >/dev/null || fail "clean generate"
 after_generate=$(snap "$dir/generated")
-[ "$after_import" != "$before" ] && [ "$after_generate" != "$before" ] || fail "nothing changed"
+# A game night from a CSV file: game 16, the Foxglove Fireflies (team 6) at home to the Herons.
+printf 'Team,6,Score,5\nNo,PA,1B,RS,IP\n11,4,2,3,7\n42,4,1,2,\nTeam,1,Score,3\nNo,PA,1B,RS,IP\n23,4,1,3,6\n' \
+    >"$dir/night.csv"
+cp -a "$base" "$dir/night"
+"$pny" boxscore "$dir/night.csv" --game 16 --folder "$dir/night" >/dev/null 2>&1 || fail "clean night"
+after_night=$(snap "$dir/night")
+[ "$after_import" != "$before" ] && [ "$after_generate" != "$before" ] && [ "$after_night" != "$before" ] \
+    || fail "nothing changed"
 
 # How long a command takes here, so that the kills land all over it.
 span_ms() {
@@ -90,6 +98,7 @@ kill_during() {  # name, expected after-state, command...
     echo "$name: $kill_runs kills in a ${span} ms command, $ended_before ended before, $ended_after after"
 }
 kill_during import "$after_import" "$pny" import "$sample"
+kill_during boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16
 kill_during generate "$after_generate" "$pny" generate --yes
 
 # A second writer is refused while the folder is locked, and changes nothing. The holder is a pny
@@ -106,6 +115,8 @@ status=$?
 grep -q "is open in pny elsewhere (process $holder on " "$dir/err" || fail "lock message: $(cat "$dir/err")"
 "$pny" generate --yes --folder "$dir/locked" >/dev/null 2>&1
 [ $? -eq 3 ] || fail "generate on a locked folder"
+"$pny" boxscore "$dir/night.csv" --game 16 --folder "$dir/locked" >/dev/null 2>&1
+[ $? -eq 3 ] || fail "boxscore on a locked folder"
 "$pny" export --folder "$dir/locked" --tab Teams >/dev/null || fail "export reads a locked folder"
 [ "$(snap "$dir/locked")" = "$before" ] || fail "the locked folder changed"
 # The holder dies without a word: its lock is stale and taken over.
