@@ -170,6 +170,8 @@ if [ "$(id -u)" -eq 0 ] && mkdir "$dir/mnt" && mount -t tmpfs -o size=4m tmpfs "
     for free in 0 1 4 16 64; do
         full_disk "$free" import "$after_import" "$pny" import "$sample" --folder "$mnt/data"
         full_disk "$free" generate "$after_generate" "$pny" generate --yes --folder "$mnt/data"
+        full_disk "$free" boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16 \
+            --folder "$mnt/data"
         full_disk "$free" backup "" "$pny" backup "$mnt/backup" --folder "$mnt/data"
         full_disk "$free" export "" "$pny" export --folder "$mnt/data" --tab Hitting --format html \
             --output "$mnt/out.html"
