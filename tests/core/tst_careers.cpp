@@ -173,10 +173,10 @@ void TestCareers::peopleFileRoundTripAndProblems() {
 
     const auto exists = [](const PlayerKey& key) { return key.year < 9; };
     const auto leagueExists = [](const LeagueKey& key) { return key.league < 3; };
-    const auto problems = peopleFileProblems(
-        {"Pople|", "P|1|Y1L1T1P1|", "P|1|Y9L1T1P1|", "P|x|Y1L1T1P2|", "Q|1|", "P|2|Y1L1T1P3",
-         "P|3|Y1L1T1P1|", "L|1|Y1L2|", "L|1|Y2L3|", "L|1|Y2T3|"},
-        exists, leagueExists);
+    const auto problems =
+        peopleFileProblems({"Pople|", "P|1|Y1L1T1P1|", "P|1|Y9L1T1P1|", "P|x|Y1L1T1P2|", "Q|1|",
+                            "P|2|Y1L1T1P3", "P|3|Y1L1T1P1|", "L|1|Y1L2|", "L|1|Y2L3|", "L|1|Y2T3|"},
+                           exists, leagueExists);
     QStringList found;
     for (const auto& [line, message] : problems)
         found << QStringLiteral("%1 %2").arg(line).arg(QString::fromStdString(message));
