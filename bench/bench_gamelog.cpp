@@ -7,6 +7,8 @@
 #include "gamelog/playergamelog.h"
 #include "store/store.h"
 
+#include "benchseason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,25 +23,6 @@ namespace {
 constexpr int kPlayers = 15;
 constexpr int kOpenings = 51;
 
-pny::BoxScoreTeam side(int team, int night) {
-    pny::BoxScoreTeam out;
-    out.team = team;
-    out.score = team == 1 ? 1 + night % 5 : 2;
-    for (int p = 1; p <= kPlayers; ++p) {
-        pny::BoxScoreLine line;
-        line.player = p;
-        line.values[pny::StatG] = 1;
-        line.values[pny::StatPA] = 4;
-        line.values[pny::Stat1B] = (p + night) % 3;
-        line.values[pny::StatHR] = (p * night) % 7 == 0 ? 1 : 0;
-        line.values[pny::StatIP] = p == 1 ? 7 : 0;
-        line.values[pny::StatER] = p == 1 ? night % 4 : 0;
-        line.values[pny::StatRA] = p == 1 ? night % 5 : 0;
-        out.lines.push_back(line);
-    }
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -48,31 +31,14 @@ int main(int argc, char* argv[]) {
     const int nights = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 200;
     QTemporaryDir dir(parent + QStringLiteral("/pny-bench-XXXXXX"));
     pny::Store store(dir.path());
-    store.loadYears();
-    store.year = pny::YearRecord::parse("|2026|Summer||");
-    store.addYear();
-    store.ensureLeagues();
-    store.league = pny::LeagueRecord::parse("|1|Majors||||7|");
-    store.addLeague();
-    store.ensureTeams();
-    for (int t = 1; t <= 2; ++t) {
-        store.team =
-            pny::TeamRecord::parse("|" + std::to_string(t) + "|Team " + std::to_string(t) + "|");
-        store.addTeam();
-        store.ensurePlayers();
-        for (int p = 1; p <= kPlayers; ++p) {
-            store.player = pny::PlayerRecord::parse("|" + std::to_string(p) + "|Player " +
-                                                    std::to_string(p) + "|");
-            store.addPlayer();
-        }
-    }
+    bench::makeSeason(store, 2, kPlayers);
     for (int g = 1; g <= nights; ++g) {
         pny::Night night;
         night.date =
             "2026" + std::string(g % 12 < 9 ? "0" : "") + std::to_string(g % 12 + 1) + "15";
         night.time = "1800";
-        night.home = side(1, g);
-        night.away = side(2, g);
+        night.home = bench::nightSide(1, 1 + g % 5, g, kPlayers);
+        night.away = bench::nightSide(2, 2, g, kPlayers);
         const pny::NightOutcome outcome = pny::addNight(store, night);
         if (!outcome.accepted) {
             QTextStream(stderr) << "night " << g << " failed: " << outcome.refusal << '\n';

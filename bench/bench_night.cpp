@@ -5,6 +5,8 @@
 #include "gamelog/nightentry.h"
 #include "store/store.h"
 
+#include "benchseason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,28 +21,6 @@ namespace {
 constexpr int kTeams = 12;
 constexpr int kPlayers = 15;
 
-pny::BoxScoreTeam side(int team, long long score, int night) {
-    pny::BoxScoreTeam out;
-    out.team = team;
-    out.score = score;
-    for (int p = 1; p <= kPlayers; ++p) {
-        pny::BoxScoreLine line;
-        line.player = p;
-        line.values[pny::StatG] = 1;
-        line.values[pny::StatPA] = 4;
-        line.values[pny::Stat1B] = (p + night) % 3;
-        line.values[pny::StatRS] = p <= score ? 1 : 0;
-        line.values[pny::StatPO] = p % 4;
-        if (p == 1) {
-            line.values[pny::StatIP] = 7;
-            line.values[pny::StatER] = 2;
-            line.values[pny::StatRA] = 3;
-        }
-        out.lines.push_back(line);
-    }
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,24 +29,7 @@ int main(int argc, char* argv[]) {
     const int nights = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 100;
     QTemporaryDir dir(parent + QStringLiteral("/pny-bench-XXXXXX"));
     pny::Store store(dir.path());
-    store.loadYears();
-    store.year = pny::YearRecord::parse("|2026|Summer||");
-    store.addYear();
-    store.ensureLeagues();
-    store.league = pny::LeagueRecord::parse("|1|Majors||||7|");
-    store.addLeague();
-    store.ensureTeams();
-    for (int t = 1; t <= kTeams; ++t) {
-        store.team =
-            pny::TeamRecord::parse("|" + std::to_string(t) + "|Team " + std::to_string(t) + "|");
-        store.addTeam();
-        store.ensurePlayers();
-        for (int p = 1; p <= kPlayers; ++p) {
-            store.player = pny::PlayerRecord::parse("|" + std::to_string(p) + "|Player " +
-                                                    std::to_string(p) + "|");
-            store.addPlayer();
-        }
-    }
+    bench::makeSeason(store, kTeams, kPlayers);
     store.ensureGames();
     for (int g = 0; g < nights; ++g) {
         const int home = 1 + (g % kTeams);
@@ -87,8 +50,8 @@ int main(int argc, char* argv[]) {
         night.date = game.date;
         night.time = game.time;
         night.game = g;
-        night.home = side(std::stoi(game.home), 5, g);
-        night.away = side(std::stoi(game.away), 3, g);
+        night.home = bench::nightSide(std::stoi(game.home), 5, g, kPlayers);
+        night.away = bench::nightSide(std::stoi(game.away), 3, g, kPlayers);
         QElapsedTimer timer;
         timer.start();
         const pny::NightOutcome outcome = pny::addNight(store, night);
