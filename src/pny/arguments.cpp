@@ -63,4 +63,13 @@ std::optional<int> tabOf(const QString& name) {
     return std::nullopt;
 }
 
+QString readTableFormat(const CommandArguments& arguments, QString& format) {
+    const QString option = QStringLiteral("--format");
+    format = arguments.has(option) ? arguments.value(option).toLower() : QStringLiteral("tsv");
+    if (QStringList{"tsv", "csv", "html"}.contains(format))
+        return {};
+    return QStringLiteral("unknown format \"%1\"; use tsv, csv or html")
+        .arg(arguments.value(option));
+}
+
 }  // namespace pny::cli

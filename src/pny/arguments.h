@@ -42,4 +42,8 @@ QString readIndex(const CommandArguments& arguments, const QString& option,
 // The tab of a name as the tab row shows it ("Hitting"), in any letter case.
 std::optional<int> tabOf(const QString& name);
 
+// The table format "--format" gives: tsv (the default), csv or html, in lower case. Returns what
+// is wrong with the value, empty when nothing is.
+QString readTableFormat(const CommandArguments& arguments, QString& format);
+
 }  // namespace pny::cli

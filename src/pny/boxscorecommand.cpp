@@ -101,13 +101,7 @@ int runBoxScore(const QStringList& arguments) {
         return status;
     CommandStore data(args.dataFolder());
     Store& store = data.store;
-    if (const QString error = data.open(true); !error.isEmpty())
-        return failure(kCommand, error);
-    // A year given here is used for this run only: the selection stored in the years file stays.
-    const std::string storedYear = store.header.currentYear;
-    if (const QString error = data.chooseYear(selection.year); !error.isEmpty())
-        return failure(kCommand, error);
-    if (const QString error = data.chooseLeague(selection.league); !error.isEmpty())
+    if (const QString error = data.openSelection(selection, false); !error.isEmpty())
         return failure(kCommand, error);
     store.ensureTeams();
     store.ensureGames();
@@ -139,7 +133,8 @@ int runBoxScore(const QStringList& arguments) {
         change ? changeNight(store, existing, night) : addNight(store, night);
     if (!outcome.accepted)
         return failure(kCommand, outcome.refusal + QStringLiteral(" Nothing was added."));
-    store.header.currentYear = storedYear;
+    // A year given here is used for this run only: the selection stored in the years file stays.
+    store.header.currentYear = data.storedYear();
     if (!store.commit()) {
         return failure(kCommand, data.fileError().isEmpty()
                                      ? QStringLiteral("the night could not be saved")

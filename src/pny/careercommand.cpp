@@ -83,13 +83,10 @@ int runCareer(const QStringList& arguments) {
             tab = *chosen;
         }
     }
-    const QString format = args.has(QStringLiteral("--format"))
-                               ? args.value(QStringLiteral("--format")).toLower()
-                               : QStringLiteral("tsv");
-    if (problem.isEmpty() && !QStringList{"tsv", "csv", "html"}.contains(format)) {
-        problem = QStringLiteral("unknown format \"%1\"; use tsv, csv or html")
-                      .arg(args.value(QStringLiteral("--format")));
-    }
+    QString format;
+    const QString formatProblem = readTableFormat(args, format);
+    if (problem.isEmpty())
+        problem = formatProblem;
     if (!problem.isEmpty())
         return usageError(kCommand, problem);
 
@@ -97,13 +94,7 @@ int runCareer(const QStringList& arguments) {
         return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
     Store& store = data.store;
-    QString error = data.open(true);
-    if (error.isEmpty())
-        error = data.chooseYear(selection.year);
-    if (error.isEmpty())
-        error = data.chooseLeague(selection.league);
-    if (error.isEmpty())
-        error = data.chooseTeam(selection.team);
+    QString error = data.openSelection(selection, true);
     if (!error.isEmpty())
         return failure(kCommand, error);
     store.ensurePlayers();

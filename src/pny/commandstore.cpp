@@ -61,7 +61,19 @@ QString CommandStore::open(bool needYearsFile) {
     if (needYearsFile && !QFileInfo::exists(store.yearsPath()))
         return QStringLiteral("no \"Baseball.Years\" in \"%1\"").arg(folder_);
     store.loadYears();
+    storedYear_ = store.header.currentYear;
     return fileError_;
+}
+
+QString CommandStore::openSelection(const SelectionOptions& selection, bool withTeam) {
+    QString error = open(true);
+    if (error.isEmpty())
+        error = chooseYear(selection.year);
+    if (error.isEmpty())
+        error = chooseLeague(selection.league);
+    if (error.isEmpty() && withTeam)
+        error = chooseTeam(selection.team);
+    return error;
 }
 
 QString CommandStore::chooseYear(std::optional<int> index) {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 namespace pny::cli {
 
@@ -37,6 +38,12 @@ public:
     QString chooseYear(std::optional<int> index);
     QString chooseLeague(std::optional<int> index);
     QString chooseTeam(std::optional<int> index);
+    // Opens the years file and chooses the year and league (and the team, when `withTeam`) the
+    // options give; returns the first thing wrong.
+    QString openSelection(const SelectionOptions& selection, bool withTeam);
+    // The current year as the years file holds it: a writing command puts it back before it
+    // commits, so that a year given on the command line is for that run only.
+    const std::string& storedYear() const { return storedYear_; }
 
     // The first file that could not be read or written since the store was opened, or empty.
     const QString& fileError() const { return fileError_; }
@@ -44,6 +51,7 @@ public:
 private:
     QString folder_;
     QString fileError_;
+    std::string storedYear_;
 };
 
 }  // namespace pny::cli

@@ -50,13 +50,10 @@ int runHistory(const QStringList& arguments) {
                           .arg(args.value(QStringLiteral("--top")));
         }
     }
-    const QString format = args.has(QStringLiteral("--format"))
-                               ? args.value(QStringLiteral("--format")).toLower()
-                               : QStringLiteral("tsv");
-    if (problem.isEmpty() && !QStringList{"tsv", "csv", "html"}.contains(format)) {
-        problem = QStringLiteral("unknown format \"%1\"; use tsv, csv or html")
-                      .arg(args.value(QStringLiteral("--format")));
-    }
+    QString format;
+    const QString formatProblem = readTableFormat(args, format);
+    if (problem.isEmpty())
+        problem = formatProblem;
     if (!problem.isEmpty())
         return usageError(kCommand, problem);
 
@@ -64,11 +61,7 @@ int runHistory(const QStringList& arguments) {
         return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
     Store& store = data.store;
-    QString error = data.open(true);
-    if (error.isEmpty())
-        error = data.chooseYear(selection.year);
-    if (error.isEmpty())
-        error = data.chooseLeague(selection.league);
+    QString error = data.openSelection(selection, false);
     if (!error.isEmpty())
         return failure(kCommand, error);
 

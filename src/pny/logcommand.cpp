@@ -52,13 +52,7 @@ int runLog(const QStringList& arguments) {
 
     CommandStore data(args.dataFolder());
     Store& store = data.store;
-    if (const QString error = data.open(true); !error.isEmpty())
-        return failure(kCommand, error);
-    if (const QString error = data.chooseYear(selection.year); !error.isEmpty())
-        return failure(kCommand, error);
-    if (const QString error = data.chooseLeague(selection.league); !error.isEmpty())
-        return failure(kCommand, error);
-    if (const QString error = data.chooseTeam(selection.team); !error.isEmpty())
+    if (const QString error = data.openSelection(selection, true); !error.isEmpty())
         return failure(kCommand, error);
     GameLog log;
     QString error;
