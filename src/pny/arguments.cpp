@@ -1,14 +1,14 @@
 #include "arguments.h"
 
+#include "store/datafolder.h"
 #include "views/catalogues.h"
-
-#include <QCoreApplication>
 
 namespace pny::cli {
 
 QString CommandArguments::dataFolder() const {
-    return has(QStringLiteral("--folder")) ? value(QStringLiteral("--folder"))
-                                           : QCoreApplication::applicationDirPath();
+    // A folder that could not be made is named by the command's own "no data folder" message.
+    QString unused;
+    return chooseDataFolder(value(QStringLiteral("--folder")), runningProgramPlaces(), unused);
 }
 
 QString readArguments(const QStringList& arguments, const ArgumentRules& rules,

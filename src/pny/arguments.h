@@ -25,8 +25,8 @@ struct CommandArguments {
     bool has(const QString& option) const { return values.contains(option); }
     QString value(const QString& option) const { return values.value(option); }
     bool flag(const QString& option) const { return flags.contains(option); }
-    // The data folder: the value of "--folder", or the folder of the pny program file, as the
-    // program's data folder is the folder of its program file.
+    // The data folder: the value of "--folder", or the one the program uses: the folder of the
+    // program file when the user can write it, else ~/Pennantry (made when missing).
     QString dataFolder() const;
 };
 

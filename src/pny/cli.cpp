@@ -36,6 +36,11 @@ const char* const kHelpLine =
     "  --help, -h  show this text\n"
     "  --version   show the version of pny\n"
     "\n"
+    "\n"
+    "Data folder:\n"
+    "  Without --folder DIR, pny uses the data folder of the program: the folder of the\n"
+    "  program file when you can write to it, otherwise ~/Pennantry (made when missing).\n"
+    "\n"
     "Exit status: 0 done, 1 failed (for check: problems found), 2 a wrong command line.\n";
 
 const char* const kExamples =

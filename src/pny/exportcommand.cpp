@@ -31,7 +31,7 @@ const char* const kExportUsage =
     "         [--format tsv|csv|html|ics] [--output FILE]\n"
     "            print the table of one tab as the program shows it; nothing is written\n"
     "            to the data files.\n"
-    "            DIR     the data folder (default: the folder of the pny program)\n"
+    "            DIR     the data folder (default: the program's, see pny --help)\n"
     "            TAB     Teams, Players, Hitting, Running, Pitching, Fielding, Custom or\n"
     "                    Schedule, in any letter case (default: the tab last shown)\n"
     "            N       a line index in the years, leagues or teams file, in place of\n"

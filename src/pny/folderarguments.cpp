@@ -1,6 +1,7 @@
 #include "folderarguments.h"
 
 #include "store/codepage.h"
+#include "store/datafolder.h"
 #include "store/linecodec.h"
 #include "store/store.h"
 
@@ -12,7 +13,7 @@ namespace pny::cli {
 
 bool readFolderArguments(const QStringList& arguments, int maxPlain, const char* command,
                          const char* usage, FolderArguments& result) {
-    result.folder = QCoreApplication::applicationDirPath();
+    result.folder.clear();
     result.plain.clear();
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
@@ -28,6 +29,9 @@ bool readFolderArguments(const QStringList& arguments, int maxPlain, const char*
             return false;
         }
     }
+    // A folder that could not be made is named by the command's own "no data folder" message.
+    QString unused;
+    result.folder = chooseDataFolder(result.folder, runningProgramPlaces(), unused);
     return true;
 }
 

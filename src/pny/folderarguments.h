@@ -12,7 +12,7 @@ class Store;
 namespace pny::cli {
 
 // The arguments of a command that takes plain arguments and "--folder DIR" (or "--folder=DIR"):
-// the data folder defaults to the folder of the pny program file, as the program's does.
+// the data folder defaults to the program's (see datafolder.h).
 struct FolderArguments {
     QString folder;
     QStringList plain;
