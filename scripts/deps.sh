@@ -3,9 +3,11 @@
 set -euo pipefail
 
 # poppler-utils: pdftotext reads back the printed PDFs in the print tests; chromium renders the
-# published website in its test.
+# published website in its test. The Debian package (scripts/package.sh) is made with dpkg-dev and
+# librsvg2-bin (the icon's sizes) and checked with lintian, appstream, man-db and bash-completion.
 packages=(cmake make g++ clang qt6-base-dev qt6-base-dev-tools libgl-dev desktop-file-utils
-          poppler-utils chromium)
+          poppler-utils chromium dpkg-dev librsvg2-bin lintian appstream man-db
+          bash-completion)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
