@@ -85,8 +85,9 @@ ls "$root/usr/bin" | grep -qv -e '^pennantry$' -e '^pny$' && fail "data written 
 
 # The manual pages read, and pny's names every command its --help names.
 for page in pennantry pny; do
-    MANWIDTH=100 man -l "$root/usr/share/man/man1/$page.1.gz" >"$tmp/$page.txt" 2>"$tmp/man.err" ||
-        fail "man -l $page.1: $(cat "$tmp/man.err")"
+    MANWIDTH=100 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" >"$tmp/$page.txt" \
+        2>"$tmp/man.err" || fail "man -l $page.1: $(cat "$tmp/man.err")"
+    [ -s "$tmp/man.err" ] && fail "man -l $page.1 warns: $(cat "$tmp/man.err")"
     grep -q "~/Pennantry" "$tmp/$page.txt" || fail "the $page page does not say where the data live"
 done
 commands=$(sed -n '/^Commands/,/^[A-Z]/s/^  \([a-z][a-z-]*\) .*/\1/p' "$tmp/help" | sort -u)
@@ -129,7 +130,7 @@ grep -q 'pattern="\*.PZS"' "$root/usr/share/mime/packages/pennantry.xml" || fail
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.pennantry.Pennantry.metainfo.xml" 2>&1) ||
     fail "appstreamcli validate: $out"
 
-lintian --no-tag-display-limit "$deb" >"$tmp/lintian" 2>&1
+lintian --tag-display-limit 0 "$deb" >"$tmp/lintian" 2>&1
 grep '^E:' "$tmp/lintian" && fail "lintian found errors"
 grep '^W:' "$tmp/lintian" | sed 's/^/lintian: /'
 echo OK
