@@ -16,24 +16,26 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     // --help and --version answer on the terminal, without a display.
-    const pny::StartArguments start = pny::readStartArguments(arguments);
-    if (!start.error.isEmpty()) {
-        std::fprintf(stderr, "pennantry: %s; see pennantry --help\n",
-                     start.error.toLocal8Bit().constData());
-        return 2;
-    }
-    if (start.help || start.version) {
-        const QString text = start.help ? pny::startUsage()
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const pny::StartArguments early = pny::readStartArguments(rawArguments);
+    if (early.help || early.version) {
+        const QString text = early.help ? pny::startUsage()
                                         : "pennantry (Pennantry) " + pny::programVersion() + '\n';
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
     QApplication app(argc, argv);
+    // Qt's own options (-platform, -style) are taken out of the arguments by now.
+    const pny::StartArguments start = pny::readStartArguments(QApplication::arguments().mid(1));
+    if (!start.error.isEmpty()) {
+        std::fprintf(stderr, "pennantry: %s; see pennantry --help\n",
+                     start.error.toLocal8Bit().constData());
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Pennantry"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pennantry"));
     QGuiApplication::setDesktopFileName(QStringLiteral("pennantry"));

@@ -66,21 +66,35 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$pny" list | grep -q 2025 || fail "pny list does not show the sample season"
 ls "$root/usr/bin" | grep -qv -e '^pennantry$' -e '^pny$' && fail "data written beside the programs"
 
-# The window on an empty home: it starts offscreen, makes ~/Pennantry and holds it while open.
+# The window, offscreen: on an empty home it makes ~/Pennantry and holds it while open; given a
+# folder, it opens that one instead. Qt's own options pass through.
+window_holds() {  # window_holds FOLDER [ARGUMENT...]: starts the window, which must lock FOLDER
+    local folder="$1"
+    shift
+    QT_QPA_PLATFORM=offscreen "$root/usr/bin/pennantry" "$@" >"$tmp/window.log" 2>&1 &
+    app_pid=$!
+    for _ in $(seq 200); do
+        [ -f "$folder/Pennantry.Lock" ] && break
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null || fail "the window did not keep running: $(cat "$tmp/window.log")"
+    [ -f "$folder/Pennantry.Lock" ] || fail "the window did not open $folder"
+    kill -TERM "$app_pid"
+    wait "$app_pid" 2>/dev/null
+    app_pid=""
+}
 export HOME="$tmp/window-home"
 mkdir -p "$HOME"
-QT_QPA_PLATFORM=offscreen "$root/usr/bin/pennantry" >"$tmp/window.log" 2>&1 &
-app_pid=$!
-for _ in $(seq 200); do
-    [ -f "$HOME/Pennantry/Pennantry.Lock" ] && break
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null || fail "the window did not keep running: $(cat "$tmp/window.log")"
-[ -f "$HOME/Pennantry/Pennantry.Lock" ] || fail "the window did not open ~/Pennantry"
-kill -TERM "$app_pid"
-wait "$app_pid" 2>/dev/null
-app_pid=""
+window_holds "$HOME/Pennantry"
+mkdir "$tmp/stats"
+export HOME="$tmp/other-home"
+mkdir -p "$HOME"
+window_holds "$tmp/stats" -platform offscreen "$tmp/stats"
+[ -e "$HOME/Pennantry" ] && fail "a named folder still made ~/Pennantry"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/pennantry" "$tmp/no such folder" 2>"$tmp/err" &&
+    fail "a missing folder was accepted"
+grep -q "no such folder or file" "$tmp/err" || fail "a missing folder: $(cat "$tmp/err")"
 ls "$root/usr/bin" | grep -qv -e '^pennantry$' -e '^pny$' && fail "data written beside the programs"
 
 # The manual pages read, and pny's names every command its --help names.
