@@ -21,6 +21,7 @@ using testsupport::readFile;
 using testsupport::writeFile;
 
 Q_DECLARE_METATYPE(pny::PlayerStat)
+Q_DECLARE_METATYPE(pny::StatValues)
 
 namespace {
 
@@ -79,6 +80,8 @@ private slots:
     void ties();
     void eraLowerIsBetterWithoutInnings();
     void teamWithoutGames();
+    void negativeDivisorsRankNobody_data();
+    void negativeDivisorsRankNobody();
     void ruleLine_data();
     void ruleLine();
     void qualifyingThresholds_data();
@@ -193,6 +196,68 @@ void TestLeaders::teamWithoutGames() {
     const std::vector<LeaderTeam> none{teams[0]};
     QCOMPARE(tableOf(rankLeaders(none, LeaderSettings(), 9), "ERA").rule,
              std::string("Qualified: 1.0 IP per team game (no team has played a game yet)"));
+}
+
+void TestLeaders::negativeDivisorsRankNobody_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<StatValues>("values");
+    auto values = [](Stats stats) {
+        StatValues v{};
+        for (const auto& [stat, value] : stats)
+            v[stat] = value;
+        return v;
+    };
+    // Counts that only an inconsistent record gives: a divisor below zero. Such a player would
+    // lead a table whose value is negative (ERA, WHIP) or be listed with a negative rate.
+    QTest::newRow("AVG: more walks than PA")
+        << QByteArray("AVG") << values({{StatPA, 30}, {StatBB, 35}, {Stat1B, 5}});
+    QTest::newRow("SLG: more walks than PA")
+        << QByteArray("SLG") << values({{StatPA, 30}, {StatBB, 35}, {StatHR, 2}});
+    QTest::newRow("OB%: more sacrifices than PA")
+        << QByteArray("OBP") << values({{StatPA, 30}, {StatSFly, 35}, {Stat1B, 5}});
+    QTest::newRow("ERA: negative outs")
+        << QByteArray("ERA") << values({{StatIP, -3}, {StatER, 2}, {StatPA, 30}});
+    QTest::newRow("ERA: negative thirds")
+        << QByteArray("ERA") << values({{StatIP3, -2}, {StatER, 1}, {StatPA, 30}});
+    QTest::newRow("WHIP: negative outs")
+        << QByteArray("WHIP") << values({{StatIP, -3}, {StatHA, 4}, {StatPA, 30}});
+    QTest::newRow("W%: negative decisions")
+        << QByteArray("WP") << values({{StatWon, 2}, {StatLost, -5}, {StatIP, 9}});
+    QTest::newRow("F%: negative chances")
+        << QByteArray("FP") << values({{StatPO, 2}, {StatErr, -5}, {StatG, 9}});
+}
+
+void TestLeaders::negativeDivisorsRankNobody() {
+    QFETCH(QByteArray, category);
+    QFETCH(StatValues, values);
+    LeaderPlayer odd = player(2, "Odd", {});
+    odd.values = values;
+    const LeaderPlayer sound = player(1, "Sound",
+                                      {{StatPA, 30},
+                                       {Stat1B, 6},
+                                       {StatBB, 2},
+                                       {StatIP, 9},
+                                       {StatER, 4},
+                                       {StatHA, 5},
+                                       {StatWon, 1},
+                                       {StatLost, 1},
+                                       {StatPO, 5},
+                                       {StatErr, 1},
+                                       {StatG, 9}});
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 9, {sound, odd})};
+    // Everyone qualifies, as an all-time table with a minimum of 0 lets everyone in.
+    const std::vector<LeaderTable> tables = rankLeaders(
+        teams, 10, 9,
+        [](const LeaderTeam&, const LeaderPlayer&, const LeaderCategory&) { return true; },
+        [](Qualifier) { return std::string(); });
+    const LeaderTable& table = tableOf(tables, category);
+    QCOMPARE(table.rows.size(), std::size_t(1));
+    QCOMPARE(table.rows[0].playerName, std::string(" Sound"));
+    QVERIFY(!leaderRankValue(table.category->stat, values, 9).has_value());
+    // With the league's own qualification as well, where his plate appearances qualify him.
+    LeaderSettings everyone;
+    everyone.battingFactor = everyone.pitchingFactor = everyone.fieldingFactor = 0;
+    QCOMPARE(rows(tableOf(rankLeaders(teams, everyone, 9), category)).size(), 1);
 }
 
 void TestLeaders::ruleLine_data() {
