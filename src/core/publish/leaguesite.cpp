@@ -126,14 +126,10 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         error = fileError;
         return false;
     }
-    const QString league = fromCodePage(store.year.number + ' ' + store.league.name).trimmed();
+    const QString league = siteLeagueName(store);
     const std::vector<SiteGame> games = readSiteGames(store);
 
-    QDate asOfDate = today;
-    for (const SiteGame& game : games) {
-        if (game.hasResult())
-            asOfDate = game.start.date();  // the games are in order of their start
-    }
+    const QDate asOfDate = siteAsOf(games, today);
     const QString asOf = dateText(asOfDate);
 
     LeagueLeaders leaders;
