@@ -8,6 +8,7 @@
 #include "store/store.h"
 #include "views/catalogues.h"
 #include "views/leaders.h"
+#include "views/leadersexport.h"
 #include "views/tableview.h"
 
 #include <QLocale>
@@ -92,7 +93,8 @@ QString leaderTables(const LeagueLeaders& leaders, bool mainOnly) {
             out += QStringLiteral("<p class=\"rule\">") + siteText(table.rule) +
                    QStringLiteral("</p>\n");
         if (table.rows.empty()) {
-            out += QStringLiteral("<p>Nobody yet.</p>\n");
+            out += QStringLiteral("<p class=\"empty\">") + emptyLeaderTableText(table) +
+                   QStringLiteral("</p>\n");
             continue;
         }
         std::vector<QString> links;

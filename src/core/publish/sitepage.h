@@ -20,6 +20,11 @@ QString siteText(const QString& text);
 QString sitePage(const QString& title, const QString& league, const QString& asOf,
                  const QString& current, const QString& body);
 
+// A page of its own, saved anywhere and opened alone: the same frame (language, the main landmark
+// holding the heading `title` (escaped here) and `body`) without the site's menu, with the
+// stylesheet inside it.
+QString standalonePage(const QString& title, const QString& body);
+
 // A grid as a table in a box of its own that scrolls sideways on a narrow screen. The first name
 // column is moved to the front and stays in view while the rest scrolls. `links` holds, per data
 // row, the address the name links to (empty for none); it may be shorter than the rows.
