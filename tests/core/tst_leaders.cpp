@@ -84,6 +84,11 @@ private slots:
     void negativeDivisorsRankNobody();
     void ruleLine_data();
     void ruleLine();
+    void defaultFactorsFollowInnings_data();
+    void defaultFactorsFollowInnings();
+    void shortGamesQualifyEveryRegular();
+    void settingsFileKeepsTheUsersFactors_data();
+    void settingsFileKeepsTheUsersFactors();
     void qualifyingThresholds_data();
     void qualifyingThresholds();
     void opsAndWhip_data();
@@ -297,8 +302,139 @@ void TestLeaders::ruleLine() {
     LeaderSettings settings;
     settings.battingFactor = settings.pitchingFactor = settings.fieldingFactor = factor;
     QCOMPARE(QString::fromStdString(
-                 qualificationRule(static_cast<Qualifier>(qualifier), settings, fewest, most)),
+                 qualificationRule(static_cast<Qualifier>(qualifier), settings, 9, fewest, most)),
              rule);
+}
+
+void TestLeaders::defaultFactorsFollowInnings_data() {
+    QTest::addColumn<int>("innings");
+    QTest::addColumn<int>("batting");   // the factor the user set, -1 for none
+    QTest::addColumn<int>("pitching");  // the same
+    QTest::addColumn<QString>("battingRule");
+    QTest::addColumn<QString>("pitchingRule");
+    // 3.1 x innings / 9 and 1.0 x innings / 9, to the nearest hundredth; 10 team games.
+    QTest::newRow("nine innings") << 9 << -1 << -1
+                                  << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+                                  << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    QTest::newRow("seven innings")
+        << 7 << -1 << -1 << "Qualified: 2.41 PA per team game (25 PA after 10 games)"
+        << "Qualified: 0.78 IP per team game (8.0 IP after 10 games)";
+    QTest::newRow("six innings") << 6 << -1 << -1
+                                 << "Qualified: 2.07 PA per team game (21 PA after 10 games)"
+                                 << "Qualified: 0.67 IP per team game (7.0 IP after 10 games)";
+    QTest::newRow("five innings") << 5 << -1 << -1
+                                  << "Qualified: 1.72 PA per team game (18 PA after 10 games)"
+                                  << "Qualified: 0.56 IP per team game (5.2 IP after 10 games)";
+    QTest::newRow("twelve innings")
+        << 12 << -1 << -1 << "Qualified: 4.13 PA per team game (42 PA after 10 games)"
+        << "Qualified: 1.33 IP per team game (13.1 IP after 10 games)";
+    QTest::newRow("no sound innings count nine")
+        << 0 << -1 << -1 << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+        << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    // A factor the user set stays as set, whatever the innings.
+    QTest::newRow("set in seven innings")
+        << 7 << 310 << 100 << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+        << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    QTest::newRow("one set, one default")
+        << 7 << 200 << -1 << "Qualified: 2.0 PA per team game (20 PA after 10 games)"
+        << "Qualified: 0.78 IP per team game (8.0 IP after 10 games)";
+}
+
+void TestLeaders::defaultFactorsFollowInnings() {
+    QFETCH(int, innings);
+    QFETCH(int, batting);
+    QFETCH(int, pitching);
+    QFETCH(QString, battingRule);
+    QFETCH(QString, pitchingRule);
+    LeaderSettings settings;
+    if (batting >= 0)
+        settings.battingFactor = batting;
+    if (pitching >= 0)
+        settings.pitchingFactor = pitching;
+    // The rule above each table of a league whose teams played 10 games, and who qualifies.
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 10, {})};
+    for (const LeaderTable& table : rankLeaders(teams, settings, innings)) {
+        if (table.category->qualifier == Qualifier::PlateAppearances)
+            QCOMPARE(QString::fromStdString(table.rule), battingRule);
+        if (table.category->qualifier == Qualifier::Innings)
+            QCOMPARE(QString::fromStdString(table.rule), pitchingRule);
+    }
+    // The threshold the rule names is the one applied: its figure qualifies, one less does not.
+    const auto needed = [](const QString& rule) { return rule.section('(', 1).section(' ', 0, 0); };
+    const QString pa = needed(battingRule);
+    StatValues v{};
+    v[StatPA] = pa.toLongLong();
+    QVERIFY(qualifiesFor(Qualifier::PlateAppearances, settings, innings, 10, v));
+    --v[StatPA];
+    QVERIFY(!qualifiesFor(Qualifier::PlateAppearances, settings, innings, 10, v));
+    const QString ip = needed(pitchingRule);
+    v[StatIP] = ip.section('.', 0, 0).toLongLong();
+    v[StatIP3] = ip.section('.', 1).toLongLong();
+    QVERIFY(qualifiesFor(Qualifier::Innings, settings, innings, 10, v));
+    --v[StatIP3];
+    QVERIFY(!qualifiesFor(Qualifier::Innings, settings, innings, 10, v));
+    // Fielding counts games, which do not depend on innings.
+    QCOMPARE(qualifyingFactor(Qualifier::Games, settings, innings), 67);
+}
+
+void TestLeaders::shortGamesQualifyEveryRegular() {
+    // A seven-inning league after 7 games: a regular comes to the plate 2 to 3 times a game, far
+    // below 3.1, and a starter's 6.0 IP falls short of 1.0 x 7.
+    std::vector<LeaderPlayer> players;
+    players.push_back(player(1, "Steady", {{StatPA, 18}, {Stat1B, 9}}));  // .500, 2.57 PA a game
+    players.push_back(player(2, "Bench", {{StatPA, 16}, {Stat1B, 15}}));  // 16 of 17 needed
+    players.push_back(player(3, "Starter", {{StatIP, 6}, {StatER, 1}}));  // 6.0 of 5.2 needed
+    const std::vector<LeaderTeam> teams{team(1, "Owls", 7, players)};
+    const std::vector<LeaderTable> seven = rankLeaders(teams, LeaderSettings(), 7);
+    QCOMPARE(rows(tableOf(seven, "AVG")), QStringList{"1 Steady .500"});
+    QCOMPARE(rows(tableOf(seven, "ERA")), QStringList{"1 Starter 1.16"});
+    // Counted as nine-inning games, nobody would qualify.
+    LeaderSettings nine;
+    nine.battingFactor = kNineInningBattingFactor;
+    nine.pitchingFactor = kNineInningPitchingFactor;
+    const std::vector<LeaderTable> asNine = rankLeaders(teams, nine, 7);
+    QVERIFY(tableOf(asNine, "AVG").rows.empty());
+    QVERIFY(tableOf(asNine, "ERA").rows.empty());
+}
+
+void TestLeaders::settingsFileKeepsTheUsersFactors_data() {
+    QTest::addColumn<QByteArray>("line");  // the settings line as stored
+    QTest::addColumn<int>("batting");      // the factor read, -1 for the league's default
+    QTest::addColumn<int>("pitching");
+    QTest::addColumn<QString>("rule");  // the batting rule in a seven-inning league, 10 games
+    // Written before the defaults followed the innings: the factors stored are the user's.
+    QTest::newRow("older file") << QByteArray("3.1|1.0|0.67|10|") << 310 << 100
+                                << "Qualified: 3.1 PA per team game (31 PA after 10 games)";
+    QTest::newRow("older file, changed")
+        << QByteArray("2.5|0.8|0.05|5|") << 250 << 80
+        << "Qualified: 2.5 PA per team game (25 PA after 10 games)";
+    QTest::newRow("defaults left") << QByteArray("||0.67|5|") << -1 << -1
+                                   << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+    QTest::newRow("defaults left, ten places")
+        << QByteArray("||0.67|10|") << -1 << -1
+        << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+    QTest::newRow("only batting set") << QByteArray("2.0||0.67|10|") << 200 << -1
+                                      << "Qualified: 2.0 PA per team game (20 PA after 10 games)";
+    QTest::newRow("with career figures")
+        << QByteArray("|0.5|0.67|10|100|0|30|") << -1 << 50
+        << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+}
+
+void TestLeaders::settingsFileKeepsTheUsersFactors() {
+    QFETCH(QByteArray, line);
+    QFETCH(int, batting);
+    QFETCH(int, pitching);
+    QFETCH(QString, rule);
+    const std::vector<std::string> lines{kLeadersHeader, line.toStdString()};
+    const LeaderSettings read = parseLeaderSettings(lines);
+    QCOMPARE(read.battingFactor.value_or(-1), batting);
+    QCOMPARE(read.pitchingFactor.value_or(-1), pitching);
+    QCOMPARE(
+        QString::fromStdString(qualificationRule(Qualifier::PlateAppearances, read, 7, 10, 10)),
+        rule);
+    QVERIFY(leaderSettingsProblems(lines).empty());
+    // Written back, the same bytes.
+    QCOMPARE(QByteArray::fromStdString(leaderSettingsLines(read)[1]), line);
 }
 
 void TestLeaders::qualifyingThresholds_data() {
@@ -487,7 +623,7 @@ void TestLeaders::settingsStoredPerLeague() {
 void TestLeaders::damagedSettingsKeepDefaults() {
     const LeaderSettings read =
         parseLeaderSettings({"Leaders|", "abc|1.5||0|"});  // only the pitching factor reads
-    QCOMPARE(read.battingFactor, LeaderSettings().battingFactor);
+    QVERIFY(!read.battingFactor);                          // the league's default
     QCOMPARE(read.pitchingFactor, 150);
     QCOMPARE(read.fieldingFactor, LeaderSettings().fieldingFactor);
     QCOMPARE(read.places, LeaderSettings().places);
