@@ -100,7 +100,7 @@ QString leaderTables(const LeagueLeaders& leaders, bool mainOnly) {
         std::vector<QString> links;
         for (const LeaderRow& row : table.rows)
             links.push_back(teamFile(row.team));
-        out += siteTable(leaderGrid(table), links);
+        out += siteTable(leaderGrid(table), links, QString::fromUtf8(table.category->title));
     }
     return out;
 }
@@ -172,7 +172,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             upcoming.push_back(&game);
         }
     }
-    QString index = siteTable(standings, teamLinks);
+    QString index = siteTable(standings, teamLinks, QStringLiteral("Standings"));
     index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true, pages);
     index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true, pages);
     index += QStringLiteral("<p><a href=\"leaders.html\">Every leader table</a></p>\n");
@@ -196,7 +196,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             ViewState teamState;
             const ViewGrid grid = buildTable(store, teamState, tab);
             body += QStringLiteral("<h2>") + QLatin1String(title) + QStringLiteral("</h2>\n");
-            body += siteTable(grid);
+            body += siteTable(grid, {}, QLatin1String(title));
         }
         std::vector<const SiteGame*> own;
         for (const SiteGame& game : games) {

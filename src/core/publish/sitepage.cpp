@@ -88,9 +88,16 @@ QString standalonePage(const QString& title, const QString& body) {
     return framePage(head, QString(), title, body);
 }
 
-QString siteTable(const ViewGrid& grid, const std::vector<QString>& links) {
+QString scrollBoxStart(const QString& label) {
+    const QString name = label.trimmed().isEmpty() ? QStringLiteral("Table") : label;
+    return QStringLiteral("<div class=\"scroll\" role=\"region\" tabindex=\"0\" aria-label=\"") +
+           siteText(name) + QStringLiteral("\">\n");
+}
+
+QString siteTable(const ViewGrid& grid, const std::vector<QString>& links, const QString& label) {
     const std::vector<std::size_t> columns = shownColumns(grid);
-    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
+    QString out = scrollBoxStart(label.isEmpty() ? fromCodePage(grid.caption) : label) +
+                  QStringLiteral("<table>\n<thead>\n<tr>");
     for (std::size_t i = 0; i < columns.size(); ++i) {
         out += (i == 0 ? QStringLiteral("<th class=\"name\">") : QStringLiteral("<th>")) +
                siteText(grid.headers[columns[i]]) + QStringLiteral("</th>");
@@ -137,6 +144,7 @@ QByteArray siteStylesheet() {
            "p{margin:.2rem 0 .6rem}\n"
            ".asof,.rule{color:#5a6470;font-size:.9rem}\n"
            "a{color:#1f5fa8}\n"
+           ".scroll:focus{outline:2px solid #1f5fa8;outline-offset:1px}\n"
            ".scroll{overflow-x:auto;max-width:100%;margin-bottom:.5rem;"
            "border:1px solid #c9d0d8;background:#fff}\n"
            "table{border-collapse:collapse;font-size:.9rem;white-space:nowrap;min-width:100%}\n"

@@ -72,7 +72,8 @@ QString htmlPage(const std::string& title, const QString& body) {
 }
 
 QString htmlTable(const ViewGrid& grid) {
-    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
+    QString out =
+        scrollBoxStart(fromCodePage(grid.caption)) + QStringLiteral("<table>\n<thead>\n<tr>");
     forEachShownCell(grid.headers, [&](std::size_t, const QString& text) {
         out += QStringLiteral("<th>") + text.trimmed().toHtmlEscaped() + QStringLiteral("</th>");
     });
