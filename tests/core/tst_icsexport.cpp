@@ -173,7 +173,8 @@ void TestIcsExport::wholeScheduleIsTheSitesCalendar() {
     QTemporaryDir dir;
     writeGames(dir.path());
     const QDate today(2026, 3, 1);
-    for (const QByteArray zoneId : {"Europe/Berlin", "UTC", "Australia/Adelaide"}) {
+    for (const QByteArray zoneId :
+         {"Europe/Berlin", "UTC", "Australia/Adelaide", "Nowhere/Bogus"}) {
         const QTimeZone zone(zoneId);
         Store store(dir.path());
         store.loadYears();
@@ -193,7 +194,13 @@ void TestIcsExport::wholeScheduleIsTheSitesCalendar() {
         const ViewGrid all = buildTable(store, state, kScheduleTab);
         // The view and the site order the games alike here, so the bytes are the same.
         QCOMPARE(exportIcs(store, all, zone, today), site);
-        QCOMPARE(parseIcs(site).size(), 3);
+        const QList<Event> events = parseIcs(site);
+        QCOMPARE(events.size(), 3);
+        // A zone nobody knows is written as UTC, never as an empty TZID.
+        const QByteArray tzid = zone.isValid() ? zoneId : QByteArray("UTC");
+        QVERIFY2(site.contains("\r\nTZID:" + tzid + "\r\n"), zoneId.constData());
+        QCOMPARE(events[0]["DTSTART;TZID=" + QString::fromLatin1(tzid)],
+                 QStringLiteral("19960614T180000"));
     }
 }
 

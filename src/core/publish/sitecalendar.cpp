@@ -90,8 +90,12 @@ namespace {
 
 // The calendar with the events of `games` at the indexes `chosen`, in that order.
 QByteArray writeCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
-                         const std::vector<std::size_t>& chosen, const QTimeZone& zone,
+                         const std::vector<std::size_t>& chosen, const QTimeZone& given,
                          const QDate& asOf) {
+    // A zone the system cannot name (TZ set to no known zone) keeps the clock at UTC, as the C
+    // library does; an empty TZID would make the whole calendar unreadable.
+    const QTimeZone zone =
+        given.isValid() && !given.id().isEmpty() ? given : QTimeZone(QByteArrayLiteral("UTC"));
     QByteArray out;
     const auto add = [&out](const QByteArray& line) { out += foldIcsLine(line); };
     add("BEGIN:VCALENDAR");
