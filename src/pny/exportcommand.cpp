@@ -39,7 +39,8 @@ const char* const kExportUsage =
     "            tsv     (default) cells as shown, tab-separated, one row per line\n"
     "            csv     cells trimmed, comma-separated (RFC 4180)\n"
     "            html    a standalone page with the caption as its title\n"
-    "            ics     the shown games as a calendar file (Schedule tab only)\n"
+    "            ics     the shown games in the website's calendar, in the computer's\n"
+    "                    time zone (Schedule tab only)\n"
     "            FILE    write to FILE instead of standard output\n";
 
 namespace {

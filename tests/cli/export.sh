@@ -100,6 +100,37 @@ expect_failure "export onto a device" "is a device, not an ordinary file" \
 expect_failure "export to a full device" "No space left on device" \
     bash -c '"$0" export --folder "$1" --tab Teams >/dev/full' "$pny" "$data"
 
+# The calendar of the Schedule tab is the website's: the same time zone, events and UIDs, so the
+# whole schedule exported is the published schedule.ics byte for byte.
+examples="$(cd "$(dirname "$0")/../../examples" && pwd)"
+mkdir "$dir/sample"
+"$pny" import "$examples/Riverbend.PZS" --folder "$dir/sample" >/dev/null 2>"$dir/err" \
+    || fail "import the sample: $(cat "$dir/err")"
+TZ=America/Chicago "$pny" export --folder "$dir/sample" --year 1 --league 1 --tab Schedule \
+    --format ics --output "$dir/schedule.ics" 2>"$dir/err" || fail "ics export: $(cat "$dir/err")"
+TZ=America/Chicago "$pny" publish --folder "$dir/sample" --year 1 --league 1 \
+    --output "$dir/site" >/dev/null 2>"$dir/err" || fail "publish: $(cat "$dir/err")"
+cmp -s "$dir/schedule.ics" "$dir/site/schedule.ics" || fail "the ics export is not the site's calendar"
+grep -q '^DTSTART;TZID=America/Chicago:' "$dir/schedule.ics" || fail "ics times without a zone"
+grep -q '^BEGIN:VTIMEZONE' "$dir/schedule.ics" || fail "ics without a VTIMEZONE"
+# Read back by python-icalendar (Debian's python3-icalendar), when it is there.
+if /usr/bin/python3 -c 'import icalendar' 2>/dev/null; then
+    /usr/bin/python3 - "$dir/schedule.ics" >"$dir/ical" 2>&1 <<'PY' || fail "python-icalendar: $(cat "$dir/ical")"
+import sys, icalendar
+cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())
+events = [e for e in cal.walk('VEVENT')]
+assert len(events) == 30, len(events)
+assert len({str(e['UID']) for e in events}) == 30, 'UIDs repeat'
+assert [z['TZID'] for z in cal.walk('VTIMEZONE')] == ['America/Chicago']
+for e in events:
+    start, end = e.decoded('DTSTART'), e.decoded('DTEND')
+    assert start.tzinfo is not None and str(e['DTSTART'].params['TZID']) == 'America/Chicago'
+    assert (end - start).total_seconds() == 7200, (start, end)
+PY
+else
+    echo "SKIP: python3-icalendar is not installed: the calendar was not read back by it"
+fi
+
 after=$(cd "$data" && md5sum * | md5sum)
 [[ "$before" == "$after" ]] || fail "export changed the data files"
 [[ $(ls "$data" | wc -l) == 4 ]] || fail "export created files: $(ls "$data")"

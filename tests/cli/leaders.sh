@@ -141,6 +141,28 @@ after=$(cd "$data" && md5sum * | md5sum)
 [[ "$before" == "$after" ]] || fail "leaders changed the data files"
 [[ $(ls "$data" | wc -l) == 6 ]] || fail "leaders created files: $(ls "$data")"
 
+# The sample's league plays seven-inning games: with the default factors scaled to its innings,
+# every batter who played all his team's games qualifies for the batting average.
+examples="$(cd "$(dirname "$0")/../../examples" && pwd)"
+mkdir "$dir/sample"
+"$pny" import "$examples/Riverbend.PZS" --folder "$dir/sample" >/dev/null 2>"$dir/err" \
+    || fail "import the sample: $(cat "$dir/err")"
+games=$("$pny" export --folder "$dir/sample" --year 1 --league 1 --tab Teams --format csv |
+    tr -d '\r' | awk -F, 'NR > 1 { print $4 + $5 + $6 }' | sort -u)
+[[ "$games" =~ ^[0-9]+$ ]] || fail "the sample's teams played different numbers of games: $games"
+regulars=0
+avg=$("$pny" leaders --folder "$dir/sample" --year 1 --league 1 --top 999)
+grep -q $'^Qualified: 2.41 PA per team game' <<<"$avg" || fail "the sample's rule: $(grep -m1 Qualified <<<"$avg")"
+avg=$(awk '/^Batting Average/ { f = 1 } f && /^$/ { exit } f' <<<"$avg")
+for team in 1 2 3 4 5 6; do
+    while IFS= read -r name; do
+        regulars=$((regulars + 1))
+        grep -qF $'\t '"$name"$'\t' <<<"$avg" || fail "$name played all $games games but does not qualify"
+    done < <("$pny" export --folder "$dir/sample" --year 1 --league 1 --team "$team" --tab Players \
+        --format csv | tr -d '\r' | awk -F, -v g="$games" 'NR > 1 && $1 != "***" && $3 == g && $4 > 0 { print $2 }')
+done
+((regulars > 20)) || fail "only $regulars players played every game"
+
 if ((failures > 0)); then
     echo "$failures failure(s)"
     exit 1

@@ -38,17 +38,27 @@ elif [[ "$actual" != "$expected" ]]; then
     fi
 fi
 
-"$pny" export --folder "$data" --tab schedule --format ics --output "$dir/games.ics" ||
-    fail "ics export"
+TZ=America/New_York "$pny" export --folder "$data" --tab schedule --format ics \
+    --output "$dir/games.ics" || fail "ics export"
 ics="$dir/games.ics"
 [[ $(grep -c $'\r$' "$ics") == $(wc -l <"$ics") ]] || fail "ics lines do not all end in CR LF"
 awk '{ if (length($0) > 76) exit 1 }' "$ics" || fail "an ics line is longer than 75 octets"
 [[ $(grep -c '^BEGIN:VEVENT' "$ics") == 2 ]] || fail "ics: not two events"
 grep -q $'^SUMMARY:Eagles at Tigers\r$' "$ics" || fail "ics: summary of line 3"
-grep -q $'^DTSTART:19960614T001500\r$' "$ics" || fail "ics: start of line 3"
-grep -q $'^DTEND:19960614T021500\r$' "$ics" || fail "ics: end of line 3"
+grep -q $'^DTSTART;TZID=America/New_York:19960614T001500\r$' "$ics" || fail "ics: start of line 3"
+grep -q $'^DTEND;TZID=America/New_York:19960614T021500\r$' "$ics" || fail "ics: end of line 3"
+grep -q $'^TZID:America/New_York\r$' "$ics" || fail "ics: no VTIMEZONE of the zone"
 grep -q $'^LOCATION:North Park\\\\, East\r$' "$ics" || fail "ics: escaped location"
-grep -q $'^UID:pennantry-Y1L1-game-1@pennantry\r$' "$ics" || fail "ics: uid of line 1"
+# Each event is the website's own, with its UID.
+TZ=America/New_York "$pny" publish --folder "$data" --output "$dir/site" >/dev/null 2>&1 ||
+    fail "publish"
+uids=$(grep '^UID:' "$ics")
+[[ $(printf '%s\n' "$uids" | grep -c $'^UID:game-[0-9a-f]\\{24\\}@pennantry\r$') == 2 ]] ||
+    fail "ics: UIDs not of the site's form: $uids"
+[[ $(printf '%s\n' "$uids" | sort -u | wc -l) == 2 ]] || fail "ics: two events share a UID"
+while IFS= read -r uid; do
+    grep -qxF "$uid" "$dir/site/schedule.ics" || fail "ics: $uid is not the site's"
+done <<<"$uids"
 [[ $(head -1 "$ics") == $'BEGIN:VCALENDAR\r' && $(tail -1 "$ics") == $'END:VCALENDAR\r' ]] ||
     fail "ics: not one calendar"
 

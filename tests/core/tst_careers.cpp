@@ -86,6 +86,8 @@ private slots:
     void careerOverThreeSeasonsAndTwoTeams();
     void careerEraWeighsEachSeasonsInnings();
     void careerOfAnUnlinkedPlayerIsOneSeason();
+    void careerCarriesThirds_data();
+    void careerCarriesThirds();
     void proposals();
     void rejectedProposalIsNotMadeAgain();
     void namesAlike_data();
@@ -251,6 +253,48 @@ void TestCareers::careerEraWeighsEachSeasonsInnings() {
     QCOMPARE(cellOf(grid, 3, " GP"), std::string(" 8"));
     // Counted as if every season had 9 innings it would be 1.80.
     QCOMPARE(formatEra(5, 75, 9), std::string(" 1.80"));
+}
+
+void TestCareers::careerCarriesThirds_data() {
+    QTest::addColumn<QList<int>>("seasons");  // innings and thirds, season after season
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("1.2 and 2.2") << QList<int>{1, 2, 2, 2} << "4.1";
+    QTest::newRow("0.1 three times") << QList<int>{0, 1, 0, 1, 0, 1} << "1.0";
+    QTest::newRow("0.2 twice") << QList<int>{0, 2, 0, 2} << "1.1";
+    QTest::newRow("whole innings") << QList<int>{7, 0, 9, 0} << "16.0";
+    QTest::newRow("thirds that stay") << QList<int>{3, 1, 0, 0} << "3.1";
+}
+
+void TestCareers::careerCarriesThirds() {
+    QFETCH(QList<int>, seasons);
+    QFETCH(QString, shown);
+    Career career;
+    career.name = "Bo";
+    for (int i = 0; i + 1 < seasons.size(); i += 2) {
+        CareerSeason season;
+        season.key = PlayerKey{i / 2 + 1, 1, 1, 1};
+        season.season = std::to_string(2020 + i / 2);
+        season.record = PlayerRecord::parse(playerLine("20", "Bo",
+                                                       {{4, "3"},
+                                                        {23, "3"},
+                                                        {24, QByteArray::number(seasons[i])},
+                                                        {25, QByteArray::number(seasons[i + 1])},
+                                                        {36, "1"}})
+                                                .toStdString());
+        QCOMPARE(season.record.value(StatIP), seasons[i]);
+        QCOMPARE(season.record.value(StatIP3), seasons[i + 1]);
+        StatValues values{};
+        for (int stat = 0; stat < PlayerStatCount; ++stat)
+            values[stat] = season.record.value(static_cast<PlayerStat>(stat));
+        career.sums.add(values, 9);
+        career.seasons.push_back(season);
+    }
+    const ViewGrid grid = careerGrid(career, everyColumn(), 4);
+    QCOMPARE(QString::fromStdString(cellOf(grid, career.seasons.size(), " IP")).trimmed(), shown);
+    // The rates use the carried innings too: one earned run a season.
+    const long long outs = 3 * career.sums.carried()[StatIP] + career.sums.carried()[StatIP3];
+    QCOMPARE(cellOf(grid, career.seasons.size(), " ERA"),
+             formatEra(static_cast<long long>(career.seasons.size()), outs, 9));
 }
 
 void TestCareers::careerOfAnUnlinkedPlayerIsOneSeason() {

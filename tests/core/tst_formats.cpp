@@ -71,6 +71,11 @@ void TestFormats::era_data() {
     QTest::newRow("2 in 7 of 7") << 2LL << 21LL << 7LL << " 2.00";
     QTest::newRow("12.34") << 1234LL << 2700LL << 9LL << "12.34";
     QTest::newRow("zero er") << 0LL << 27LL << 9LL << " 0.00";
+    // Cut, never rounded: 2700 / 7 is 385.7, 2100 / 11 is 190.9, 300 / 16 is 18.75.
+    QTest::newRow("1 in 2.1 truncated") << 1LL << 7LL << 9LL << " 3.85";
+    QTest::newRow("1 in 3.2 of 7 truncated") << 1LL << 11LL << 7LL << " 1.90";
+    QTest::newRow("1 in 5.1 of 1 truncated") << 1LL << 16LL << 1LL << " 0.18";
+    QTest::newRow("just below a hundredth") << 1LL << 2701LL << 9LL << " 0.00";
     // ER * innings * 300 past 32 bits
     QTest::newRow("wide product") << 1000000LL << 9000000LL << 9LL << " 3.00";
 }

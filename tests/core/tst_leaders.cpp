@@ -21,6 +21,7 @@ using testsupport::readFile;
 using testsupport::writeFile;
 
 Q_DECLARE_METATYPE(pny::PlayerStat)
+Q_DECLARE_METATYPE(pny::StatValues)
 
 namespace {
 
@@ -79,8 +80,15 @@ private slots:
     void ties();
     void eraLowerIsBetterWithoutInnings();
     void teamWithoutGames();
+    void negativeDivisorsRankNobody_data();
+    void negativeDivisorsRankNobody();
     void ruleLine_data();
     void ruleLine();
+    void defaultFactorsFollowInnings_data();
+    void defaultFactorsFollowInnings();
+    void shortGamesQualifyEveryRegular();
+    void settingsFileKeepsTheUsersFactors_data();
+    void settingsFileKeepsTheUsersFactors();
     void qualifyingThresholds_data();
     void qualifyingThresholds();
     void opsAndWhip_data();
@@ -195,6 +203,68 @@ void TestLeaders::teamWithoutGames() {
              std::string("Qualified: 1.0 IP per team game (no team has played a game yet)"));
 }
 
+void TestLeaders::negativeDivisorsRankNobody_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<StatValues>("values");
+    auto values = [](Stats stats) {
+        StatValues v{};
+        for (const auto& [stat, value] : stats)
+            v[stat] = value;
+        return v;
+    };
+    // Counts that only an inconsistent record gives: a divisor below zero. Such a player would
+    // lead a table whose value is negative (ERA, WHIP) or be listed with a negative rate.
+    QTest::newRow("AVG: more walks than PA")
+        << QByteArray("AVG") << values({{StatPA, 30}, {StatBB, 35}, {Stat1B, 5}});
+    QTest::newRow("SLG: more walks than PA")
+        << QByteArray("SLG") << values({{StatPA, 30}, {StatBB, 35}, {StatHR, 2}});
+    QTest::newRow("OB%: more sacrifices than PA")
+        << QByteArray("OBP") << values({{StatPA, 30}, {StatSFly, 35}, {Stat1B, 5}});
+    QTest::newRow("ERA: negative outs")
+        << QByteArray("ERA") << values({{StatIP, -3}, {StatER, 2}, {StatPA, 30}});
+    QTest::newRow("ERA: negative thirds")
+        << QByteArray("ERA") << values({{StatIP3, -2}, {StatER, 1}, {StatPA, 30}});
+    QTest::newRow("WHIP: negative outs")
+        << QByteArray("WHIP") << values({{StatIP, -3}, {StatHA, 4}, {StatPA, 30}});
+    QTest::newRow("W%: negative decisions")
+        << QByteArray("WP") << values({{StatWon, 2}, {StatLost, -5}, {StatIP, 9}});
+    QTest::newRow("F%: negative chances")
+        << QByteArray("FP") << values({{StatPO, 2}, {StatErr, -5}, {StatG, 9}});
+}
+
+void TestLeaders::negativeDivisorsRankNobody() {
+    QFETCH(QByteArray, category);
+    QFETCH(StatValues, values);
+    LeaderPlayer odd = player(2, "Odd", {});
+    odd.values = values;
+    const LeaderPlayer sound = player(1, "Sound",
+                                      {{StatPA, 30},
+                                       {Stat1B, 6},
+                                       {StatBB, 2},
+                                       {StatIP, 9},
+                                       {StatER, 4},
+                                       {StatHA, 5},
+                                       {StatWon, 1},
+                                       {StatLost, 1},
+                                       {StatPO, 5},
+                                       {StatErr, 1},
+                                       {StatG, 9}});
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 9, {sound, odd})};
+    // Everyone qualifies, as an all-time table with a minimum of 0 lets everyone in.
+    const std::vector<LeaderTable> tables = rankLeaders(
+        teams, 10, 9,
+        [](const LeaderTeam&, const LeaderPlayer&, const LeaderCategory&) { return true; },
+        [](Qualifier) { return std::string(); });
+    const LeaderTable& table = tableOf(tables, category);
+    QCOMPARE(table.rows.size(), std::size_t(1));
+    QCOMPARE(table.rows[0].playerName, std::string(" Sound"));
+    QVERIFY(!leaderRankValue(table.category->stat, values, 9).has_value());
+    // With the league's own qualification as well, where his plate appearances qualify him.
+    LeaderSettings everyone;
+    everyone.battingFactor = everyone.pitchingFactor = everyone.fieldingFactor = 0;
+    QCOMPARE(rows(tableOf(rankLeaders(teams, everyone, 9), category)).size(), 1);
+}
+
 void TestLeaders::ruleLine_data() {
     QTest::addColumn<int>("qualifier");
     QTest::addColumn<int>("factor");
@@ -232,8 +302,139 @@ void TestLeaders::ruleLine() {
     LeaderSettings settings;
     settings.battingFactor = settings.pitchingFactor = settings.fieldingFactor = factor;
     QCOMPARE(QString::fromStdString(
-                 qualificationRule(static_cast<Qualifier>(qualifier), settings, fewest, most)),
+                 qualificationRule(static_cast<Qualifier>(qualifier), settings, 9, fewest, most)),
              rule);
+}
+
+void TestLeaders::defaultFactorsFollowInnings_data() {
+    QTest::addColumn<int>("innings");
+    QTest::addColumn<int>("batting");   // the factor the user set, -1 for none
+    QTest::addColumn<int>("pitching");  // the same
+    QTest::addColumn<QString>("battingRule");
+    QTest::addColumn<QString>("pitchingRule");
+    // 3.1 x innings / 9 and 1.0 x innings / 9, to the nearest hundredth; 10 team games.
+    QTest::newRow("nine innings") << 9 << -1 << -1
+                                  << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+                                  << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    QTest::newRow("seven innings")
+        << 7 << -1 << -1 << "Qualified: 2.41 PA per team game (25 PA after 10 games)"
+        << "Qualified: 0.78 IP per team game (8.0 IP after 10 games)";
+    QTest::newRow("six innings") << 6 << -1 << -1
+                                 << "Qualified: 2.07 PA per team game (21 PA after 10 games)"
+                                 << "Qualified: 0.67 IP per team game (7.0 IP after 10 games)";
+    QTest::newRow("five innings") << 5 << -1 << -1
+                                  << "Qualified: 1.72 PA per team game (18 PA after 10 games)"
+                                  << "Qualified: 0.56 IP per team game (5.2 IP after 10 games)";
+    QTest::newRow("twelve innings")
+        << 12 << -1 << -1 << "Qualified: 4.13 PA per team game (42 PA after 10 games)"
+        << "Qualified: 1.33 IP per team game (13.1 IP after 10 games)";
+    QTest::newRow("no sound innings count nine")
+        << 0 << -1 << -1 << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+        << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    // A factor the user set stays as set, whatever the innings.
+    QTest::newRow("set in seven innings")
+        << 7 << 310 << 100 << "Qualified: 3.1 PA per team game (31 PA after 10 games)"
+        << "Qualified: 1.0 IP per team game (10.0 IP after 10 games)";
+    QTest::newRow("one set, one default")
+        << 7 << 200 << -1 << "Qualified: 2.0 PA per team game (20 PA after 10 games)"
+        << "Qualified: 0.78 IP per team game (8.0 IP after 10 games)";
+}
+
+void TestLeaders::defaultFactorsFollowInnings() {
+    QFETCH(int, innings);
+    QFETCH(int, batting);
+    QFETCH(int, pitching);
+    QFETCH(QString, battingRule);
+    QFETCH(QString, pitchingRule);
+    LeaderSettings settings;
+    if (batting >= 0)
+        settings.battingFactor = batting;
+    if (pitching >= 0)
+        settings.pitchingFactor = pitching;
+    // The rule above each table of a league whose teams played 10 games, and who qualifies.
+    const std::vector<LeaderTeam> teams{team(1, "Tigers", 10, {})};
+    for (const LeaderTable& table : rankLeaders(teams, settings, innings)) {
+        if (table.category->qualifier == Qualifier::PlateAppearances)
+            QCOMPARE(QString::fromStdString(table.rule), battingRule);
+        if (table.category->qualifier == Qualifier::Innings)
+            QCOMPARE(QString::fromStdString(table.rule), pitchingRule);
+    }
+    // The threshold the rule names is the one applied: its figure qualifies, one less does not.
+    const auto needed = [](const QString& rule) { return rule.section('(', 1).section(' ', 0, 0); };
+    const QString pa = needed(battingRule);
+    StatValues v{};
+    v[StatPA] = pa.toLongLong();
+    QVERIFY(qualifiesFor(Qualifier::PlateAppearances, settings, innings, 10, v));
+    --v[StatPA];
+    QVERIFY(!qualifiesFor(Qualifier::PlateAppearances, settings, innings, 10, v));
+    const QString ip = needed(pitchingRule);
+    v[StatIP] = ip.section('.', 0, 0).toLongLong();
+    v[StatIP3] = ip.section('.', 1).toLongLong();
+    QVERIFY(qualifiesFor(Qualifier::Innings, settings, innings, 10, v));
+    --v[StatIP3];
+    QVERIFY(!qualifiesFor(Qualifier::Innings, settings, innings, 10, v));
+    // Fielding counts games, which do not depend on innings.
+    QCOMPARE(qualifyingFactor(Qualifier::Games, settings, innings), 67);
+}
+
+void TestLeaders::shortGamesQualifyEveryRegular() {
+    // A seven-inning league after 7 games: a regular comes to the plate 2 to 3 times a game, far
+    // below 3.1, and a starter's 6.0 IP falls short of 1.0 x 7.
+    std::vector<LeaderPlayer> players;
+    players.push_back(player(1, "Steady", {{StatPA, 18}, {Stat1B, 9}}));  // .500, 2.57 PA a game
+    players.push_back(player(2, "Bench", {{StatPA, 16}, {Stat1B, 15}}));  // 16 of 17 needed
+    players.push_back(player(3, "Starter", {{StatIP, 6}, {StatER, 1}}));  // 6.0 of 5.2 needed
+    const std::vector<LeaderTeam> teams{team(1, "Owls", 7, players)};
+    const std::vector<LeaderTable> seven = rankLeaders(teams, LeaderSettings(), 7);
+    QCOMPARE(rows(tableOf(seven, "AVG")), QStringList{"1 Steady .500"});
+    QCOMPARE(rows(tableOf(seven, "ERA")), QStringList{"1 Starter 1.16"});
+    // Counted as nine-inning games, nobody would qualify.
+    LeaderSettings nine;
+    nine.battingFactor = kNineInningBattingFactor;
+    nine.pitchingFactor = kNineInningPitchingFactor;
+    const std::vector<LeaderTable> asNine = rankLeaders(teams, nine, 7);
+    QVERIFY(tableOf(asNine, "AVG").rows.empty());
+    QVERIFY(tableOf(asNine, "ERA").rows.empty());
+}
+
+void TestLeaders::settingsFileKeepsTheUsersFactors_data() {
+    QTest::addColumn<QByteArray>("line");  // the settings line as stored
+    QTest::addColumn<int>("batting");      // the factor read, -1 for the league's default
+    QTest::addColumn<int>("pitching");
+    QTest::addColumn<QString>("rule");  // the batting rule in a seven-inning league, 10 games
+    // Written before the defaults followed the innings: the factors stored are the user's.
+    QTest::newRow("older file") << QByteArray("3.1|1.0|0.67|10|") << 310 << 100
+                                << "Qualified: 3.1 PA per team game (31 PA after 10 games)";
+    QTest::newRow("older file, changed")
+        << QByteArray("2.5|0.8|0.05|5|") << 250 << 80
+        << "Qualified: 2.5 PA per team game (25 PA after 10 games)";
+    QTest::newRow("defaults left") << QByteArray("||0.67|5|") << -1 << -1
+                                   << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+    QTest::newRow("defaults left, ten places")
+        << QByteArray("||0.67|10|") << -1 << -1
+        << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+    QTest::newRow("only batting set") << QByteArray("2.0||0.67|10|") << 200 << -1
+                                      << "Qualified: 2.0 PA per team game (20 PA after 10 games)";
+    QTest::newRow("with career figures")
+        << QByteArray("|0.5|0.67|10|100|0|30|") << -1 << 50
+        << "Qualified: 2.41 PA per team game (25 PA after 10 games)";
+}
+
+void TestLeaders::settingsFileKeepsTheUsersFactors() {
+    QFETCH(QByteArray, line);
+    QFETCH(int, batting);
+    QFETCH(int, pitching);
+    QFETCH(QString, rule);
+    const std::vector<std::string> lines{kLeadersHeader, line.toStdString()};
+    const LeaderSettings read = parseLeaderSettings(lines);
+    QCOMPARE(read.battingFactor.value_or(-1), batting);
+    QCOMPARE(read.pitchingFactor.value_or(-1), pitching);
+    QCOMPARE(
+        QString::fromStdString(qualificationRule(Qualifier::PlateAppearances, read, 7, 10, 10)),
+        rule);
+    QVERIFY(leaderSettingsProblems(lines).empty());
+    // Written back, the same bytes.
+    QCOMPARE(QByteArray::fromStdString(leaderSettingsLines(read)[1]), line);
 }
 
 void TestLeaders::qualifyingThresholds_data() {
@@ -422,7 +623,7 @@ void TestLeaders::settingsStoredPerLeague() {
 void TestLeaders::damagedSettingsKeepDefaults() {
     const LeaderSettings read =
         parseLeaderSettings({"Leaders|", "abc|1.5||0|"});  // only the pitching factor reads
-    QCOMPARE(read.battingFactor, LeaderSettings().battingFactor);
+    QVERIFY(!read.battingFactor);                          // the league's default
     QCOMPARE(read.pitchingFactor, 150);
     QCOMPARE(read.fieldingFactor, LeaderSettings().fieldingFactor);
     QCOMPARE(read.places, LeaderSettings().places);
@@ -542,7 +743,14 @@ void TestLeaders::exports() {
     QVERIFY(
         html.contains("<h2>Walks and Hits per Inning (WHIP)</h2>\n<p class=\"rule\">"
                       "Qualified: 1.0 IP per team game (1.0 IP after 1 game)</p>\n"));
-    QCOMPARE(html.count("<table>"), static_cast<qsizetype>(leaderCategories().size()));
+    // A table without rows says so instead of showing its header alone.
+    qsizetype filled = 0;
+    for (const LeaderTable& table : leaders.tables)
+        filled += table.rows.empty() ? 0 : 1;
+    QVERIFY(filled > 0 && filled < static_cast<qsizetype>(leaders.tables.size()));
+    QCOMPARE(html.count("<table>"), filled);
+    QCOMPARE(html.count("<p class=\"empty\">"),
+             static_cast<qsizetype>(leaders.tables.size()) - filled);
 }
 
 QTEST_GUILESS_MAIN(TestLeaders)

@@ -283,8 +283,9 @@ void TestCareerForms::historyWithAndWithoutTheQualifier() {
         QCOMPARE(cellText(leaders, 1, 2), QString(" Ann Lee"));
         QCOMPARE(cellText(leaders, 1, 4), QString(" .246"));
     });
+    // The batting and pitching factors nobody set stay empty: they follow the league's innings.
     QCOMPARE(readFile(dir_->filePath("Y3L1.Leaders")),
-             QByteArray("Leaders|\r\n3.1|1.0|0.67|10|50|30|30|\r\n"));
+             QByteArray("Leaders|\r\n||0.67|10|50|30|30|\r\n"));
     // pny shows the same history with the stored qualification.
     pny::Store store(dir_->path());
     store.loadYears();

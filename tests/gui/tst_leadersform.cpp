@@ -140,6 +140,7 @@ private slots:
     void windowCoreAndPnyShowTheSameCells();
     void factorsAreStoredPerLeague();
     void unreadableFactorIsRefused();
+    void defaultFactorsFollowTheLeaguesInnings();
     void doubleClickShowsThePlayer();
     void printsEveryTableWithItsRule();
     void exportsTheTables();
@@ -241,7 +242,7 @@ void TestLeadersForm::factorsAreStoredPerLeague() {
         QCOMPARE(dialog->findChild<QLineEdit*>("EditFielding")->text(), QString("0.5"));
     });
     QCOMPARE(readFile(dir_->filePath("Y1L1.Leaders")),
-             QByteArray("Leaders|\r\n0.1|1.0|0.5|1|\r\n"));
+             QByteArray("Leaders|\r\n0.1||0.5|1|\r\n"));  // the pitching factor left as it was
     QVERIFY(Messages::shownTexts().isEmpty());
 
     // Read back when the window opens again, and by pny.
@@ -253,6 +254,59 @@ void TestLeadersForm::factorsAreStoredPerLeague() {
                 .contains("Batting Average (AVG)\nQualified: 0.1 PA per team game"));
     // The league record is not touched.
     QCOMPARE(readFile(dir_->filePath("Y1.Leagues")), QByteArray("L|\r\n|1|Majors|1|\r\n"));
+}
+
+void TestLeadersForm::defaultFactorsFollowTheLeaguesInnings() {
+    // The same league with games of seven innings.
+    form_.reset();
+    writeFile(dir_->filePath("Y1.Leagues"), "L|\r\n|1|Majors|1||7|\r\n");
+    form_ = std::make_unique<TMainForm>(dir_->path());
+    form_->show();
+    const QString path = dir_->filePath("Y1L1.Leaders");
+    const auto apply = [](QWidget* dialog) {
+        dialog->findChild<QPushButton*>("ApplyButton")->click();
+    };
+    const auto edit = [](QWidget* dialog, const char* name) {
+        return dialog->findChild<QLineEdit*>(name);
+    };
+    const auto rule = [](QWidget* dialog) { return dialog->findChild<QLabel*>("RuleAVG")->text(); };
+    inLeaders([&](QWidget* dialog) {
+        // 3.1 x 7 / 9 and 1.0 x 7 / 9; games keep their factor.
+        QCOMPARE(edit(dialog, "EditBatting")->text(), QString("2.41"));
+        QCOMPARE(edit(dialog, "EditPitching")->text(), QString("0.78"));
+        QCOMPARE(edit(dialog, "EditFielding")->text(), QString("0.67"));
+        QCOMPARE(rule(dialog), QString("Qualified: 2.41 PA per team game (20 PA after 8 games to "
+                                       "25 PA after 10 games)"));
+        QCOMPARE(dialog->findChild<QLabel*>("RuleERA")->text(),
+                 QString("Qualified: 0.78 IP per team game (6.1 IP after 8 games to 8.0 IP after "
+                         "10 games)"));
+        // Nothing changed: nothing is written.
+        apply(dialog);
+        QVERIFY(!QFileInfo::exists(path));
+        // Only the places changed: the factors shown stay the league's defaults.
+        dialog->findChild<QSpinBox*>("SpinPlaces")->setValue(5);
+        apply(dialog);
+        QCOMPARE(readFile(path), QByteArray("Leaders|\r\n||0.67|5|\r\n"));
+        QCOMPARE(edit(dialog, "EditBatting")->text(), QString("2.41"));
+        // A factor typed is the user's, even the nine-inning one.
+        edit(dialog, "EditBatting")->setText("3.1");
+        apply(dialog);
+        QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1||0.67|5|\r\n"));
+        QVERIFY(rule(dialog).startsWith("Qualified: 3.1 PA per team game (25 PA after 8 games"));
+    });
+    // Read back as set, by the window and by pny.
+    inLeaders([&](QWidget* dialog) {
+        QCOMPARE(edit(dialog, "EditBatting")->text(), QString("3.1"));
+        QCOMPARE(edit(dialog, "EditPitching")->text(), QString("0.78"));
+        // Emptied, it goes back to the league's default.
+        edit(dialog, "EditBatting")->clear();
+        apply(dialog);
+        QCOMPARE(edit(dialog, "EditBatting")->text(), QString("2.41"));
+        QCOMPARE(readFile(path), QByteArray("Leaders|\r\n||0.67|5|\r\n"));
+    });
+    QVERIFY(runPny({"leaders", "--folder", dir_->path()})
+                .contains("Batting Average (AVG)\nQualified: 2.41 PA per team game"));
+    QVERIFY(Messages::shownTexts().isEmpty());
 }
 
 void TestLeadersForm::unreadableFactorIsRefused() {

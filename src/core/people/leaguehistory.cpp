@@ -211,9 +211,12 @@ QString exportHistoryCsv(const LeagueHistory& history) {
 }
 
 QString exportHistoryHtml(const LeagueHistory& history) {
+    const ViewGrid champions = championsGrid(history);
+    const QString championsBody = champions.rows.empty()
+                                      ? QStringLiteral("<p class=\"empty\">No champion yet.</p>\n")
+                                      : htmlTable(champions);
     return htmlPage(history.caption, QStringLiteral("<h2>") + QString::fromLatin1(kChampionsTitle) +
-                                         QStringLiteral("</h2>\n") +
-                                         htmlTable(championsGrid(history)) +
+                                         QStringLiteral("</h2>\n") + championsBody +
                                          QStringLiteral("<h2>All-Time Leaders</h2>\n") +
                                          leaderBlocksHtml(history.leaders));
 }

@@ -8,6 +8,7 @@
 #include "store/store.h"
 #include "views/catalogues.h"
 #include "views/leaders.h"
+#include "views/leadersexport.h"
 #include "views/tableview.h"
 
 #include <QLocale>
@@ -92,13 +93,14 @@ QString leaderTables(const LeagueLeaders& leaders, bool mainOnly) {
             out += QStringLiteral("<p class=\"rule\">") + siteText(table.rule) +
                    QStringLiteral("</p>\n");
         if (table.rows.empty()) {
-            out += QStringLiteral("<p>Nobody yet.</p>\n");
+            out += QStringLiteral("<p class=\"empty\">") + emptyLeaderTableText(table) +
+                   QStringLiteral("</p>\n");
             continue;
         }
         std::vector<QString> links;
         for (const LeaderRow& row : table.rows)
             links.push_back(teamFile(row.team));
-        out += siteTable(leaderGrid(table), links);
+        out += siteTable(leaderGrid(table), links, QString::fromUtf8(table.category->title));
     }
     return out;
 }
@@ -126,14 +128,10 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         error = fileError;
         return false;
     }
-    const QString league = fromCodePage(store.year.number + ' ' + store.league.name).trimmed();
+    const QString league = siteLeagueName(store);
     const std::vector<SiteGame> games = readSiteGames(store);
 
-    QDate asOfDate = today;
-    for (const SiteGame& game : games) {
-        if (game.hasResult())
-            asOfDate = game.start.date();  // the games are in order of their start
-    }
+    const QDate asOfDate = siteAsOf(games, today);
     const QString asOf = dateText(asOfDate);
 
     LeagueLeaders leaders;
@@ -174,7 +172,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             upcoming.push_back(&game);
         }
     }
-    QString index = siteTable(standings, teamLinks);
+    QString index = siteTable(standings, teamLinks, QStringLiteral("Standings"));
     index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true, pages);
     index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true, pages);
     index += QStringLiteral("<p><a href=\"leaders.html\">Every leader table</a></p>\n");
@@ -198,7 +196,7 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             ViewState teamState;
             const ViewGrid grid = buildTable(store, teamState, tab);
             body += QStringLiteral("<h2>") + QLatin1String(title) + QStringLiteral("</h2>\n");
-            body += siteTable(grid);
+            body += siteTable(grid, {}, QLatin1String(title));
         }
         std::vector<const SiteGame*> own;
         for (const SiteGame& game : games) {

@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 
 #include <map>
+#include <set>
 
 namespace pny {
 namespace {
@@ -85,8 +86,16 @@ std::vector<QByteArray> gameUids(const QString& league, const std::vector<SiteGa
     return uids;
 }
 
-QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
-                          const QTimeZone& zone, const QDate& asOf) {
+namespace {
+
+// The calendar with the events of `games` at the indexes `chosen`, in that order.
+QByteArray writeCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
+                         const std::vector<std::size_t>& chosen, const QTimeZone& given,
+                         const QDate& asOf) {
+    // A zone the system cannot name (TZ set to no known zone) keeps the clock at UTC, as the C
+    // library does; an empty TZID would make the whole calendar unreadable.
+    const QTimeZone zone =
+        given.isValid() && !given.id().isEmpty() ? given : QTimeZone(QByteArrayLiteral("UTC"));
     QByteArray out;
     const auto add = [&out](const QByteArray& line) { out += foldIcsLine(line); };
     add("BEGIN:VCALENDAR");
@@ -96,13 +105,15 @@ QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGam
     add("X-WR-CALNAME:" + escapeIcsText(calendarName));
     const QByteArray tzid = escapeIcsText(QString::fromLatin1(zone.id()));
     add("X-WR-TIMEZONE:" + tzid);
+    // The zone's changes over the years of every game, so that this part is the same whichever
+    // of the games the calendar holds.
     const int first = games.empty() ? asOf.year() : games.front().start.date().year();
     const int last = games.empty() ? asOf.year() : games.back().start.date().year();
     addTimeZone(out, zone, first, last);
 
     const QByteArray stamp = asOf.toString(QStringLiteral("yyyyMMdd")).toLatin1() + "T000000Z";
     const std::vector<QByteArray> uids = gameUids(calendarName, games);
-    for (std::size_t i = 0; i < games.size(); ++i) {
+    for (const std::size_t i : chosen) {
         const SiteGame& game = games[i];
         // The arithmetic on the wall clock: no change of offset moves the end.
         const QDateTime start(game.start.date(), game.start.time(), Qt::UTC);
@@ -123,6 +134,31 @@ QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGam
     }
     add("END:VCALENDAR");
     return out;
+}
+
+}  // namespace
+
+QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
+                          const QTimeZone& zone, const QDate& asOf) {
+    std::vector<std::size_t> all(games.size());
+    for (std::size_t i = 0; i < games.size(); ++i)
+        all[i] = i;
+    return writeCalendar(calendarName, games, all, zone, asOf);
+}
+
+QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
+                          const std::vector<int>& lines, const QTimeZone& zone, const QDate& asOf) {
+    std::map<int, std::size_t> atLine;
+    for (std::size_t i = 0; i < games.size(); ++i)
+        atLine.emplace(games[i].line, i);
+    std::vector<std::size_t> chosen;
+    std::set<int> written;
+    for (const int line : lines) {
+        const auto at = atLine.find(line);
+        if (at != atLine.end() && written.insert(line).second)
+            chosen.push_back(at->second);
+    }
+    return writeCalendar(calendarName, games, chosen, zone, asOf);
 }
 
 }  // namespace pny

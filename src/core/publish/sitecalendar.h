@@ -18,6 +18,12 @@ namespace pny {
 QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
                           const QTimeZone& zone, const QDate& asOf);
 
+// The same calendar with only the games at the game lines `lines`, in that order (a line shown
+// twice is one event, a line not among `games` none). Each event is the one the whole calendar
+// has for its game, with the same UID, so that a calendar program that read both keeps one.
+QByteArray leagueCalendar(const QString& calendarName, const std::vector<SiteGame>& games,
+                          const std::vector<int>& lines, const QTimeZone& zone, const QDate& asOf);
+
 // The event identifiers of `games`, in their order: a hash of the league, the game's date, time
 // and teams, so that deleting or adding another game leaves them as they were. Games alike in all
 // of these are told apart by their order among themselves.

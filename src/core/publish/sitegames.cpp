@@ -20,6 +20,19 @@ QString siteTeamName(const Store& store, int teamLine) {
     return number.isEmpty() ? QStringLiteral("?") : QStringLiteral("Team ") + number;
 }
 
+QString siteLeagueName(const Store& store) {
+    return fromCodePage(store.year.number + ' ' + store.league.name).trimmed();
+}
+
+QDate siteAsOf(const std::vector<SiteGame>& games, const QDate& today) {
+    QDate asOf = today;
+    for (const SiteGame& game : games) {
+        if (game.hasResult())
+            asOf = game.start.date();
+    }
+    return asOf;
+}
+
 std::vector<SiteGame> readSiteGames(const Store& store) {
     std::vector<SiteGame> games;
     for (int line = 1; line < store.games.size(); ++line) {
@@ -30,6 +43,7 @@ std::vector<SiteGame> readSiteGames(const Store& store) {
         if (!start)
             continue;
         SiteGame game;
+        game.line = line;
         game.start = *start;
         game.home = toNumber(record.home);
         game.away = toNumber(record.away);

@@ -41,34 +41,63 @@ QString siteText(const std::string& codePage) {
     return siteText(fromCodePage(codePage));
 }
 
-QString sitePage(const QString& title, const QString& league, const QString& asOf,
-                 const QString& current, const QString& body) {
+namespace {
+
+// The frame of every page: `head` (escaped texts) in the head after the character set, `header`
+// before the main landmark, then the heading `title` and `main` inside it.
+QString framePage(const QString& head, const QString& header, const QString& title,
+                  const QString& main) {
     QString out = QStringLiteral(
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n");
-    out += QStringLiteral("<title>") + siteText(title) + QStringLiteral(" - ") + siteText(league) +
-           QStringLiteral("</title>\n");
-    out += QStringLiteral("<link rel=\"stylesheet\" href=\"style.css\"/>\n</head>\n<body>\n");
-    out += QStringLiteral("<header>\n<p class=\"league\">") + siteText(league) +
-           QStringLiteral("</p>\n<nav>");
-    for (const MenuItem& item : kMenu) {
-        const QString file = QLatin1String(item.file);
-        out += QStringLiteral("<a href=\"") + file + QLatin1Char('"');
-        if (file == current)
-            out += QStringLiteral(" class=\"here\"");
-        out += QLatin1Char('>') + QLatin1String(item.text) + QStringLiteral("</a> ");
-    }
-    out += QStringLiteral("</nav>\n</header>\n<main>\n<h1>") + siteText(title) +
-           QStringLiteral("</h1>\n<p class=\"asof\">As of ") + siteText(asOf) +
-           QStringLiteral("</p>\n");
-    out += body;
+    out += head;
+    out += QStringLiteral("</head>\n<body>\n");
+    out += header;
+    out += QStringLiteral("<main>\n<h1>") + siteText(title) + QStringLiteral("</h1>\n");
+    out += main;
     out += QStringLiteral("</main>\n</body>\n</html>\n");
     return out;
 }
 
-QString siteTable(const ViewGrid& grid, const std::vector<QString>& links) {
+}  // namespace
+
+QString sitePage(const QString& title, const QString& league, const QString& asOf,
+                 const QString& current, const QString& body) {
+    const QString head =
+        QStringLiteral("<title>") + siteText(title) + QStringLiteral(" - ") + siteText(league) +
+        QStringLiteral("</title>\n<link rel=\"stylesheet\" href=\"style.css\"/>\n");
+    QString header = QStringLiteral("<header>\n<p class=\"league\">") + siteText(league) +
+                     QStringLiteral("</p>\n<nav>");
+    for (const MenuItem& item : kMenu) {
+        const QString file = QLatin1String(item.file);
+        header += QStringLiteral("<a href=\"") + file + QLatin1Char('"');
+        if (file == current)
+            header += QStringLiteral(" class=\"here\"");
+        header += QLatin1Char('>') + QLatin1String(item.text) + QStringLiteral("</a> ");
+    }
+    header += QStringLiteral("</nav>\n</header>\n");
+    return framePage(head, header, title,
+                     QStringLiteral("<p class=\"asof\">As of ") + siteText(asOf) +
+                         QStringLiteral("</p>\n") + body);
+}
+
+QString standalonePage(const QString& title, const QString& body) {
+    const QString head = QStringLiteral("<title>") + siteText(title) +
+                         QStringLiteral("</title>\n<style>\n") +
+                         QString::fromUtf8(siteStylesheet()) + QStringLiteral("</style>\n");
+    return framePage(head, QString(), title, body);
+}
+
+QString scrollBoxStart(const QString& label) {
+    const QString name = label.trimmed().isEmpty() ? QStringLiteral("Table") : label;
+    return QStringLiteral("<div class=\"scroll\" role=\"region\" tabindex=\"0\" aria-label=\"") +
+           siteText(name) + QStringLiteral("\">\n");
+}
+
+QString siteTable(const ViewGrid& grid, const std::vector<QString>& links, const QString& label) {
     const std::vector<std::size_t> columns = shownColumns(grid);
-    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
+    QString out = scrollBoxStart(label.isEmpty() ? fromCodePage(grid.caption) : label) +
+                  QStringLiteral("<table>\n<thead>\n<tr>");
     for (std::size_t i = 0; i < columns.size(); ++i) {
         out += (i == 0 ? QStringLiteral("<th class=\"name\">") : QStringLiteral("<th>")) +
                siteText(grid.headers[columns[i]]) + QStringLiteral("</th>");
@@ -115,6 +144,7 @@ QByteArray siteStylesheet() {
            "p{margin:.2rem 0 .6rem}\n"
            ".asof,.rule{color:#5a6470;font-size:.9rem}\n"
            "a{color:#1f5fa8}\n"
+           ".scroll:focus{outline:2px solid #1f5fa8;outline-offset:1px}\n"
            ".scroll{overflow-x:auto;max-width:100%;margin-bottom:.5rem;"
            "border:1px solid #c9d0d8;background:#fff}\n"
            "table{border-collapse:collapse;font-size:.9rem;white-space:nowrap;min-width:100%}\n"

@@ -20,10 +20,21 @@ QString siteText(const QString& text);
 QString sitePage(const QString& title, const QString& league, const QString& asOf,
                  const QString& current, const QString& body);
 
+// A page of its own, saved anywhere and opened alone: the same frame (language, the main landmark
+// holding the heading `title` (escaped here) and `body`) without the site's menu, with the
+// stylesheet inside it.
+QString standalonePage(const QString& title, const QString& body);
+
 // A grid as a table in a box of its own that scrolls sideways on a narrow screen. The first name
 // column is moved to the front and stays in view while the rest scrolls. `links` holds, per data
-// row, the address the name links to (empty for none); it may be shorter than the rows.
-QString siteTable(const ViewGrid& grid, const std::vector<QString>& links = {});
+// row, the address the name links to (empty for none); it may be shorter than the rows. `label`
+// names the box (the grid's caption when empty).
+QString siteTable(const ViewGrid& grid, const std::vector<QString>& links = {},
+                  const QString& label = QString());
+
+// The opening tag of the box a wide table scrolls in: a region named `label` that the keyboard
+// can reach, so that it can be scrolled without a mouse.
+QString scrollBoxStart(const QString& label);
 
 // The stylesheet every page links to.
 QByteArray siteStylesheet();

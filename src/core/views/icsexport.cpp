@@ -1,30 +1,13 @@
 #include "views/icsexport.h"
 
-#include "schedule/gametime.h"
-#include "store/codepage.h"
+#include "publish/sitecalendar.h"
+#include "publish/sitegames.h"
 #include "store/linecodec.h"
-#include "store/store.h"
-
-#include <set>
 
 namespace pny {
 namespace {
 
 constexpr int kLineOctets = 75;
-constexpr qint64 kGameSeconds = 2 * 60 * 60;
-
-QByteArray floating(const QDateTime& moment) {
-    return moment.toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
-}
-
-// A team as the summary names it: its name, else its number, else a question mark.
-QString teamText(const TeamRecord& team) {
-    const QString name = fromCodePage(team.name).trimmed();
-    if (!name.isEmpty())
-        return name;
-    const QString number = fromCodePage(team.number).trimmed();
-    return number.isEmpty() ? QStringLiteral("?") : QStringLiteral("Team ") + number;
-}
 
 }  // namespace
 
@@ -63,60 +46,19 @@ QByteArray foldIcsLine(const QByteArray& line) {
     return folded;
 }
 
-QByteArray exportIcs(const Store& store, const ViewGrid& grid, const QDateTime& stamp) {
-    QByteArray out;
-    const auto add = [&out](const QByteArray& line) { out += foldIcsLine(line); };
-    add("BEGIN:VCALENDAR");
-    add("VERSION:2.0");
-    add("PRODID:-//Pennantry//Schedule//EN");
-    add("CALSCALE:GREGORIAN");
-    add("X-WR-CALNAME:" +
-        escapeIcsText(fromCodePage(store.year.number + ' ' + store.league.name).trimmed()));
-
-    const QByteArray dtstamp =
-        stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
-    const QByteArray uidBase = QByteArray::fromStdString(store.loaded.games);
-    std::set<int> written;  // a game shown twice is one event
+QByteArray exportIcs(const Store& store, const ViewGrid& grid, const QTimeZone& zone,
+                     const QDate& today) {
+    std::vector<int> lines;
     for (const std::vector<std::string>& row : grid.rows) {
-        if (row.empty() || row.front().empty())
-            continue;
-        const int line = toNumber(row.front());
-        if (!store.games.isValidRecord(line) || !written.insert(line).second)
-            continue;
-        const GameRecord game = GameRecord::parse(store.games.line(line));
-        const std::optional<QDateTime> moment = readGameDateTime(game.date, game.time);
-        if (!moment)
-            continue;
-        // Floating times: the arithmetic is done without any zone, so no clock change moves it.
-        const QDateTime start(moment->date(), moment->time(), Qt::UTC);
-        const QDateTime end = start.addSecs(kGameSeconds);
-        const TeamRecord home = TeamRecord::parse(store.teams.line(toNumber(game.home)));
-        const TeamRecord away = TeamRecord::parse(store.teams.line(toNumber(game.away)));
-        const NamedRecord field = NamedRecord::parse(store.fields.line(toNumber(game.field)));
-
-        add("BEGIN:VEVENT");
-        add("UID:pennantry-" + uidBase + "-game-" + QByteArray::number(line) + "@pennantry");
-        add("DTSTAMP:" + dtstamp);
-        add("DTSTART:" + floating(start));
-        add("DTEND:" + floating(end));
-        add("SUMMARY:" + escapeIcsText(teamText(away) + QStringLiteral(" at ") + teamText(home)));
-        const QString fieldName = fromCodePage(field.name).trimmed();
-        if (!fieldName.isEmpty())
-            add("LOCATION:" + escapeIcsText(fieldName));
-        if (!game.homeScore.empty() || !game.awayScore.empty()) {
-            add("DESCRIPTION:" +
-                escapeIcsText(QStringLiteral("Final: %1 %2\n%3 %4")
-                                  .arg(teamText(away), fromCodePage(game.awayScore), teamText(home),
-                                       fromCodePage(game.homeScore))));
-        }
-        add("END:VEVENT");
+        if (!row.empty() && !row.front().empty())
+            lines.push_back(toNumber(row.front()));
     }
-    add("END:VCALENDAR");
-    return out;
+    const std::vector<SiteGame> games = readSiteGames(store);
+    return leagueCalendar(siteLeagueName(store), games, lines, zone, siteAsOf(games, today));
 }
 
 QByteArray exportIcs(const Store& store, const ViewGrid& grid) {
-    return exportIcs(store, grid, QDateTime::currentDateTimeUtc());
+    return exportIcs(store, grid, QTimeZone::systemTimeZone(), QDate::currentDate());
 }
 
 }  // namespace pny

@@ -3,20 +3,20 @@
 #include "views/grid.h"
 
 #include <QByteArray>
-#include <QDateTime>
+#include <QDate>
+#include <QTimeZone>
 
 namespace pny {
 
 class Store;
 
 // The games a schedule view shows, in its order, as an iCalendar file (RFC 5545) for a phone or
-// a calendar program: one event per game, "away team at home team" at the game's field, starting
-// at the game's date and time in floating local time and lasting two hours. Each event's UID is
-// made of the league's schedule file name and the game's line, so exporting again updates the same
-// events instead of adding new ones. Rows without a key and games whose date cannot be read are
-// left out. Lines end in CR LF and are folded at 75 octets; texts are UTF-8 and escaped.
-// `stamp` is the moment of the export (DTSTAMP, written in UTC).
-QByteArray exportIcs(const Store& store, const ViewGrid& grid, const QDateTime& stamp);
+// a calendar program: the league website's calendar (its time zone `zone`, its events and their
+// UIDs) with only the games the view shows. Rows without a key and games whose date cannot be
+// read are left out. `today` dates the calendar as the website does.
+QByteArray exportIcs(const Store& store, const ViewGrid& grid, const QTimeZone& zone,
+                     const QDate& today);
+// The same in the computer's time zone, today.
 QByteArray exportIcs(const Store& store, const ViewGrid& grid);
 
 // One content line folded as iCalendar wants it: at most 75 octets a line, each continuation

@@ -47,20 +47,6 @@ long long qualifyingFigure(Qualifier qualifier, const StatValues& v) {
     return 0;
 }
 
-int factorOf(Qualifier qualifier, const LeaderSettings& settings) {
-    switch (qualifier) {
-        case Qualifier::PlateAppearances:
-            return settings.battingFactor;
-        case Qualifier::Innings:
-            return settings.pitchingFactor;
-        case Qualifier::Games:
-            return settings.fieldingFactor;
-        case Qualifier::None:
-            break;
-    }
-    return 0;
-}
-
 // The least figure that qualifies after `games` team games: factor × games, rounded up, where
 // innings count in outs.
 long long neededFigure(Qualifier qualifier, int factor, long long games) {
@@ -184,15 +170,29 @@ std::string leaderValueText(LeaderStat stat, const StatValues& v, long long inni
     }
 }
 
-bool qualifiesFor(Qualifier qualifier, const LeaderSettings& settings, long long games,
-                  const StatValues& v) {
+int qualifyingFactor(Qualifier qualifier, const LeaderSettings& settings, long long innings) {
+    switch (qualifier) {
+        case Qualifier::PlateAppearances:
+            return settings.battingFactor.value_or(defaultFactor(true, innings));
+        case Qualifier::Innings:
+            return settings.pitchingFactor.value_or(defaultFactor(false, innings));
+        case Qualifier::Games:
+            return settings.fieldingFactor;
+        case Qualifier::None:
+            break;
+    }
+    return 0;
+}
+
+bool qualifiesFor(Qualifier qualifier, const LeaderSettings& settings, long long innings,
+                  long long games, const StatValues& v) {
     if (qualifier == Qualifier::None)
         return true;
     // A team that has not played gives no one a place among the rate leaders.
     if (games <= 0)
         return false;
     return qualifyingFigure(qualifier, v) >=
-           neededFigure(qualifier, factorOf(qualifier, settings), games);
+           neededFigure(qualifier, qualifyingFactor(qualifier, settings, innings), games);
 }
 
 std::string qualifyingText(Qualifier qualifier, const StatValues& v) {
@@ -229,10 +229,10 @@ std::string neededText(Qualifier qualifier, int factor, long long games) {
 }  // namespace
 
 std::string qualificationRule(Qualifier qualifier, const LeaderSettings& settings,
-                              long long fewestGames, long long mostGames) {
+                              long long innings, long long fewestGames, long long mostGames) {
     if (qualifier == Qualifier::None)
         return {};
-    const int factor = factorOf(qualifier, settings);
+    const int factor = qualifyingFactor(qualifier, settings, innings);
     std::string rule =
         "Qualified: " + formatFactor(factor) + ' ' + qualifierUnit(qualifier) + " per team game (";
     if (mostGames <= 0) {

@@ -64,10 +64,14 @@ std::optional<long long> leaderRankValue(LeaderStat stat, const StatValues& valu
 // The value's cell text, made by the same formats as the player views' cells.
 std::string leaderValueText(LeaderStat stat, const StatValues& values, long long inningsPerGame);
 
+// The factor a qualifier uses in a league whose games have `inningsPerGame` innings: the one the
+// user set, else the default for such games.
+int qualifyingFactor(Qualifier qualifier, const LeaderSettings& settings, long long inningsPerGame);
+
 // Whether a player qualifies for a category after his team's `teamGames`: always for a counting
 // category, never when the team has not played.
-bool qualifiesFor(Qualifier qualifier, const LeaderSettings& settings, long long teamGames,
-                  const StatValues& values);
+bool qualifiesFor(Qualifier qualifier, const LeaderSettings& settings, long long inningsPerGame,
+                  long long teamGames, const StatValues& values);
 
 // The figure a player qualifies with, as his row shows it: PA, IP ("7.2") or G.
 std::string qualifyingText(Qualifier qualifier, const StatValues& values);
@@ -75,11 +79,11 @@ std::string qualifyingText(Qualifier qualifier, const StatValues& values);
 // The unit of a qualifier: "PA", "IP" or "G".
 const char* qualifierUnit(Qualifier qualifier);
 
-// The rule above a rate table: "Qualified: 3.1 PA per team game (31 PA after 10 games)", where the
-// numbers in brackets are those of the fewest and the most games a team has played (teams without
-// a game do not count).
+// The rule above a rate table: "Qualified: 3.1 PA per team game (31 PA after 10 games)", with the
+// factor used in a league of `inningsPerGame` innings, where the numbers in brackets are those of
+// the fewest and the most games a team has played (teams without a game do not count).
 std::string qualificationRule(Qualifier qualifier, const LeaderSettings& settings,
-                              long long fewestGames, long long mostGames);
+                              long long inningsPerGame, long long fewestGames, long long mostGames);
 
 // "Batting Average (AVG)".
 std::string leaderTableTitle(const LeaderCategory& category);

@@ -204,11 +204,14 @@ std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
         fewest = 0;
     return rankLeaders(
         teams, settings.places, inningsPerGame,
-        [&settings](const LeaderTeam& team, const LeaderPlayer& player,
-                    const LeaderCategory& category) {
-            return qualifiesFor(category.qualifier, settings, team.games, player.values);
+        [&settings, inningsPerGame](const LeaderTeam& team, const LeaderPlayer& player,
+                                    const LeaderCategory& category) {
+            return qualifiesFor(category.qualifier, settings, inningsPerGame, team.games,
+                                player.values);
         },
-        [&](Qualifier qualifier) { return qualificationRule(qualifier, settings, fewest, most); });
+        [&](Qualifier qualifier) {
+            return qualificationRule(qualifier, settings, inningsPerGame, fewest, most);
+        });
 }
 
 std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams, int places,

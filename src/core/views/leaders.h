@@ -74,7 +74,8 @@ bool readLeagueTeams(const Store& store, const std::string& teamsBaseName,
 bool storeFileLines(const Store& store, const std::string& baseName, const char* extension,
                     std::vector<std::string>& lines, QString& error);
 
-// Ranks the players of `teams` in every category. `inningsPerGame` scales the ERA.
+// Ranks the players of `teams` in every category. `inningsPerGame` scales the ERA and the
+// qualifying factors the user did not set.
 std::vector<LeaderTable> rankLeaders(const std::vector<LeaderTeam>& teams,
                                      const LeaderSettings& settings, long long inningsPerGame);
 

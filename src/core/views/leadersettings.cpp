@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace pny {
 
 const char* const kLeadersExtension = ".Leaders";
@@ -72,6 +74,12 @@ std::optional<int> parseFactor(const std::string& text) {
     return hundredths;
 }
 
+int defaultFactor(bool batting, long long inningsPerGame) {
+    const long long innings = inningsPerGame > 0 ? inningsPerGame : 9;
+    const long long nine = batting ? kNineInningBattingFactor : kNineInningPitchingFactor;
+    return static_cast<int>(std::min<long long>((nine * innings + 4) / 9, kMaxFactor));
+}
+
 std::optional<int> parseCareerFigure(const std::string& text) {
     const std::string digits = trimmed(text);
     if (digits.empty() || digits.size() > kCareerWidth ||
@@ -90,9 +98,12 @@ std::string formatFactor(int hundredths) {
 }
 
 std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings) {
+    const auto factorText = [](const std::optional<int>& factor) {
+        return factor ? formatFactor(*factor) : std::string();
+    };
     LineBuilder line;
-    line.add(formatFactor(settings.battingFactor), kFactorWidth)
-        .add(formatFactor(settings.pitchingFactor), kFactorWidth)
+    line.add(factorText(settings.battingFactor), kFactorWidth)
+        .add(factorText(settings.pitchingFactor), kFactorWidth)
         .add(formatFactor(settings.fieldingFactor), kFactorWidth)
         .add(std::to_string(settings.places), kPlacesWidth);
     // The career figures are written only when they differ from the defaults, so that a league
@@ -111,11 +122,11 @@ std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings) {
 LeaderSettings parseLeaderSettings(const std::vector<std::string>& lines) {
     LeaderSettings settings;
     const std::vector<std::string> fields = settingsFields(lines);
-    int* factors[] = {&settings.battingFactor, &settings.pitchingFactor, &settings.fieldingFactor};
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (const std::optional<int> factor = parseFactor(fields[k]))
-            *factors[k] = *factor;
-    }
+    // A factor stored is one the user set, whatever its value.
+    settings.battingFactor = parseFactor(fields[0]);
+    settings.pitchingFactor = parseFactor(fields[1]);
+    if (const std::optional<int> factor = parseFactor(fields[2]))
+        settings.fieldingFactor = *factor;
     if (const std::optional<int> places = parsePlaces(fields[3]))
         settings.places = *places;
     int* career[] = {&settings.careerPlateAppearances, &settings.careerInnings,

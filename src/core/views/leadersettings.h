@@ -18,9 +18,11 @@ class Store;
 // The factors are hundredths of a figure per game of the player's team: a batter qualifies for
 // the batting rates with at least battingFactor / 100 plate appearances per team game, a pitcher
 // for ERA, WHIP and W% with as many innings pitched, a fielder for F% with as many games.
+// A batting or pitching factor the user never set follows the league's innings per game: 3.1 PA
+// and 1.0 IP per game of nine innings, scaled to the league's (see defaultFactor).
 struct LeaderSettings {
-    int battingFactor = 310;
-    int pitchingFactor = 100;
+    std::optional<int> battingFactor;
+    std::optional<int> pitchingFactor;
     int fieldingFactor = 67;
     // How many places each table lists (more when players tie for the last one).
     int places = 10;
@@ -41,6 +43,14 @@ struct LeaderSettings {
 };
 
 constexpr int kMaxFactor = 9999;  // 99.99 per team game
+// The batting and pitching factors for games of nine innings.
+constexpr int kNineInningBattingFactor = 310;
+constexpr int kNineInningPitchingFactor = 100;
+
+// The batting (`batting` true) or pitching factor of a league whose games have `inningsPerGame`
+// innings when the user set none: the nine-inning factor x innings / 9, to the nearest hundredth.
+// A league without a sound number of innings counts nine.
+int defaultFactor(bool batting, long long inningsPerGame);
 constexpr int kMinPlaces = 1;
 constexpr int kMaxPlaces = 999;
 constexpr int kMaxCareerFigure = 9999;
@@ -66,7 +76,8 @@ std::optional<int> parseCareerFigure(const std::string& text);
 
 // The lines of the settings file: the header, then one line of the three factors, the places and
 // the three career figures when they are not the defaults (a file without them, such as one
-// written before they existed, reads as the defaults).
+// written before they existed, reads as the defaults). A batting or pitching factor the user did
+// not set is an empty field; one stored in a file is one the user set.
 std::vector<std::string> leaderSettingsLines(const LeaderSettings& settings);
 
 // The settings in a file's lines; a missing or unreadable value keeps its default.

@@ -22,6 +22,11 @@ QString joinBlocks(const std::vector<LeaderTable>& tables, const QString& lineEn
 
 }  // namespace
 
+QString emptyLeaderTableText(const LeaderTable& table) {
+    return table.category->qualifier != Qualifier::None ? QStringLiteral("Nobody qualifies yet.")
+                                                        : QStringLiteral("Nobody yet.");
+}
+
 QString leaderBlocksTsv(const std::vector<LeaderTable>& tables) {
     return joinBlocks(
         tables, QStringLiteral("\n"), [](const QString& text) { return text; }, exportTsv);
@@ -42,7 +47,10 @@ QString leaderBlocksHtml(const std::vector<LeaderTable>& tables) {
                     QString::fromLatin1(block.rule.c_str()).toHtmlEscaped() +
                     QStringLiteral("</p>\n");
         }
-        body += htmlTable(leaderGrid(block));
+        // A table of headers alone reads as a fault: say why it is empty.
+        body += block.rows.empty() ? QStringLiteral("<p class=\"empty\">") +
+                                         emptyLeaderTableText(block) + QStringLiteral("</p>\n")
+                                   : htmlTable(leaderGrid(block));
     }
     return body;
 }

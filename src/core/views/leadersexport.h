@@ -21,6 +21,10 @@ QString exportLeadersCsv(const LeagueLeaders& leaders);
 // the table.
 QString exportLeadersHtml(const LeagueLeaders& leaders);
 
+// What a page shows in place of a table without rows: "Nobody qualifies yet." for a rate table,
+// "Nobody yet." for a count.
+QString emptyLeaderTableText(const LeaderTable& table);
+
 // The blocks of the tables alone, for files that hold other tables before them: each block starts
 // with an empty line (tsv, csv); the page's part is its body.
 QString leaderBlocksTsv(const std::vector<LeaderTable>& tables);

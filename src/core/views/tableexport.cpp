@@ -1,5 +1,6 @@
 #include "views/tableexport.h"
 
+#include "publish/sitepage.h"
 #include "store/codepage.h"
 
 #include <vector>
@@ -31,19 +32,6 @@ QString joinRows(const ViewGrid& grid, const QString& separator, const QString& 
         addRow(row);
     return out;
 }
-
-const char* const kStyle =
-    "body{font-family:system-ui,-apple-system,'Segoe UI',Roboto,sans-serif;margin:1rem;"
-    "color:#222;background:#fff}"
-    "h1{font-size:1.25rem;margin:0 0 .75rem}"
-    "h2{font-size:1.05rem;margin:1.25rem 0 .25rem}"
-    "p.rule{margin:0 0 .5rem;color:#555}"
-    ".scroll{overflow-x:auto;-webkit-overflow-scrolling:touch}"
-    "table{border-collapse:collapse;font-size:.9rem;white-space:nowrap}"
-    "th,td{border:1px solid #bbb;padding:.25rem .5rem;text-align:left}"
-    "th{background:#ddd;position:sticky;top:0}"
-    "td.n{text-align:right;font-variant-numeric:tabular-nums}"
-    "tbody tr:nth-child(even){background:#f3f3f3}";
 
 }  // namespace
 
@@ -80,21 +68,12 @@ QString exportCsv(const ViewGrid& grid) {
 }
 
 QString htmlPage(const std::string& title, const QString& body) {
-    const QString caption = fromCodePage(title).trimmed().toHtmlEscaped();
-    QString out;
-    out += QStringLiteral(
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
-    out += QStringLiteral("<title>") + caption + QStringLiteral("</title>\n<style>") +
-           QLatin1String(kStyle) + QStringLiteral("</style>\n</head>\n<body>\n");
-    out += QStringLiteral("<h1>") + caption + QStringLiteral("</h1>\n");
-    out += body;
-    out += QStringLiteral("</body>\n</html>\n");
-    return out;
+    return standalonePage(fromCodePage(title), body);
 }
 
 QString htmlTable(const ViewGrid& grid) {
-    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<thead>\n<tr>");
+    QString out =
+        scrollBoxStart(fromCodePage(grid.caption)) + QStringLiteral("<table>\n<thead>\n<tr>");
     forEachShownCell(grid.headers, [&](std::size_t, const QString& text) {
         out += QStringLiteral("<th>") + text.trimmed().toHtmlEscaped() + QStringLiteral("</th>");
     });

@@ -17,8 +17,8 @@ QString exportTsv(const ViewGrid& grid);
 // quoted with its quotes doubled, every line ended by CR LF.
 QString exportCsv(const ViewGrid& grid);
 
-// A standalone HTML page readable on a phone: the caption as title and heading, then the table
-// with its header row.
+// A standalone HTML page readable on a phone, in the league website's frame and style: the
+// caption as title and heading, then the table with its header row.
 QString exportHtml(const ViewGrid& grid);
 
 // The pieces of the exports, for pages and files of several tables.
@@ -29,7 +29,8 @@ QString csvCell(const QString& text);
 bool isNumeric(const QString& text);
 // The table of a grid as HTML: its header row and every row, without the caption.
 QString htmlTable(const ViewGrid& grid);
-// A standalone page with `title` (code page text) as its title and first heading, then `body`.
+// A standalone page in the website's frame with `title` (code page text) as its title and first
+// heading, then `body`.
 QString htmlPage(const std::string& title, const QString& body);
 
 }  // namespace pny

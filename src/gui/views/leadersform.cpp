@@ -7,6 +7,7 @@
 #include "print/print.h"
 #include "store/codepage.h"
 #include "store/store.h"
+#include "views/formats.h"
 #include "views/leadersexport.h"
 
 #include <QGridLayout>
@@ -228,19 +229,37 @@ bool TLeadersForm::ShowLeaders(pny::Store& store) {
     return chosen;
 }
 
+long long TLeadersForm::leagueInnings() const {
+    return store_ ? pny::inningsPerGame(store_->league.innings) : 9;
+}
+
 void TLeadersForm::showSettings() {
-    editBatting_->setText(QString::fromStdString(pny::formatFactor(settings_.battingFactor)));
-    editPitching_->setText(QString::fromStdString(pny::formatFactor(settings_.pitchingFactor)));
-    editFielding_->setText(QString::fromStdString(pny::formatFactor(settings_.fieldingFactor)));
+    // The factors in use: a default one scaled to the league's innings.
+    const long long innings = leagueInnings();
+    const std::pair<QLineEdit*, pny::Qualifier> edits[] = {
+        {editBatting_, pny::Qualifier::PlateAppearances},
+        {editPitching_, pny::Qualifier::Innings},
+        {editFielding_, pny::Qualifier::Games}};
+    for (const auto& [edit, qualifier] : edits) {
+        edit->setText(QString::fromStdString(
+            pny::formatFactor(pny::qualifyingFactor(qualifier, settings_, innings))));
+    }
     spinPlaces_->setValue(settings_.places);
 }
 
 bool TLeadersForm::readSettings(pny::LeaderSettings& settings) {
-    const std::pair<QLineEdit*, int*> edits[] = {{editBatting_, &settings.battingFactor},
-                                                 {editPitching_, &settings.pitchingFactor},
-                                                 {editFielding_, &settings.fieldingFactor}};
-    for (const auto& [edit, factor] : edits) {
-        const std::optional<int> value = pny::parseFactor(edit->text().toStdString());
+    const long long innings = leagueInnings();
+    QLineEdit* const edits[] = {editBatting_, editPitching_, editFielding_};
+    std::optional<int> before[2] = {settings_.battingFactor, settings_.pitchingFactor};
+    int typed[3] = {};
+    for (std::size_t k = 0; k < 3; ++k) {
+        QLineEdit* edit = edits[k];
+        std::optional<int> value = pny::parseFactor(edit->text().toStdString());
+        // An emptied batting or pitching factor goes back to the league's default.
+        if (k < 2 && edit->text().trimmed().isEmpty()) {
+            value = pny::defaultFactor(k == 0, innings);
+            before[k].reset();
+        }
         if (!value) {
             Messages::error(this, QStringLiteral("\"%1\" is not a factor: type a number from 0 "
                                                  "to 99.99 with at most two decimals, such as "
@@ -250,8 +269,16 @@ bool TLeadersForm::readSettings(pny::LeaderSettings& settings) {
             edit->selectAll();
             return false;
         }
-        *factor = *value;
+        typed[k] = *value;
     }
+    // A default factor shown and left as it was stays the league's default, which follows its
+    // innings; a factor typed, or one set before, is the user's.
+    const auto chosen = [](const std::optional<int>& before, int shown, int value) {
+        return before || value != shown ? std::optional<int>(value) : std::nullopt;
+    };
+    settings.battingFactor = chosen(before[0], pny::defaultFactor(true, innings), typed[0]);
+    settings.pitchingFactor = chosen(before[1], pny::defaultFactor(false, innings), typed[1]);
+    settings.fieldingFactor = typed[2];
     spinPlaces_->interpretText();
     settings.places = spinPlaces_->value();
     return true;

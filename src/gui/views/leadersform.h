@@ -48,6 +48,8 @@ private:
     // Builds the leaders with the settings shown and fills the tables.
     void refresh();
     void fillTable(int index);
+    // The innings per game of the league shown (nine without one).
+    long long leagueInnings() const;
     void showSettings();
     // Reads the edit boxes; false (with a message) when a factor cannot be read.
     bool readSettings(pny::LeaderSettings& settings);
