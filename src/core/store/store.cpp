@@ -388,6 +388,7 @@ bool Store::commitAll(bool withYears) {
             return false;
         }
     }
+    commit.setRecoveryNote(recoveryNote_);
     if (!commit.run(error)) {
         reportError(error);
         restore();
@@ -396,6 +397,7 @@ bool Store::commitAll(bool withYears) {
     for (const QString& path : commit.paths())
         rememberStamp(path);
     staged_.clear();
+    recoveryNote_.clear();
     years.setLines(lines);
     committedYears_ = lines;
     return true;
