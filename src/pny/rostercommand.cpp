@@ -7,6 +7,7 @@
 #include "roster/rosterplan.h"
 #include "store/codepage.h"
 #include "store/filecommit.h"
+#include "store/filekind.h"
 #include "store/linecodec.h"
 #include "store/store.h"
 
@@ -125,6 +126,8 @@ QString chooseTeam(Store& store, const RosterOptions& options) {
 }
 
 int importRoster(const QString& folder, const QString& file, const RosterOptions& options) {
+    if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())
+        return fail(QStringLiteral("\"%1\" is %2, not a CSV file").arg(file, kind));
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
         return fail(QStringLiteral("cannot read \"%1\": %2").arg(file, input.errorString()));

@@ -84,6 +84,15 @@ printf 'No,Team\r\n1,X\r\n' >"$tmp/bad.csv"
 [ $? -eq 1 ] && grep -q 'no column named "Name"' "$tmp/err" || fail "no name column: $(cat "$tmp/err")"
 "$pny" roster import "$tmp/none.csv" --folder "$tmp/data" --team 1 >/dev/null 2>&1
 [ $? -eq 1 ] || fail "a missing file"
+# A FIFO or a folder for the CSV file is refused at once, for a dry run too.
+mkfifo "$tmp/fifo.csv"
+mkdir "$tmp/folder.csv"
+for f in fifo folder; do
+    for dry in "" --dry-run; do
+        timeout 10 "$pny" roster import "$tmp/$f.csv" $dry --folder "$tmp/data" --team 1 >/dev/null 2>"$tmp/err"
+        [ $? -eq 1 ] && grep -qi "is a $f, not a CSV file" "$tmp/err" || fail "$f $dry: $(cat "$tmp/err")"
+    done
+done
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "roster: all checks passed"
