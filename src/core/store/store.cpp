@@ -418,6 +418,7 @@ QStringList Store::changedBehindOurBack(const FileCommit& commit) const {
 void Store::reloadFromDisk() {
     changed = ChangedFlags{};
     staged_.clear();
+    recoveryNote_.clear();  // what it described was dropped with the changes
     loaded = LoadedNames{};
     unreadableTimesPath_.clear();
     times.clear();
