@@ -405,14 +405,17 @@ void TestLegacyImport::recordsAreKnownToBackupAndCheck() {
     QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     // A record of seasons the years file does not have, and a line that is no record.
     QByteArray text = readFile(data_ + "/Pennantry.Imports");
-    text += "I|B.PZS|10|" + QByteArray(40, 'a') + "|3|4|2026-01-02|\r\nI|C.PZS|x|\r\n";
+    text += "I|B.PZS|10|" + QByteArray(40, 'a') + "|3|4|2026-01-02|\r\nI|C.PZS|x|\r\n" +
+            "I|D.PZS|10|" + QByteArray(40, 'b') + "|2|2|2026-01-02|\r\n" + "I|E.PZS|10|" +
+            QByteArray(40, 'c') + "|3|3|2026-01-02|\r\n";
     writeFile(data_ + "/Pennantry.Imports", text);
     found.clear();
     for (const CheckFinding& finding : checkDataFolder(data_))
         found << QString::fromStdString(finding.text());
     QCOMPARE(found, (QStringList{
                         "Pennantry.Imports:3: seasons 3 to 4 of B.PZS are not in the years file",
-                        "Pennantry.Imports:4: not a record of an import: the line is never read"}));
+                        "Pennantry.Imports:4: not a record of an import: the line is never read",
+                        "Pennantry.Imports:6: season 3 of E.PZS is not in the years file"}));
 }
 
 void TestLegacyImport::notesCopiedUnderTheirNames() {

@@ -148,9 +148,10 @@ std::vector<std::pair<int, std::string>> importRecordProblems(const std::vector<
             continue;
         }
         if (record->lastSeason >= seasons) {
+            const char* verb = record->firstSeason == record->lastSeason ? " is" : " are";
             problems.emplace_back(
                 lineNo, seasonsText(record->firstSeason, record->lastSeason).toStdString() +
-                            " of " + record->name.toStdString() + " are not in the years file");
+                            " of " + record->name.toStdString() + verb + " not in the years file");
         }
     }
     return problems;
