@@ -49,6 +49,29 @@ cmp -s "$tmp/data/Y2L1.Teams" "$tmp/data/Y3L1.Teams" || fail "second season diff
 err=$("$pny" import "$tmp/old/stats.PZS" --folder "$tmp/data" 2>&1 >/dev/null) && fail "third import exited 0"
 echo "$err" | grep -q "it made season 3 (1996 Imported from PZS file)" || fail "third: $err"
 
+# A records file that is a FIFO, a folder or a link is never waited on nor written over: the
+# import stops before it adds anything, and pny check names it.
+for kind in fifo folder link; do
+    mkdir "$tmp/$kind"
+    printf 'Y|0||1|||\r\n|2024|Season||\r\n' >"$tmp/$kind/Baseball.Years"
+    case $kind in
+    fifo) mkfifo "$tmp/$kind/Pennantry.Imports" ;;
+    folder) mkdir "$tmp/$kind/Pennantry.Imports" ;;
+    link) printf 'Imports|\r\n' >"$tmp/outside" && ln -s "$tmp/outside" "$tmp/$kind/Pennantry.Imports" ;;
+    esac
+    err=$(timeout 10 "$pny" import "$tmp/old/stats.PZS" --folder "$tmp/$kind" 2>&1 >/dev/null)
+    status=$?
+    [ $status -eq 1 ] || fail "$kind records: import exited $status"
+    echo "$err" | grep -q 'Pennantry.Imports.*Nothing was imported' || fail "$kind records: $err"
+    [ ! -e "$tmp/$kind/Y2.Leagues" ] || fail "$kind records: a season was added"
+    [ "$kind" != link ] || [ -L "$tmp/$kind/Pennantry.Imports" ] || fail "the link was replaced"
+    if [ "$kind" != link ]; then
+        out=$(timeout 10 "$pny" check --folder "$tmp/$kind")
+        [ $? -eq 1 ] && echo "$out" | grep -q '^Pennantry.Imports: cannot be read' || fail "$kind records: check: $out"
+    fi
+done
+[ "$(cat "$tmp/outside")" = $'Imports|\r' ] || fail "the file outside changed"
+
 # A missing file, a wrong extension and a missing argument add nothing.
 before=$(cat "$tmp/data/Baseball.Years")
 err=$("$pny" import "$tmp/old/none.PZS" --folder "$tmp/data" 2>&1 >/dev/null) && fail "missing file exited 0"
