@@ -13,16 +13,19 @@
 namespace pny::cli {
 
 const char* const kImportUsage =
-    "  import FILE [--folder DIR]\n"
-    "            add the seasons of an older .PZS statistics file, with its .PZN notes.\n";
+    "  import FILE [--again] [--folder DIR]\n"
+    "            add the seasons of an older .PZS statistics file, with its .PZN notes.\n"
+    "            A file imported into the folder before is refused, naming the seasons it\n"
+    "            made; --again imports it once more.\n";
 
 int runImport(const QStringList& arguments) {
     const QString command = QStringLiteral("import");
     if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny import FILE [--folder DIR]\n") + kImportUsage);
+        return showHelp(QStringLiteral("Usage: pny import FILE [--again] [--folder DIR]\n") +
+                        kImportUsage);
     QTextStream out(stdout);
     CommandArguments args;
-    QString problem = readArguments(arguments, {{"--folder"}, {}, 1}, args);
+    QString problem = readArguments(arguments, {{"--folder"}, {"--again"}, 1}, args);
     if (problem.isEmpty() && args.plain.isEmpty())
         problem = QStringLiteral("give the .PZS file to import");
     if (!problem.isEmpty())
@@ -48,23 +51,22 @@ int runImport(const QStringList& arguments) {
     store.loadYears();
     if (fileError)
         return exitStatus(Outcome::Failure);  // never save over a years file that could not be read
-    const pny::ImportResult result = pny::importLegacyFile(store, file);
+    const pny::ImportResult result =
+        pny::importLegacyFile(store, file, {}, args.flag(QStringLiteral("--again")));
     for (const QString& warning : result.warnings)
         reportProblem(command, warning);
+    if (result.earlier) {
+        return failure(command,
+                       result.error + QStringLiteral(" Nothing was imported; give --again to "
+                                                     "import it once more."));
+    }
     if (!result.ok())
         return failure(command, result.error);
     // The whole import is one commit: it reaches the disk whole or not at all.
     if (!store.saveAll() || fileError)
         return failure(command, QStringLiteral("nothing was imported"));
     const pny::ImportCounts& c = result.counts;
-    out << "Added " << c.seasons << (c.seasons == 1 ? " season, " : " seasons, ") << c.leagues
-        << (c.leagues == 1 ? " league, " : " leagues, ") << c.teams
-        << (c.teams == 1 ? " team, " : " teams, ") << c.players
-        << (c.players == 1 ? " player, " : " players, ") << c.games
-        << (c.games == 1 ? " game, " : " games, ") << c.fields
-        << (c.fields == 1 ? " field, " : " fields, ") << c.umpires
-        << (c.umpires == 1 ? " umpire" : " umpires") << " and " << c.notes
-        << (c.notes == 1 ? " notes file" : " notes files") << " from " << file << "\n";
+    out << pny::importSummary(c, file) << "\n";
     if (c.cleaned > 0)
         out << pny::cleanedTextsReport(c) << "\n";
     return exitStatus(result.warnings.isEmpty() ? Outcome::Success : Outcome::Failure);

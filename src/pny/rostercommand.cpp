@@ -4,8 +4,10 @@
 #include "folderarguments.h"
 
 #include "roster/roster.h"
+#include "roster/rosterplan.h"
 #include "store/codepage.h"
 #include "store/filecommit.h"
+#include "store/filekind.h"
 #include "store/linecodec.h"
 #include "store/store.h"
 
@@ -14,17 +16,20 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
 namespace pny::cli {
 
 const char* const kRosterUsage =
-    "  roster import FILE.csv --team N [--folder DIR] [--year N] [--league N]\n"
+    "  roster import FILE.csv --team N [--dry-run] [--folder DIR] [--year N] [--league N]\n"
     "            add a team's players from a spreadsheet's CSV file: the number and name\n"
     "            columns found by their headers (No, Number or #; Name or Player, or First\n"
-    "            and Last), UTF-8 or Windows-1252. Rows that cannot be taken and numbers\n"
-    "            already on the team are reported by line and skipped.\n"
+    "            and Last), UTF-8 or Windows-1252. The team and every row are listed: the\n"
+    "            rows added, and those skipped with the reason (a row that cannot be taken, a\n"
+    "            number already on the team; 07 and 7 are the same number).\n"
+    "            --dry-run   list what would be done and write nothing\n"
     "  roster export --team N [--output FILE] [--folder DIR] [--year N] [--league N]\n"
     "            write the team's players as such a CSV file (standard output by default)\n"
     "            N       a line index in the teams, years or leagues file\n";
@@ -32,7 +37,8 @@ const char* const kRosterUsage =
 namespace {
 
 const char* const kUsageLine =
-    "Usage: pny roster import FILE.csv --team N [--folder DIR] [--year N] [--league N]\n"
+    "Usage: pny roster import FILE.csv --team N [--dry-run] [--folder DIR] [--year N] [--league "
+    "N]\n"
     "       pny roster export --team N [--output FILE] [--folder DIR] [--year N] [--league N]\n";
 
 struct RosterOptions {
@@ -40,6 +46,7 @@ struct RosterOptions {
     std::optional<int> year;
     std::optional<int> league;
     QString output;
+    bool dryRun = false;
 };
 
 int fail(const QString& message, int code = 1) {
@@ -56,6 +63,10 @@ QString takeOptions(const QStringList& arguments, RosterOptions& options, QStrin
         if (equals > 0) {
             value = option.mid(equals + 1);
             option.truncate(equals);
+        }
+        if (option == QLatin1String("--dry-run") && equals <= 0) {
+            options.dryRun = true;
+            continue;
         }
         const bool ours = option == QLatin1String("--team") || option == QLatin1String("--year") ||
                           option == QLatin1String("--league") ||
@@ -115,6 +126,8 @@ QString chooseTeam(Store& store, const RosterOptions& options) {
 }
 
 int importRoster(const QString& folder, const QString& file, const RosterOptions& options) {
+    if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())
+        return fail(QStringLiteral("\"%1\" is %2, not a CSV file").arg(file, kind));
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
         return fail(QStringLiteral("cannot read \"%1\": %2").arg(file, input.errorString()));
@@ -123,9 +136,14 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
     if (!roster.error.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(file, roster.error));
 
+    // A dry run only reads: it needs no lock, so it also works while the window has the folder.
     FolderLock lock(folder);
-    if (const int status = lockForWriting(lock, "roster"))
+    if (options.dryRun) {
+        if (!prepareForReading(folder, "roster"))
+            return 1;
+    } else if (const int status = lockForWriting(lock, "roster")) {
         return status;
+    }
     Store store(QDir(folder).absolutePath());
     // The year given here is for this run only: the selection stored in the years file stays.
     store.loadYears();
@@ -134,19 +152,35 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
     if (!problem.isEmpty())
         return fail(problem);
 
-    const RosterResult result = addRoster(store, roster);
+    const RosterPlan plan = planRoster(store, roster);
+    QTextStream out(stdout);
+    out << "Team " << *options.team << ": " << plan.team << '\n';
+    std::vector<std::pair<int, QString>> rows;
+    for (const RosterPlayer& player : plan.adds)
+        rows.emplace_back(player.line, rosterAddText(player));
+    for (const RosterProblem& skipped : plan.skips)
+        rows.emplace_back(skipped.line, rosterSkipText(skipped));
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& row : rows)
+        out << row.second << '\n';
+    const int count = static_cast<int>(plan.adds.size());
+    const QString players = count == 1 ? QStringLiteral("player") : QStringLiteral("players");
+    if (options.dryRun) {
+        out << "Would add " << count << ' ' << players << " to " << plan.teamName << "; skip "
+            << plan.skips.size() << ". Nothing was written (--dry-run).\n";
+        return 0;
+    }
+
+    applyRosterPlan(store, plan);
     store.header.currentYear = storedYear;
     QString saveError;
     store.onFileError = [&saveError](const QString& message) { saveError = message; };
-    if (result.added > 0 && !store.commit())
+    if (count > 0 && !store.commit())
         return fail(saveError.isEmpty() ? QStringLiteral("the players could not be saved")
                                         : saveError);
-    QTextStream out(stdout);
-    for (const RosterProblem& skipped : result.skipped)
-        out << "line " << skipped.line << ": skipped, " << skipped.reason << '\n';
-    out << "Added " << result.added << (result.added == 1 ? " player" : " players") << " to "
-        << fromCodePage(store.team.name).trimmed() << "; skipped " << result.skipped.size()
-        << ".\n";
+    out << "Added " << count << ' ' << players << " to " << plan.teamName << "; skipped "
+        << plan.skips.size() << ".\n";
     return 0;
 }
 

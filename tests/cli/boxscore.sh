@@ -35,6 +35,7 @@ No,PA,1B,2B,RS,IP,3IP
 38,3,,,1,,
 CSV
 before=$(snap)
+cp -a "$data" "$tmp/killed"
 "$pny" boxscore "$tmp/night.csv" --folder "$data" --year 1 --league 1 --game 16 >"$tmp/out" 2>"$tmp/err" \
     || fail "boxscore exited $?: $(cat "$tmp/err")"
 grep -q '^Added the night of game 16: Foxglove Fireflies 5, Harbor Herons 3 (game log entry 2)\.$' "$tmp/out" \
@@ -105,6 +106,30 @@ sed -i '2s/^|11|Max Ashgrove|5||20|/|11|Max Ashgrove|5||25|/' "$data/Y1L1T6.Play
 "$pny" check --folder "$data" >"$tmp/out" 2>&1
 [ $? -eq 1 ] && grep -q 'Y1L1.Log: player 1 of team 6 (Max Ashgrove): totals differ from the game log: PA 25, the log 20' "$tmp/out" \
     || fail "check of a changed total: $(cat "$tmp/out")"
+
+# Killed the moment its journal is complete, the night is saved by the next command's recovery,
+# which names the game, the day and the score, so that the night is not typed in again; a retry
+# of the same night is then refused.
+killed="$tmp/killed"
+day=$(sed -n 17p "$killed/Y1L1.Games" | cut -d'|' -f2)
+day="${day:0:4}-${day:4:2}-${day:6:2}"
+told=0
+for i in 1 2 3 4 5; do
+    rm -rf "$killed.try"
+    cp -a "$killed" "$killed.try"
+    "$pny" boxscore "$tmp/night.csv" --folder "$killed.try" --game 16 >/dev/null 2>&1 &
+    pid=$!
+    while kill -0 "$pid" 2>/dev/null && [ ! -e "$killed.try/Pennantry.Journal" ]; do :; done
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    "$pny" boxscore "$tmp/night.csv" --folder "$killed.try" --game 16 >/dev/null 2>"$tmp/err"
+    status=$?
+    if grep -q "An interrupted save of the night of game 16 on $day (Foxglove Fireflies 5, Harbor Herons 3) was completed$" "$tmp/err"; then
+        told=$((told + 1))
+        [ $status -eq 1 ] && grep -q 'game 16 already has its night' "$tmp/err" || fail "retry after a completed night: $(cat "$tmp/err")"
+    fi
+done
+[ $told -gt 0 ] || fail "no kill after the journal was told by the recovery"
 
 [ "$failures" -eq 0 ] && echo "boxscore: all passed"
 exit "$failures"

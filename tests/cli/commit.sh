@@ -38,7 +38,8 @@ before=$(snap "$base")
 
 # The clean results, to compare with.
 cp -a "$base" "$dir/imported"
-"$pny" import "$sample" --folder "$dir/imported" >/dev/null || fail "clean import"
+# The sample once more: imported a second time on purpose.
+"$pny" import "$sample" --again --folder "$dir/imported" >/dev/null || fail "clean import"
 after_import=$(snap "$dir/imported")
 cp -a "$base" "$dir/generated"
 "$pny" generate --folder "$dir/generated" --yes >/dev/null || fail "clean generate"
@@ -97,7 +98,7 @@ kill_during() {  # name, expected after-state, command...
     done
     echo "$name: $kill_runs kills in a ${span} ms command, $ended_before ended before, $ended_after after"
 }
-kill_during import "$after_import" "$pny" import "$sample"
+kill_during import "$after_import" "$pny" import "$sample" --again
 kill_during boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16
 kill_during generate "$after_generate" "$pny" generate --yes
 
@@ -124,7 +125,7 @@ kill -9 "$holder"
 wait "$holder" 2>/dev/null
 exec 3>&-
 [ -e "$dir/locked/Pennantry.Lock" ] || fail "the killed holder left no lock to take over"
-"$pny" import "$sample" --folder "$dir/locked" >/dev/null 2>&1 || fail "a stale lock was not taken over"
+"$pny" import "$sample" --again --folder "$dir/locked" >/dev/null 2>&1 || fail "a stale lock was not taken over"
 [ "$(snap "$dir/locked")" = "$after_import" ] || fail "import after a stale lock"
 
 # A full disk, for real: a small tmpfs filled to a few KiB.
@@ -168,7 +169,7 @@ if [ "$(id -u)" -eq 0 ] && mkdir "$dir/mnt" && mount -t tmpfs -o size=4m tmpfs "
         fi
     }
     for free in 0 1 4 16 64; do
-        full_disk "$free" import "$after_import" "$pny" import "$sample" --folder "$mnt/data"
+        full_disk "$free" import "$after_import" "$pny" import "$sample" --again --folder "$mnt/data"
         full_disk "$free" generate "$after_generate" "$pny" generate --yes --folder "$mnt/data"
         full_disk "$free" boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16 \
             --folder "$mnt/data"

@@ -26,9 +26,51 @@ cmp -s "$tmp/data/Y2L1.Games" <(printf 'G|\r\n|19960615||1|2|1|||||||\r\n') || f
 cmp -s "$tmp/data/Y2L1.Umpires" <(printf 'U|\r\n+|||\r\n') || fail "umpires"
 cmp -s "$tmp/data/Y2L1.Notes" <(printf 'league notes\r\n') || fail "notes"
 
-# The same file again adds an equal season.
-"$pny" import "$tmp/old/stats.PZS" --folder "$tmp/data" >/dev/null || fail "second import"
+# The import is recorded; the same content again, under any name, is refused naming the season
+# it made, and adds nothing; --again adds an equal season.
+sum=$(sha1sum <"$tmp/old/stats.PZS" | cut -c1-40)
+size=$(stat -c %s "$tmp/old/stats.PZS")
+cmp -s "$tmp/data/Pennantry.Imports" <(printf 'Imports|\r\nI|stats.PZS|%s|%s|2|2|%s|\r\n' "$size" "$sum" "$(date -u +%F)") \
+    || fail "record: $(cat -A "$tmp/data/Pennantry.Imports")"
+cp "$tmp/old/stats.PZS" "$tmp/old/copy.PZS"
+snap() { (cd "$tmp/data" && ls -l --time-style=+ && cat ./*); }
+before=$(snap)
+for name in stats copy; do
+    err=$("$pny" import "$tmp/old/$name.PZS" --folder "$tmp/data" 2>&1 >/dev/null)
+    status=$?
+    [ $status -eq 1 ] || fail "$name again exited $status"
+    echo "$err" | grep -q "^pny import: $name.PZS was imported on $(date -u +%F) already: it made season 2 (1996 Imported from PZS file)\. Nothing was imported; give --again to import it once more\.$" \
+        || fail "$name again: $err"
+    [ "$(snap)" = "$before" ] || fail "a refused import changed the folder"
+done
+"$pny" import "$tmp/old/stats.PZS" --again --folder "$tmp/data" >/dev/null || fail "second import"
 cmp -s "$tmp/data/Y2L1.Teams" "$tmp/data/Y3L1.Teams" || fail "second season differs"
+[ "$(grep -c '^I|stats.PZS|' "$tmp/data/Pennantry.Imports")" -eq 2 ] || fail "second record"
+err=$("$pny" import "$tmp/old/stats.PZS" --folder "$tmp/data" 2>&1 >/dev/null) && fail "third import exited 0"
+echo "$err" | grep -q "it made season 3 (1996 Imported from PZS file)" || fail "third: $err"
+
+# A records file that is a FIFO, a folder or a link is never waited on nor written over: the
+# import stops before it adds anything, and pny check names it.
+for kind in fifo folder link; do
+    mkdir "$tmp/$kind"
+    printf 'Y|0||1|||\r\n|2024|Season||\r\n' >"$tmp/$kind/Baseball.Years"
+    case $kind in
+    fifo) mkfifo "$tmp/$kind/Pennantry.Imports" ;;
+    folder) mkdir "$tmp/$kind/Pennantry.Imports" ;;
+    link) printf 'Imports|\r\n' >"$tmp/outside" && ln -s "$tmp/outside" "$tmp/$kind/Pennantry.Imports" ;;
+    esac
+    err=$(timeout 10 "$pny" import "$tmp/old/stats.PZS" --folder "$tmp/$kind" 2>&1 >/dev/null)
+    status=$?
+    [ $status -eq 1 ] || fail "$kind records: import exited $status"
+    echo "$err" | grep -q 'Pennantry.Imports.*Nothing was imported' || fail "$kind records: $err"
+    [ ! -e "$tmp/$kind/Y2.Leagues" ] || fail "$kind records: a season was added"
+    [ "$kind" != link ] || [ -L "$tmp/$kind/Pennantry.Imports" ] || fail "the link was replaced"
+    if [ "$kind" != link ]; then
+        out=$(timeout 10 "$pny" check --folder "$tmp/$kind")
+        [ $? -eq 1 ] && echo "$out" | grep -q '^Pennantry.Imports: cannot be read' || fail "$kind records: check: $out"
+    fi
+done
+[ "$(cat "$tmp/outside")" = $'Imports|\r' ] || fail "the file outside changed"
 
 # A missing file, a wrong extension and a missing argument add nothing.
 before=$(cat "$tmp/data/Baseball.Years")

@@ -50,6 +50,30 @@ grep -q $'^||Kit Brown|\r$' "$tmp/data/Y1L1T1.Players" || fail "a player without
 [ "$(md5sum <"$tmp/data/Baseball.Years")" = "$years" ] || fail "the years file changed"
 "$pny" check --folder "$tmp/data" >/dev/null 2>&1 || fail "pny check after the import"
 
+# The plan first: --dry-run names the team and every row, added or skipped with the reason, and
+# writes nothing; 08 is the team's 8. The real run does what the plan said.
+printf 'No,Name\r\n08,Eight Again\r\n,No Number\r\n61,New Kid\r\n061,Dup Kid\r\n' >"$tmp/plan.csv"
+rows='line 2: skipped, number 08 is already on the team (as 8)
+line 3: add No Number (no number)
+line 4: add 61 New Kid
+line 5: skipped, number 061 is taken by line 4 of the file (as 61)'
+before=$(snap)
+out=$("$pny" roster import "$tmp/plan.csv" --dry-run --folder "$tmp/data" --team 1 2>"$tmp/err") \
+    || fail "dry run exited $?: $(cat "$tmp/err")"
+echo "$out" | head -1 | grep -q '^Team 1: Harbor Herons (.* .*)$' || fail "dry run team: $out"
+[ "$(echo "$out" | sed -n '2,5p')" = "$rows" ] || fail "dry run rows: $out"
+[ "$(echo "$out" | tail -1)" = "Would add 2 players to Harbor Herons; skip 2. Nothing was written (--dry-run)." ] \
+    || fail "dry run summary: $out"
+[ "$(echo "$out" | wc -l)" -eq 6 ] || fail "dry run lines: $out"
+[ "$(snap)" = "$before" ] || fail "a dry run changed the data folder"
+out=$("$pny" roster import "$tmp/plan.csv" --folder "$tmp/data" --team 1 2>"$tmp/err") \
+    || fail "import of the plan exited $?: $(cat "$tmp/err")"
+[ "$(echo "$out" | sed -n '2,5p')" = "$rows" ] || fail "import rows: $out"
+[ "$(echo "$out" | tail -1)" = "Added 2 players to Harbor Herons; skipped 2." ] || fail "import summary: $out"
+grep -q $'^|61|New Kid|\r$' "$tmp/data/Y1L1T1.Players" || fail "61 not added"
+grep -q $'^||No Number|\r$' "$tmp/data/Y1L1T1.Players" || fail "the row without a number not added"
+grep -q 'Eight Again\|Dup Kid' "$tmp/data/Y1L1T1.Players" && fail "a skipped row was added"
+
 # Errors: no team, no such team, no name column, no file.
 "$pny" roster import "$tmp/new.csv" --folder "$tmp/data" >/dev/null 2>&1
 [ $? -eq 2 ] || fail "--team is required"
@@ -60,6 +84,15 @@ printf 'No,Team\r\n1,X\r\n' >"$tmp/bad.csv"
 [ $? -eq 1 ] && grep -q 'no column named "Name"' "$tmp/err" || fail "no name column: $(cat "$tmp/err")"
 "$pny" roster import "$tmp/none.csv" --folder "$tmp/data" --team 1 >/dev/null 2>&1
 [ $? -eq 1 ] || fail "a missing file"
+# A FIFO or a folder for the CSV file is refused at once, for a dry run too.
+mkfifo "$tmp/fifo.csv"
+mkdir "$tmp/folder.csv"
+for f in fifo folder; do
+    for dry in "" --dry-run; do
+        timeout 10 "$pny" roster import "$tmp/$f.csv" $dry --folder "$tmp/data" --team 1 >/dev/null 2>"$tmp/err"
+        [ $? -eq 1 ] && grep -qi "is a $f, not a CSV file" "$tmp/err" || fail "$f $dry: $(cat "$tmp/err")"
+    done
+done
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "roster: all checks passed"

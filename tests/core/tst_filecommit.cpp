@@ -80,6 +80,8 @@ private slots:
     void damagedJournal_data();
     void damagedJournal();
     void damagedTemporaryFileUndoesTheCommit();
+    void recoveryTellsTheNote_data();
+    void recoveryTellsTheNote();
     void leftoverTemporaryFilesAreRemoved();
     void onlyOrdinaryFilesAreReplaced_data();
     void onlyOrdinaryFilesAreReplaced();
@@ -195,6 +197,54 @@ void TestFileCommit::damagedJournal() {
     QVERIFY(scene.finish(&report));
     QCOMPARE(snapshot(scene.dir.path()), keep == -1 ? scene.after : scene.before);
     QVERIFY(!report.isEmpty());
+}
+
+void TestFileCommit::recoveryTellsTheNote_data() {
+    QTest::addColumn<int>("step");         // where the commit is cut short
+    QTest::addColumn<int>("occurrence");   // which time the step comes up
+    QTest::addColumn<QByteArray>("edit");  // replaces the note's text in the journal, when given
+    QTest::addColumn<bool>("told");        // the recovery completes the commit and says the note
+    const int rename = int(CommitStep::Rename);
+    QTest::newRow("before the first rename") << rename << 0 << QByteArray() << true;
+    QTest::newRow("after one rename") << rename << 1 << QByteArray() << true;
+    QTest::newRow("after every rename")
+        << int(CommitStep::RemoveJournal) << 0 << QByteArray() << true;
+    QTest::newRow("before the journal")
+        << int(CommitStep::WriteJournal) << 0 << QByteArray() << false;
+    // The note is under the journal's checksum: a changed note is a damaged journal.
+    QTest::newRow("note changed") << rename << 0 << QByteArray("Something else") << false;
+}
+
+void TestFileCommit::recoveryTellsTheNote() {
+    QFETCH(int, step);
+    QFETCH(int, occurrence);
+    QFETCH(QByteArray, edit);
+    QFETCH(bool, told);
+    Scene scene;
+    int seen = 0;
+    pny::setCommitFaultHook([&](CommitStep s, const QString&) {
+        return int(s) == step && seen++ == occurrence ? FaultAction::Crash : FaultAction::Continue;
+    });
+    pny::FileCommit commit = scene.commit();
+    // Separators and line breaks would break the journal's line: they become blanks.
+    commit.setRecoveryNote("An interrupted import of A|B.PZS was\ncompleted: seasons 4 to 6");
+    QString error;
+    // A crash after the renames finds the commit done; only its journal is left.
+    QCOMPARE(commit.run(error), step == int(CommitStep::RemoveJournal));
+    pny::setCommitFaultHook({});
+    const QString journal = scene.dir.filePath(pny::kJournalName);
+    if (!edit.isEmpty()) {
+        QByteArray text = readFile(journal);
+        const qsizetype at = text.indexOf("\r\nN|");
+        QVERIFY(at > 0);
+        text = text.left(at + 4) + edit + text.mid(text.indexOf("|\r\nE|"));
+        writeFile(journal, text);
+    }
+    QString report;
+    QVERIFY(scene.finish(&report));
+    QCOMPARE(snapshot(scene.dir.path()), told ? scene.after : scene.before);
+    QCOMPARE(report.contains("An interrupted import of A B.PZS was completed: seasons 4 to 6"),
+             told);
 }
 
 void TestFileCommit::damagedTemporaryFileUndoesTheCommit() {

@@ -47,7 +47,6 @@ private slots:
     void plateAppearances();
     void playersOfAnUnnamedTeam();
     void teamReferenceCutToEightCharacters();
-    void sameFileTwiceGivesEqualSeasons();
     void notesCopiedUnderTheirNames();
     void notesOutsideTheFolderAreNotFollowed();
     void strayFileOfANewSeasonStopsTheImport_data();
@@ -227,26 +226,6 @@ void TestLegacyImport::teamReferenceCutToEightCharacters() {
     QCOMPARE(r.counts.games, 1);
     QCOMPARE(GameRecord::parse(store_->games.line(1)).home, std::string("1"));
     QCOMPARE(GameRecord::parse(store_->games.line(1)).away, std::string("1"));
-}
-
-void TestLegacyImport::sameFileTwiceGivesEqualSeasons() {
-    Pzs f;
-    f.section("Init", {"Last=1"}).section("Y1", {"Name=1996", "Last=1"});
-    f.section("Y1L1", {"Name=Majors", "Last=1", "Note=LG"});
-    f.section("Y1L1T1", {"Name=Tigers", "Last=1"}).section("Y1L1T1P1", {"Name=Smith", "AB=3"});
-    f.section("Y1L1S", {"Last=1"}).section("Y1L1G1", {"D=19960615", "H=Y1L1T1"});
-    f.section("Fields", {"Last=1"}).section("F1", {"Name=North"});
-    writeFile(legacy_ + "/LG.PZN", "Founded 1950\r\n");
-    QVERIFY(runOn(f.text).ok());
-    QVERIFY(runOn(f.text).ok());
-    QVERIFY(store_->saveAll());
-    QCOMPARE(store_->years.line(2), store_->years.line(3));
-    for (const char* suffix :
-         {".Leagues", "L1.Teams", "L1T1.Players", "L1.Games", "L1.Fields", "L1.Notes"}) {
-        const QByteArray second = readFile(data_ + "/Y2" + suffix);
-        QVERIFY2(!second.isEmpty(), suffix);
-        QCOMPARE(readFile(data_ + "/Y3" + suffix), second);
-    }
 }
 
 void TestLegacyImport::notesCopiedUnderTheirNames() {

@@ -1,5 +1,6 @@
 #include "roster/roster.h"
 #include "roster/rostercsv.h"
+#include "roster/rosterplan.h"
 #include "store/records.h"
 #include "store/store.h"
 
@@ -7,6 +8,8 @@
 #include "testsupport.h"
 
 #include <QLocale>
+
+#include <map>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -134,8 +137,9 @@ private slots:
             readRoster("No,Name\n9,Dup Nine\n3,Back Three\n4,Four\n4,Again\n");
         const RosterResult first = addRoster(store, roster);
         QCOMPARE(first.added, 2);  // 3 (its old holder is deleted) and the first 4
-        QCOMPARE(problems(first.skipped), (QStringList{"2: number 9 is already on the team",
-                                                       "5: number 4 is already on the team"}));
+        QCOMPARE(problems(first.skipped),
+                 (QStringList{"2: number 9 is already on the team",
+                              "5: number 4 is taken by line 4 of the file"}));
         QVERIFY(store.commit());
 
         const QByteArray saved = testsupport::readFile(dir.path() + "/Y1L1T1.Players");
@@ -149,6 +153,68 @@ private slots:
         QCOMPARE(again.added, 0);
         QCOMPARE(again.skipped.size(), std::size_t(3));
         QCOMPARE(store.players.size(), 5);
+    }
+
+    void planNamesTheTeamAndEveryRow_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("plan");  // the rows as the user reads them, in line order
+        QTest::newRow("leading zeros are the same number")
+            << QByteArray("No,Name\n07,Seven Again\n007,Triple\n70,Seventy\n")
+            << QStringList{"line 2: skipped, number 07 is already on the team (as 7)",
+                           "line 3: skipped, number 007 is already on the team (as 7)",
+                           "line 4: add 70 Seventy"};
+        QTest::newRow("zero and zeros")
+            << QByteArray("No,Name\n0,Zero\n00,Double Zero\n")
+            << QStringList{"line 2: add 0 Zero",
+                           "line 3: skipped, number 00 is taken by line 2 of the file (as 0)"};
+        QTest::newRow("a number with letters is taken as written")
+            << QByteArray("No,Name\nA1,Same\nA01,Other\n")
+            << QStringList{"line 2: skipped, number A1 is already on the team",
+                           "line 3: add A01 Other"};
+        QTest::newRow("the number of a deleted player is free")
+            << QByteArray("No,Name\n03,Back\n") << QStringList{"line 2: add 03 Back"};
+        QTest::newRow("a row without a number is added and said so")
+            << QByteArray("No,Name\n,Kit Brown\n,Kit Brown\n")
+            << QStringList{"line 2: add Kit Brown (no number)",
+                           "line 3: add Kit Brown (no number)"};
+        QTest::newRow("the file's own problems are skipped with the reason")
+            << QByteArray("No,Name\n12,\n123456,Long\n5,Five\n")
+            << QStringList{"line 2: skipped, no name",
+                           "line 3: skipped, the number \"123456\" is longer than 5 characters",
+                           "line 4: add 5 Five"};
+    }
+    void planNamesTheTeamAndEveryRow() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, plan);
+        QTemporaryDir dir;
+        testsupport::writeLeagueFolder(
+            dir.path(), "|1|Majors|1|", {"|7|Tigers|||1|"},
+            {playerLine("7", "Lee"), playerLine("A1", "Ace"), playerLine("3", "Gone", {}, "X")});
+        Store store(dir.path());
+        store.loadYears();
+        store.ensureLeagues();
+        store.ensureTeams();
+        store.readTeam(1);
+        store.ensurePlayers();
+        const RosterPlan planned = planRoster(store, readRoster(file));
+        QCOMPARE(planned.teamName, QString("Tigers"));
+        QVERIFY2(planned.team.startsWith("Tigers (") && planned.team.endsWith(" Majors)"),
+                 qPrintable(planned.team));
+        QStringList rows;
+        std::map<int, QString> byLine;
+        for (const RosterPlayer& p : planned.adds)
+            byLine[p.line] = rosterAddText(p);
+        for (const RosterProblem& p : planned.skips)
+            byLine[p.line] = rosterSkipText(p);
+        for (const auto& [line, text] : byLine)
+            rows << text;
+        QCOMPARE(rows, plan);
+
+        // Planning changes nothing; applying adds exactly the planned rows.
+        QCOMPARE(store.players.size(), 4);
+        QVERIFY(!store.changed.players);
+        QCOMPARE(applyRosterPlan(store, planned), int(planned.adds.size()));
+        QCOMPARE(store.players.size(), 4 + int(planned.adds.size()));
     }
 };
 

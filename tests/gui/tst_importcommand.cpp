@@ -10,7 +10,12 @@
 #include "leaguefolder.h"
 #include "testsupport.h"
 
+#include <QPushButton>
 #include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +30,8 @@ private slots:
     void defaultExtensionForATypedName();
     void refusals_data();
     void refusals();
+    void sameFileAgainIsAsked_data();
+    void sameFileAgainIsAsked();
     void helpSectionExists();
 
 private:
@@ -51,8 +58,12 @@ void TestImportCommand::importsTheChosenFile() {
     writeFile(dir_->filePath("old.pzs"), kFile + QByteArray(20000, ' '));
     TMsgForm progress;
     FileDialogs::presetNames({dir_->filePath("old.pzs")});
+    Messages::presetAnswers({QMessageBox::Ok});
     QVERIFY(runImport(nullptr, *store_, &progress));
-    QVERIFY(Messages::shownTexts().isEmpty());
+    // The import ends with what it added.
+    QCOMPARE(Messages::shownTexts(),
+             QStringList{"Added 1 season, 1 league, 1 team, 1 player, 0 games, 0 fields, 0 umpires "
+                         "and 0 notes files from old.pzs."});
     QVERIFY(!progress.isVisible());
     QCOMPARE(store_->years.size(), 3);
     QCOMPARE(store_->header.currentYear, std::string("2"));
@@ -64,7 +75,9 @@ void TestImportCommand::importsTheChosenFile() {
 void TestImportCommand::defaultExtensionForATypedName() {
     writeFile(dir_->filePath("old.PZS"), kFile);
     FileDialogs::presetNames({dir_->filePath("old")});
+    Messages::presetAnswers({QMessageBox::Ok});
     QVERIFY(runImport(nullptr, *store_, nullptr));
+    Messages::presetAnswers({});
     QCOMPARE(store_->years.size(), 3);
 }
 
@@ -78,7 +91,9 @@ void TestImportCommand::refusals_data() {
                                   << "missing.PZS\" does not exist";
     QTest::newRow("a folder") << "folder.PZS"
                               << "folder.PZS\" cannot be read";
-    QTest::newRow("no seasons") << "empty.PZS" << QString();
+    // A file without seasons adds nothing and says so.
+    QTest::newRow("no seasons") << "empty.PZS"
+                                << "Added 0 seasons, 0 leagues";
 }
 
 void TestImportCommand::refusals() {
@@ -100,6 +115,69 @@ void TestImportCommand::refusals() {
     QCOMPARE(store_->years.size(), 2);
     QCOMPARE(store_->header.currentYear, std::string("1"));
     QVERIFY(!store_->hasUnsavedChanges());
+    Messages::presetAnswers({});
+}
+
+void TestImportCommand::sameFileAgainIsAsked_data() {
+    QTest::addColumn<QString>("answer");  // "Yes", "No", or "Enter" on the real box
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("No") << "No" << false;
+    QTest::newRow("Enter takes the default, No") << "Enter" << false;
+    QTest::newRow("Yes") << "Yes" << true;
+}
+
+void TestImportCommand::sameFileAgainIsAsked() {
+    QFETCH(QString, answer);
+    QFETCH(bool, imported);
+    writeFile(dir_->filePath("old.PZS"), kFile);
+    writeFile(dir_->filePath("copy.PZS"), kFile);
+    FileDialogs::presetNames({dir_->filePath("old.PZS")});
+    Messages::presetAnswers({QMessageBox::Ok});
+    QVERIFY(runImport(nullptr, *store_, nullptr));
+    const QByteArray records = testsupport::readFile(dir_->filePath("Pennantry.Imports"));
+    QVERIFY(records.startsWith("Imports|\r\nI|old.PZS|"));
+    Messages::clearShown();
+
+    // A copy under another name is the same file.
+    FileDialogs::presetNames({dir_->filePath("copy.PZS")});
+    QString defaultButton;
+    if (answer == "Enter") {
+        Messages::presetAnswers({});
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->objectName(), QString("MessageBox"));
+            QPushButton* chosen = box->defaultButton();
+            defaultButton = chosen ? box->buttonText(box->standardButton(chosen)) : QString();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+    } else {
+        Messages::presetAnswers(
+            {answer == "Yes" ? QMessageBox::Yes : QMessageBox::No, QMessageBox::Ok});
+    }
+    QCOMPARE(runImport(nullptr, *store_, nullptr), imported);
+    if (answer == "Enter")
+        QCOMPARE(defaultButton.remove('&'), QString("No"));
+    const QStringList shown = Messages::shownTexts();
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.first(), QString("copy.PZS was imported on %1 already: it made season 2 (1996 "
+                                    "Imported from PZS file).\n\nImport it again, adding its "
+                                    "seasons once more?")
+                                .arg(QDate::currentDate().toString(Qt::ISODate)));
+    QCOMPARE(store_->years.size(), imported ? 4 : 3);
+    QVERIFY(!store_->hasUnsavedChanges());
+    const QByteArray after = testsupport::readFile(dir_->filePath("Pennantry.Imports"));
+    if (imported) {
+        QCOMPARE(shown.size(), 2);
+        QVERIFY2(shown.last().startsWith("Added 1 season,"), qPrintable(shown.last()));
+        QVERIFY(after.startsWith(records) && after.contains("\r\nI|copy.PZS|"));
+        QVERIFY(after.endsWith("|3|3|" + QDate::currentDate().toString(Qt::ISODate).toLatin1() +
+                               "|\r\n"));
+    } else {
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(after, records);
+        QVERIFY(!QFileInfo::exists(dir_->filePath("Y3.Leagues")));
+    }
     Messages::presetAnswers({});
 }
 

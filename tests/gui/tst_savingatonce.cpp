@@ -124,16 +124,23 @@ void TestSavingAtOnce::unfinishedSaveIsCompletedAtStart() {
     pny::FileCommit commit;
     commit.add(dir.filePath("Y1L1.Teams"), "T|\r\n|1|Lions|||||\r\n");
     commit.add(dir.filePath("Y1.Leagues"), "L|\r\n|1|Renamed|1|1|\r\n");
+    commit.setRecoveryNote("An interrupted import of LEAGUE96.PZS was completed: seasons 4 to 6");
     QString error;
     QVERIFY(!commit.run(error));
     pny::setCommitFaultHook({});
     QVERIFY(pny::hasUnfinishedCommit(dir.path()));
 
+    Messages::clearShown();
+    Messages::presetAnswers({QMessageBox::Ok});
     TMainForm form(dir.path());
     form.show();
     QCOMPARE(form.store().team.name, std::string("Lions"));
     QCOMPARE(form.store().league.name, std::string("Renamed"));
     QVERIFY(!pny::hasUnfinishedCommit(dir.path()));
+    // The window says what was completed, so that the import is not run again.
+    QTRY_COMPARE(Messages::shownTexts(),
+                 QStringList{"A save that was interrupted has been completed (2 files). An "
+                             "interrupted import of LEAGUE96.PZS was completed: seasons 4 to 6"});
 }
 
 void TestSavingAtOnce::saveDataOnARealFullDisk() {

@@ -207,6 +207,29 @@ std::pair<std::string, std::string> originalScores(const GameLog& log, int night
     return scores;
 }
 
+// What a recovery says when it completes the night's commit after a crash: the game, the day and
+// the score, so that nobody types the night in again.
+QString recoveryNote(const Store& store, const Night& night, LogKind kind) {
+    const auto side = [&](const BoxScoreTeam& team) {
+        QString name;
+        if (store.teams.isValidRecord(team.team))
+            name = fromCodePage(TeamRecord::parse(store.teams.line(team.team)).name).trimmed();
+        if (name.isEmpty())
+            name = QStringLiteral("team %1").arg(team.team);
+        return team.score ? QStringLiteral("%1 %2").arg(name).arg(*team.score) : name;
+    };
+    const QString what = kind == LogKind::Change    ? QStringLiteral("change of the night")
+                         : kind == LogKind::Removal ? QStringLiteral("removal of the night")
+                                                    : QStringLiteral("night");
+    const QString game = night.game > 0 ? QStringLiteral(" of game %1").arg(night.game) : QString();
+    const QString date = QString::fromStdString(night.date);
+    const QString day = date.size() == 8 ? date.left(4) + QLatin1Char('-') + date.mid(4, 2) +
+                                               QLatin1Char('-') + date.mid(6)
+                                         : date;
+    return QStringLiteral("An interrupted save of the %1%2 on %3 (%4, %5) was completed")
+        .arg(what, game, day, side(night.home), side(night.away));
+}
+
 NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKind kind,
                          int corrects) {
     NightOutcome out;
@@ -322,6 +345,7 @@ NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKi
         }
     }
     store.stageFile(GameLog::pathOf(store), log.fileLines());
+    store.setRecoveryNote(recoveryNote(store, night, kind));
     out.accepted = true;
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "store/filekind.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -138,6 +139,8 @@ bool IniFile::load(const QString& path, QString& error) {
         error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, file.errorString());
         return false;
     }
+    loadedSize_ = bytes.size();
+    loadedChecksum_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
     parse(bytes);
     return true;
 }

@@ -48,6 +48,9 @@ public:
     // Reads and parses a whole file. Returns false with a message naming the file when it does not
     // exist or cannot be read.
     bool load(const QString& path, QString& error);
+    // What identifies the file that load() read: its size and its SHA-1 in hexadecimal.
+    qint64 loadedSize() const { return loadedSize_; }
+    const QByteArray& loadedChecksum() const { return loadedChecksum_; }
 
     Section section(std::string_view name) const;
     int sectionCount() const { return static_cast<int>(sections_.size()); }
@@ -65,6 +68,8 @@ private:
     };
     std::string_view keyOf(const Entry& e) const { return {lower_.data() + e.key, e.keyLength}; }
 
+    qint64 loadedSize_ = 0;
+    QByteArray loadedChecksum_;
     std::string data_;            // the file's bytes
     std::string lower_;           // the same bytes with ASCII letters in lower case, for names
     std::vector<Entry> entries_;  // grouped by section, each group sorted by key

@@ -373,6 +373,17 @@ void Importer::copyNotes(const std::string& note, char kind, int index) {
     ++result.counts.notes;
 }
 
+// The seasons' numbers and names as the years file has them ("2025 Imported from PZS file").
+QString seasonNames(const Store& store, int first, int last) {
+    QStringList names;
+    for (int y = first; y <= last && y < store.years.size(); ++y) {
+        const YearRecord year = YearRecord::parse(store.years.line(y));
+        names << fromCodePage(year.number + ' ' + year.name).trimmed();
+    }
+    return names.isEmpty() ? QStringLiteral("no longer in the years file")
+                           : names.join(QStringLiteral(", "));
+}
+
 // The first file of the data folder that belongs to one of `count` years from the index `first`
 // on ("Y5.Leagues", "Y5L1T2.Players", "Y5.Notes"...), or an empty text.
 QString strayFileOfYears(const QString& folder, int first, int count) {
@@ -392,6 +403,18 @@ QString strayFileOfYears(const QString& folder, int first, int count) {
 
 }  // namespace
 
+QString importSummary(const ImportCounts& c, const QString& fileName) {
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return QStringLiteral("Added %1, %2, %3, %4, %5, %6, %7 and %8 from %9")
+        .arg(count(c.seasons, "season", "seasons"), count(c.leagues, "league", "leagues"),
+             count(c.teams, "team", "teams"), count(c.players, "player", "players"),
+             count(c.games, "game", "games"), count(c.fields, "field", "fields"),
+             count(c.umpires, "umpire", "umpires"), count(c.notes, "notes file", "notes files"),
+             fileName);
+}
+
 QString cleanedTextsReport(const ImportCounts& counts) {
     if (counts.cleaned == 0)
         return QString();
@@ -404,12 +427,26 @@ bool hasLegacyExtension(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("PZS"), Qt::CaseInsensitive) == 0;
 }
 
-ImportResult importLegacyFile(Store& store, const QString& path, const ProgressFn& progress) {
+ImportResult importLegacyFile(Store& store, const QString& path, const ProgressFn& progress,
+                              bool again) {
     IniFile ini;
     QString error;
-    if (!ini.load(path, error)) {
+    std::vector<ImportRecord> records;
+    if (!ini.load(path, error) || !readImportRecords(store, records, error)) {
         ImportResult result;
         result.error = error + QStringLiteral(" Nothing was imported.");
+        return result;
+    }
+    const QString fileName = QFileInfo(path).fileName();
+    if (const std::optional<ImportRecord> earlier =
+            findImport(records, ini.loadedSize(), ini.loadedChecksum());
+        earlier && !again) {
+        ImportResult result;
+        result.earlier = earlier;
+        result.error = QStringLiteral("%1 was imported on %2 already: it made %3 (%4).")
+                           .arg(fileName, earlier->date.toString(Qt::ISODate),
+                                seasonsText(earlier->firstSeason, earlier->lastSeason),
+                                seasonNames(store, earlier->firstSeason, earlier->lastSeason));
         return result;
     }
     const qint64 maximum = QFileInfo(path).size() / 8;
@@ -428,7 +465,21 @@ ImportResult importLegacyFile(Store& store, const QString& path, const ProgressF
                            .arg(QDir(store.dataFolder()).filePath(stray));
         return result;
     }
+    const int firstSeason = store.years.size();
     importer.run();
+    if (importer.result.ok() && importer.result.counts.seasons > 0) {
+        ImportRecord record;
+        record.name = fileName;
+        record.size = ini.loadedSize();
+        record.checksum = ini.loadedChecksum();
+        record.firstSeason = firstSeason;
+        record.lastSeason = store.years.size() - 1;
+        record.date = QDate::currentDate();
+        stageImportRecords(store, records, record);
+        store.setRecoveryNote(
+            QStringLiteral("An interrupted import of %1 was completed: %2")
+                .arg(fileName, seasonsText(record.firstSeason, record.lastSeason)));
+    }
     return importer.result;
 }
 

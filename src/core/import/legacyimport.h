@@ -1,9 +1,12 @@
 #pragma once
 
+#include "import/importrecords.h"
 #include "views/progress.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace pny {
 
@@ -24,6 +27,10 @@ struct ImportCounts {
     int cleaned = 0;
 };
 
+// "Added 1 season, 1 league, 6 teams, 72 players, 30 games, 3 fields, 5 umpires and 7 notes
+// files from LEAGUE96.PZS".
+QString importSummary(const ImportCounts& counts, const QString& fileName);
+
 // "3 texts held characters a record cannot hold; replaced by spaces", or an empty text.
 QString cleanedTextsReport(const ImportCounts& counts);
 
@@ -35,6 +42,9 @@ struct ImportResult {
     QString error;
     // Notes files that could not be read or written; the import went on without them.
     QStringList warnings;
+    // Set, with `error`, when the same file (by size and SHA-1) was imported into the folder
+    // before and the import was not told to go again: that import's record.
+    std::optional<ImportRecord> earlier;
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -48,6 +58,11 @@ bool hasLegacyExtension(const QString& path);
 // is changed. Afterwards the last imported year, league, team and game are the current ones and
 // the new lists are marked changed (nothing is saved beyond what the Ensure operations write when
 // the selection moves). `progress` is told (sections visited, file size / 8).
-ImportResult importLegacyFile(Store& store, const QString& path, const ProgressFn& progress = {});
+//
+// The import is recorded in the folder's import records, staged for the same commit, and the
+// store's recovery note names the file and its seasons. A file imported before is refused (see
+// ImportResult::earlier) unless `again` is set.
+ImportResult importLegacyFile(Store& store, const QString& path, const ProgressFn& progress = {},
+                              bool again = false);
 
 }  // namespace pny

@@ -9,7 +9,7 @@ namespace pny {
 
 const char* const kBackupPatterns =
     "*.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;*.Umpires;*.Times;*.Notes;*.Leaders"
-    ";*.People;Y*L*.Log";
+    ";*.People;*.Imports;Y*L*.Log";
 
 QStringList backupFileNames(const QString& dataFolder) {
     QDir dir(dataFolder);

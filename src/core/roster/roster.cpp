@@ -1,6 +1,7 @@
 #include "roster/roster.h"
 
 #include "roster/rostercsv.h"
+#include "roster/rosterplan.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "store/listitems.h"
@@ -9,7 +10,6 @@
 #include "views/tableexport.h"
 
 #include <algorithm>
-#include <set>
 
 namespace pny {
 namespace {
@@ -106,27 +106,10 @@ RosterFile readRoster(const QByteArray& bytes) {
 }
 
 RosterResult addRoster(Store& store, const RosterFile& roster) {
+    const RosterPlan plan = planRoster(store, roster);
     RosterResult result;
-    result.skipped = roster.problems;
-    std::set<std::string> numbers;
-    for (int line = 1; line < store.players.size(); ++line) {
-        const PlayerRecord player = PlayerRecord::parse(store.players.line(line));
-        if (player.flag.empty() && !player.number.empty())
-            numbers.insert(player.number);
-    }
-    for (const RosterPlayer& entry : roster.players) {
-        if (!entry.number.empty() && !numbers.insert(entry.number).second) {
-            result.skipped.push_back({entry.line, QStringLiteral("number %1 is already on the team")
-                                                      .arg(fromCodePage(entry.number))});
-            continue;
-        }
-        store.players.append(newRecordLine(entry.number, entry.name));
-        store.changed.players = true;
-        ++result.added;
-    }
-    std::stable_sort(
-        result.skipped.begin(), result.skipped.end(),
-        [](const RosterProblem& a, const RosterProblem& b) { return a.line < b.line; });
+    result.added = applyRosterPlan(store, plan);
+    result.skipped = plan.skips;
     return result;
 }
 

@@ -44,8 +44,8 @@ struct RosterResult {
 };
 
 // Adds the players of `roster` to the store's current team (its players list loaded), in file
-// order; a number already on the team, or earlier in the file, is skipped. Nothing is written:
-// the caller commits.
+// order, as planRoster plans it: a number already on the team, or earlier in the file, is skipped
+// ("07" and "7" are the same number). Nothing is written: the caller commits.
 RosterResult addRoster(Store& store, const RosterFile& roster);
 
 // The current team's active players as a roster file: UTF-8 with a byte-order mark (so that

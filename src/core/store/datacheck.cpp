@@ -7,6 +7,7 @@
 #include "store/filekind.h"
 #include "store/folderlock.h"
 
+#include "import/importrecords.h"
 #include "people/peoplelinks.h"
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
@@ -234,6 +235,7 @@ private:
                       const std::map<int, std::vector<std::string>>& players);
     void checkOrphanLeaderSettings();
     void checkPeople();
+    void checkImports(int seasons);
     void checkOrphanDataFiles();
     void checkDuplicateRecords(const File& list, const char* kind);
     void checkDuplicateGames(const File& games);
@@ -435,6 +437,15 @@ void Checker::checkPeople() {
         report(people.name, line, message);
 }
 
+// `seasons` is the years file's line count, -1 when it could not be read.
+void Checker::checkImports(int seasons) {
+    const File imports = read(kImportsFileName);
+    if (!imports.exists || !imports.readable || seasons < 0)
+        return;
+    for (const auto& [line, message] : importRecordProblems(imports.lines, seasons))
+        report(imports.name, line, message);
+}
+
 void Checker::checkOrphanDataFiles() {
     static const QStringList kinds{"*.Years",  "*.Leagues", "*.Teams", "*.Players", "*.Games",
                                    "*.Fields", "*.Umpires", "*.Times", "Y*L*.Log"};
@@ -591,6 +602,7 @@ std::vector<CheckFinding> Checker::run() {
     checkNotes();
     checkOrphanLeaderSettings();
     checkPeople();
+    checkImports(years.readable ? static_cast<int>(years.lines.size()) : -1);
     checkOrphanDataFiles();
     return std::move(findings_);
 }

@@ -18,8 +18,9 @@ bool isDataFileName(const QString& fileName) {
         if (fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive))
             return true;
     }
-    // The people's links are one file of ours for the whole folder.
-    if (fileName.endsWith(QLatin1String(".People"), Qt::CaseInsensitive))
+    // The people's links and the imports made are files of ours for the whole folder.
+    if (fileName.endsWith(QLatin1String(".People"), Qt::CaseInsensitive) ||
+        fileName.endsWith(QLatin1String(".Imports"), Qt::CaseInsensitive))
         return true;
     // A league's game log ("Y1L1.Log"); other ".log" files are no business of ours.
     static const QRegularExpression gameLog(QStringLiteral("^Y[0-9]+L[0-9]+\\.Log$"),

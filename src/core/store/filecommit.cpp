@@ -164,22 +164,31 @@ struct JournalEntry {
     QByteArray sum;
 };
 
-QByteArray journalText(const std::vector<JournalEntry>& entries) {
+QByteArray journalText(const std::vector<JournalEntry>& entries, const QString& note) {
     QByteArray text = "J|" + QByteArray::number(static_cast<qint64>(entries.size())) + "|\r\n";
     for (const JournalEntry& e : entries) {
         text += QFile::encodeName(e.target) + '|' + QFile::encodeName(e.temp) + '|' +
                 QByteArray::number(e.size) + '|' + e.sum + "|\r\n";
     }
+    if (!note.isEmpty())
+        text += "N|" + note.toUtf8() + "|\r\n";
     text += "E|" + checksum(text) + "|\r\n";
     return text;
 }
 
 // Reads a journal; false when it is cut short or damaged anywhere.
-bool parseJournal(const QByteArray& text, std::vector<JournalEntry>& entries) {
+bool parseJournal(const QByteArray& text, std::vector<JournalEntry>& entries, QString& note) {
     const qsizetype end = text.lastIndexOf("E|");
     if (end < 0 || text.mid(end) != "E|" + checksum(text.left(end)) + "|\r\n")
         return false;
-    const QList<QByteArray> lines = text.left(end).split('\n');
+    QList<QByteArray> lines = text.left(end).split('\n');
+    // The note, when there is one, is the line before the checksum.
+    if (lines.size() >= 3 && lines.at(lines.size() - 2).startsWith("N|")) {
+        const QByteArray line = lines.takeAt(lines.size() - 2).trimmed();
+        if (!line.endsWith('|'))
+            return false;
+        note = QString::fromUtf8(line.mid(2, line.size() - 3));
+    }
     // Every line ends with CR LF, so the split leaves one empty piece at the end.
     if (lines.size() < 2 || !lines.first().startsWith("J|"))
         return false;
@@ -268,6 +277,14 @@ QStringList FileCommit::paths() const {
     return paths;
 }
 
+void FileCommit::setRecoveryNote(const QString& note) {
+    note_ = note;
+    for (QChar& c : note_) {
+        if (c == QLatin1Char('|') || c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+}
+
 void FileCommit::add(const QString& path, const QByteArray& bytes) {
     files_[QFileInfo(path).absoluteFilePath()] = bytes;
 }
@@ -320,7 +337,7 @@ bool FileCommit::run(QString& error) {
     QString reason = reasonOf(EIO);
     written.push_back(journalPath);
     if (journalAction == FaultAction::Fail ||
-        !writeNewFile(journalPath, journalPath, journalText(entries), 0666, false, reason)) {
+        !writeNewFile(journalPath, journalPath, journalText(entries, note_), 0666, false, reason)) {
         removeFiles(written);
         error = cannotWrite(journalPath, reason);
         return false;
@@ -419,10 +436,11 @@ bool finishUnfinishedCommit(const QString& folder, QString& report, QString& err
     const QString journalPath = dir.filePath(QLatin1String(kJournalName));
     if (QFileInfo::exists(journalPath)) {
         std::vector<JournalEntry> entries;
+        QString note;
         QFile journal(journalPath);
         const bool readable = nonOrdinaryKind(journalPath).isEmpty() &&
                               journal.open(QIODevice::ReadOnly) &&
-                              parseJournal(journal.readAll(), entries);
+                              parseJournal(journal.readAll(), entries, note);
         journal.close();
         // Each file is either still waiting whole in its temporary file or already in place.
         bool complete = readable;
@@ -455,6 +473,10 @@ bool finishUnfinishedCommit(const QString& folder, QString& report, QString& err
                              .arg(renamed)
                              .arg(renamed == 1 ? QStringLiteral("file") : QStringLiteral("files"));
             }
+            // What the commit was, so that the user does not do it again: a kill after the
+            // renames but before the journal was removed also kept its summary from the user.
+            if (!note.isEmpty())
+                report += (report.isEmpty() ? QString() : QStringLiteral(" ")) + note;
         } else {
             report = QStringLiteral(
                 "A save that was interrupted before it was complete has been undone; the files "

@@ -31,6 +31,10 @@ public:
     void add(const QString& path, const QByteArray& bytes);
     // The files' absolute paths, in order.
     QStringList paths() const;
+    // A line for the user, kept in the journal, that a recovery which completes this commit
+    // reports ("An interrupted import of LEAGUE96.PZS was completed: seasons 4 to 6"), so that
+    // nobody does the same work again. Line breaks and '|' become blanks.
+    void setRecoveryNote(const QString& note);
 
     // Writes the files. Returns false with a message naming the file and the operating system's
     // reason; the folder is then exactly as before.
@@ -38,6 +42,7 @@ public:
 
 private:
     std::map<QString, QByteArray> files_;
+    QString note_;
 };
 
 // What identifies one version of a file cheaply: a file replaced or written by anyone else gets

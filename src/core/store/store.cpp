@@ -388,6 +388,7 @@ bool Store::commitAll(bool withYears) {
             return false;
         }
     }
+    commit.setRecoveryNote(recoveryNote_);
     if (!commit.run(error)) {
         reportError(error);
         restore();
@@ -396,6 +397,7 @@ bool Store::commitAll(bool withYears) {
     for (const QString& path : commit.paths())
         rememberStamp(path);
     staged_.clear();
+    recoveryNote_.clear();
     years.setLines(lines);
     committedYears_ = lines;
     return true;
@@ -416,6 +418,7 @@ QStringList Store::changedBehindOurBack(const FileCommit& commit) const {
 void Store::reloadFromDisk() {
     changed = ChangedFlags{};
     staged_.clear();
+    recoveryNote_.clear();  // what it described was dropped with the changes
     loaded = LoadedNames{};
     unreadableTimesPath_.clear();
     times.clear();

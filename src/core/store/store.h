@@ -128,6 +128,9 @@ public:
     bool commit();
     // The same, writing the years file even when nothing changed (Save Data and closing).
     bool saveAll();
+    // A line for the user that a recovery reports should the next commit be interrupted after
+    // it is complete (see FileCommit::setRecoveryNote); a successful commit clears it.
+    void setRecoveryNote(const QString& note) { recoveryNote_ = note; }
 
     // The lines of team `team`'s players file in the current league as they stand now: the list
     // in memory when the store holds it, else as the next commit leaves the file. A missing file
@@ -199,6 +202,7 @@ private:
     std::map<QString, FileStamp> stamps_;
     // The years file as the last commit (or the load) left it.
     std::vector<std::string> committedYears_;
+    QString recoveryNote_;
 };
 
 }  // namespace pny

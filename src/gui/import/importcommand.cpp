@@ -24,11 +24,11 @@ bool runImport(QWidget* parent, pny::Store& store, TMsgForm* progressWindow) {
         Messages::warning(parent, QStringLiteral("The File Extension Must be .PZS"));
         return false;
     }
-    return importStatisticsFile(parent, store, path, progressWindow);
+    return importStatisticsFile(parent, store, path, progressWindow, true);
 }
 
 bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& path,
-                          TMsgForm* progressWindow) {
+                          TMsgForm* progressWindow, bool tellSummary) {
     // An import is committed on its own. While an earlier change (an import whose save failed
     // among them) still waits in memory, a second import could add the same seasons twice.
     if (store.hasUnsavedChanges() && !store.commit()) {
@@ -40,7 +40,6 @@ bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& pat
 
     pny::ProgressFn progress;
     if (progressWindow) {
-        progressWindow->start();
         int painted = -1;
         progress = [progressWindow, painted](int value, int maximum) mutable {
             progressWindow->advance(value, maximum);
@@ -51,19 +50,43 @@ bool importStatisticsFile(QWidget* parent, pny::Store& store, const QString& pat
             }
         };
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const pny::ImportResult result = pny::importLegacyFile(store, path, progress);
-    QApplication::restoreOverrideCursor();
-    if (progressWindow)
-        progressWindow->finish();
+    const auto import = [&](bool again) {
+        if (progressWindow)
+            progressWindow->start();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        pny::ImportResult result = pny::importLegacyFile(store, path, progress, again);
+        QApplication::restoreOverrideCursor();
+        if (progressWindow)
+            progressWindow->finish();
+        return result;
+    };
+    pny::ImportResult result = import(false);
+    if (result.earlier) {
+        // The same file again would make the same seasons twice: only when the user means it.
+        const auto answer = Messages::ask(
+            parent, QMessageBox::Question,
+            result.error + QStringLiteral("\n\nImport it again, adding its seasons once more?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+        result = import(true);
+    }
 
+    bool saved = false;
     if (!result.ok())
         Messages::error(parent, result.error);
     else if (result.counts.seasons > 0 && !store.commit())
         Messages::error(parent, QStringLiteral("The imported seasons could not be saved. They "
                                                "stay in memory; Save Data tries again."));
+    else
+        saved = true;
+    QStringList told;
+    if (saved && tellSummary)
+        told << pny::importSummary(result.counts, QFileInfo(path).fileName()) + QLatin1Char('.');
     if (result.ok() && result.counts.cleaned > 0)
-        Messages::information(parent, pny::cleanedTextsReport(result.counts));
+        told << pny::cleanedTextsReport(result.counts);
+    if (!told.isEmpty())
+        Messages::information(parent, told.join(QLatin1Char('\n')));
     if (!result.warnings.isEmpty()) {
         Messages::warning(parent, QStringLiteral("Some notes could not be copied:\n") +
                                       result.warnings.join(QLatin1Char('\n')));

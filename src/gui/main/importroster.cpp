@@ -2,19 +2,15 @@
 
 #include "common/filedialogs.h"
 #include "common/messages.h"
+#include "main/rosterpreview.h"
 #include "roster/roster.h"
-#include "store/codepage.h"
+#include "roster/rosterplan.h"
+#include "store/filekind.h"
 #include "store/store.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-
-namespace {
-
-constexpr int kListedLines = 15;  // more would not fit a message box
-
-}  // namespace
 
 bool importRoster(QWidget* parent, pny::Store& store) {
     static QString lastFolder = QDir::homePath();
@@ -24,6 +20,13 @@ bool importRoster(QWidget* parent, pny::Store& store) {
     if (path.isEmpty())
         return false;
     lastFolder = QFileInfo(path).absolutePath();
+    // A FIFO would hang the window until something wrote into it.
+    if (const QString kind = pny::nonOrdinaryKind(path); !kind.isEmpty()) {
+        Messages::error(parent, QStringLiteral("\"%1\" cannot be read: it is %2, not an ordinary "
+                                               "file.")
+                                    .arg(QDir::toNativeSeparators(path), kind));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Messages::error(parent, QStringLiteral("\"%1\" cannot be read: %2")
@@ -38,23 +41,13 @@ bool importRoster(QWidget* parent, pny::Store& store) {
     }
     if (!store.ensurePlayers())
         return false;
-    const pny::RosterResult result = pny::addRoster(store, roster);
-    if (result.added > 0 && !store.commit())
-        return true;  // the store has said why; the players stay in memory for the next save
-
-    QString text =
-        QStringLiteral("Added %1 %2 to %3; skipped %4.")
-            .arg(result.added)
-            .arg(result.added == 1 ? QStringLiteral("player") : QStringLiteral("players"))
-            .arg(pny::fromCodePage(store.team.name).trimmed())
-            .arg(result.skipped.size());
-    for (std::size_t i = 0; i < result.skipped.size() && i < kListedLines; ++i) {
-        text += QStringLiteral("\nLine %1: %2")
-                    .arg(result.skipped[i].line)
-                    .arg(result.skipped[i].reason);
-    }
-    if (result.skipped.size() > kListedLines)
-        text += QStringLiteral("\n... and %1 more").arg(result.skipped.size() - kListedLines);
-    Messages::information(parent, text);
-    return result.added > 0;
+    // The user sees the team and every row before anything is added.
+    const pny::RosterPlan plan = pny::planRoster(store, roster);
+    RosterPreview preview(plan, QFileInfo(path).fileName(), parent);
+    if (preview.exec() != QDialog::Accepted)
+        return false;
+    const int added = pny::applyRosterPlan(store, plan);
+    if (added > 0)
+        store.commit();  // on failure the store has said why; the players stay for the next save
+    return added > 0;
 }

@@ -6,6 +6,7 @@ namespace pny {
 class Store;
 }
 
-// Import Roster: asks for a CSV file and adds its players to the current team, then reports what
-// was added and which lines were skipped and why. Returns true when players were added.
+// Import Roster: asks for a CSV file, shows the team and the rows it will add and skip (with the
+// reason) and, on OK, adds the players to the current team and saves them. Returns true when
+// players were added.
 bool importRoster(QWidget* parent, pny::Store& store);

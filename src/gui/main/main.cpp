@@ -412,6 +412,9 @@ void TMainForm::FormShow() {
     QString error;
     if (!pny::finishUnfinishedCommit(store_->dataFolder(), report, error))
         fileErrors_.append(error);
+    // Said once the window is up: an import or a night completed here must not be done again.
+    if (!report.isEmpty())
+        QTimer::singleShot(0, this, [this, report] { Messages::information(this, report); });
     store_->loadYears();
     applyStoredSize();
 
