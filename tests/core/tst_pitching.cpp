@@ -1,0 +1,531 @@
+#include "gamelog/gamelog.h"
+#include "gamelog/logline.h"
+#include "gamelog/night.h"
+#include "pitching/eligibility.h"
+#include "pitching/eligiblepitchers.h"
+#include "pitching/pitchrules.h"
+#include "pitching/pitchrulesfile.h"
+#include "store/datacheck.h"
+#include "store/filecommit.h"
+#include "store/store.h"
+#include "views/leadersettings.h"
+
+#include "leaguefolder.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace pny;
+using testsupport::playerLine;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+namespace {
+
+// The rules of a youth league: 85 a day; 1-20: 0, 21-35: 1, 36-50: 2, 51-65: 3, 66 and more: 4.
+PitchRules youthRules() {
+    PitchRules rules;
+    rules.dailyMax = 85;
+    rules.rest = {{21, 1}, {36, 2}, {51, 3}, {66, 4}};
+    return rules;
+}
+
+QDate day(const char* iso) {
+    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
+}
+
+// A pitcher's line of a night: strikes and balls thrown, and one inning.
+struct Pitched {
+    int team;
+    int player;
+    long long strikes;
+    long long balls;
+    long long innings = 1;
+};
+
+// A hand-built log: each night is the home team's line (Otters 1 against Hawks 2), then the
+// pitchers' lines; changes and removals point at the night they correct.
+class LogBuilder {
+public:
+    int night(const std::string& date, const std::vector<Pitched>& pitchers) {
+        return add(LogKind::Night, 0, date, pitchers);
+    }
+    void change(int corrected, const std::vector<Pitched>& difference) {
+        add(LogKind::Change, corrected, dateOf_[corrected], difference);
+    }
+    void remove(int corrected, const std::vector<Pitched>& undone) {
+        add(LogKind::Removal, corrected, dateOf_[corrected], undone);
+    }
+    GameLog log;
+
+private:
+    int add(LogKind kind, int corrects, const std::string& date,
+            const std::vector<Pitched>& pitchers) {
+        const int entry = log.nextEntry();
+        dateOf_[entry] = date;
+        LogLine team;
+        team.entry = entry;
+        team.kind = kind;
+        team.corrects = corrects;
+        team.date = date;
+        team.team = 1;
+        team.opponent = 2;
+        log.append(team);
+        for (const Pitched& p : pitchers) {
+            LogLine line = team;
+            line.team = p.team;
+            line.opponent = p.team == 1 ? 2 : 1;
+            line.player = p.player;
+            line.values[StatIP] = p.innings;
+            line.values[StatST] = p.strikes;
+            line.values[StatBT] = p.balls;
+            log.append(line);
+        }
+        return entry;
+    }
+    std::map<int, std::string> dateOf_;
+};
+
+PitcherStatus statusOf(const GameLog& log, const PitchRules& rules, int team, int player,
+                       const QDate& date) {
+    const auto days = pitchingDays(pitchedNights(log));
+    const auto his = days.find({team, player});
+    return his == days.end() ? PitcherStatus() : pitcherStatus(rules, his->second, date);
+}
+
+// Otters (Ann, Bo, Cy) and Hawks (Dee, Eli), and two games in the schedule.
+void writeSeason(const QString& folder) {
+    testsupport::writeLeagueFolder(
+        folder, "|1|City|1|1|9|", {"|1|Otters|||||", "|2|Hawks|||||"},
+        {playerLine("7", "Ann Lee"), playerLine("12", "Bo Diaz"), playerLine("21", "Cy Young")});
+    writeFile(folder + "/Y1L1T2.Players",
+              "P|\r\n" + playerLine("1", "Dee Ray") + "\r\n" + playerLine("2", "Eli Fox") + "\r\n");
+    writeFile(folder + "/Y1L1.Games",
+              "G|\r\n|20260520|1830||1|2|||||||\r\n|20260512|1830||2|1|||||||\r\n");
+}
+
+QStringList rowTexts(const ViewGrid& grid) {
+    QStringList rows;
+    for (const auto& row : grid.rows) {
+        QStringList cells;
+        for (std::size_t c = 1; c < row.size(); ++c)
+            cells << QString::fromStdString(row[c]).trimmed();
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+}  // namespace
+
+class TestPitching : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testsupport::pinLocale(); }
+    void cleanup() { setDiskSpaceHook({}); }
+    void thresholdEdges_data();
+    void thresholdEdges();
+    void restIsCalendarDays();
+    void twoNightsInARow();
+    void doubleheaderAddsUpTheDay();
+    void correctionAndRemovalCountAtOnce();
+    void nightsWithoutCountsAreUnknown_data();
+    void nightsWithoutCountsAreUnknown();
+    void warningsNameTheEarlierNight();
+    void tableOfTheLeague();
+    void leagueWithoutRules();
+    void restTablesAsTyped_data();
+    void restTablesAsTyped();
+    void rulesLineRoundTrip();
+    void rulesAndLeaderSettingsShareTheFile();
+    void hostileSettingsFiles();
+    void fullDiskKeepsTheFile();
+    void dataCheckReadsTheRules_data();
+    void dataCheckReadsTheRules();
+};
+
+void TestPitching::thresholdEdges_data() {
+    QTest::addColumn<int>("strikes");
+    QTest::addColumn<int>("balls");
+    QTest::addColumn<int>("restDays");
+    QTest::addColumn<QString>("eligibleFrom");
+    // Pitched on Friday 2026-05-08.
+    QTest::newRow("1 pitch") << 1 << 0 << 0 << "2026-05-09";
+    QTest::newRow("20 pitches") << 12 << 8 << 0 << "2026-05-09";
+    QTest::newRow("21 pitches") << 12 << 9 << 1 << "2026-05-10";
+    QTest::newRow("35 pitches") << 20 << 15 << 1 << "2026-05-10";
+    QTest::newRow("36 pitches") << 20 << 16 << 2 << "2026-05-11";
+    QTest::newRow("50 pitches") << 30 << 20 << 2 << "2026-05-11";
+    QTest::newRow("51 pitches") << 30 << 21 << 3 << "2026-05-12";
+    QTest::newRow("65 pitches") << 40 << 25 << 3 << "2026-05-12";
+    QTest::newRow("66 pitches") << 40 << 26 << 4 << "2026-05-13";
+    QTest::newRow("120 pitches") << 80 << 40 << 4 << "2026-05-13";
+}
+
+void TestPitching::thresholdEdges() {
+    QFETCH(int, strikes);
+    QFETCH(int, balls);
+    QFETCH(int, restDays);
+    QFETCH(QString, eligibleFrom);
+    LogBuilder b;
+    b.night("20260508", {{1, 3, strikes, balls}});
+    const QDate from = day(qPrintable(eligibleFrom));
+    const PitcherStatus onTheDay = statusOf(b.log, youthRules(), 1, 3, from);
+    QCOMPARE(onTheDay.restDays, std::optional<int>(restDays));
+    QCOMPARE(onTheDay.eligibleFrom, std::optional<QDate>(from));
+    QCOMPARE(onTheDay.last->pitches, std::optional<long long>(strikes + balls));
+    QCOMPARE(onTheDay.eligible, Eligible::Yes);
+    const PitcherStatus dayBefore = statusOf(b.log, youthRules(), 1, 3, from.addDays(-1));
+    // The day before he may pitch is his last day of rest, or the night itself for no rest.
+    QCOMPARE(dayBefore.eligible, restDays == 0 ? Eligible::Yes : Eligible::No);
+    QCOMPARE(dayBefore.last.has_value(), restDays > 0);
+}
+
+void TestPitching::restIsCalendarDays() {
+    // 4 days of rest after Monday means eligible on Saturday.
+    LogBuilder b;
+    b.night("20260504", {{2, 1, 50, 30}});
+    QCOMPARE(day("2026-05-04").dayOfWeek(), 1);
+    const PitcherStatus friday = statusOf(b.log, youthRules(), 2, 1, day("2026-05-08"));
+    QCOMPARE(friday.eligible, Eligible::No);
+    QCOMPARE(friday.eligibleFrom->dayOfWeek(), 6);
+    QCOMPARE(statusOf(b.log, youthRules(), 2, 1, day("2026-05-09")).eligible, Eligible::Yes);
+}
+
+void TestPitching::twoNightsInARow() {
+    // 30 pitches on Monday need a day of rest; he pitched on Tuesday all the same with 10.
+    LogBuilder b;
+    b.night("20260504", {{1, 2, 20, 10}});
+    b.night("20260505", {{1, 2, 6, 4}});
+    const PitcherStatus wednesday = statusOf(b.log, youthRules(), 1, 2, day("2026-05-06"));
+    QCOMPARE(wednesday.last->date, day("2026-05-05"));
+    QCOMPARE(wednesday.last->pitches, std::optional<long long>(10));
+    QCOMPARE(wednesday.eligible, Eligible::Yes);
+    QCOMPARE(wednesday.eligibleFrom, std::optional<QDate>(day("2026-05-06")));
+    // Asked for Tuesday, only Monday counts: he was not eligible.
+    const PitcherStatus tuesday = statusOf(b.log, youthRules(), 1, 2, day("2026-05-05"));
+    QCOMPARE(tuesday.eligible, Eligible::No);
+    QCOMPARE(tuesday.blocking->date, day("2026-05-04"));
+}
+
+void TestPitching::doubleheaderAddsUpTheDay() {
+    // 30 and 25 on the same date are 55 for the day: 3 days of rest, not 1.
+    LogBuilder b;
+    b.night("20260509", {{2, 2, 20, 10}});
+    b.night("20260509", {{2, 2, 15, 10}});
+    const PitcherStatus status = statusOf(b.log, youthRules(), 2, 2, day("2026-05-11"));
+    QCOMPARE(status.last->pitches, std::optional<long long>(55));
+    QCOMPARE(status.last->nights, (std::vector<int>{1, 2}));
+    QCOMPARE(status.restDays, std::optional<int>(3));
+    QCOMPARE(status.eligibleFrom, std::optional<QDate>(day("2026-05-13")));
+    QCOMPARE(status.eligible, Eligible::No);
+}
+
+void TestPitching::correctionAndRemovalCountAtOnce() {
+    LogBuilder b;
+    const int first = b.night("20260510", {{1, 1, 50, 20}});
+    const int second = b.night("20260510", {{2, 1, 30, 20}});
+    QCOMPARE(statusOf(b.log, youthRules(), 1, 1, day("2026-05-12")).eligible, Eligible::No);
+    // The 70 were 20 after all: eligible the next day.
+    b.change(first, {{1, 1, -40, -10}});
+    const PitcherStatus corrected = statusOf(b.log, youthRules(), 1, 1, day("2026-05-11"));
+    QCOMPARE(corrected.last->pitches, std::optional<long long>(20));
+    QCOMPARE(corrected.eligible, Eligible::Yes);
+    // A removed night is no night: its pitcher never pitched.
+    QVERIFY(statusOf(b.log, youthRules(), 2, 1, day("2026-05-12")).last.has_value());
+    b.remove(second, {{2, 1, -30, -20, -1}});
+    QVERIFY(!statusOf(b.log, youthRules(), 2, 1, day("2026-05-12")).last.has_value());
+}
+
+void TestPitching::nightsWithoutCountsAreUnknown_data() {
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<int>("eligible");
+    // An inning pitched on 2026-05-10 without a count: up to 4 days of rest.
+    QTest::newRow("next day") << "2026-05-11" << int(Eligible::Unknown);
+    QTest::newRow("last day the table could require") << "2026-05-14" << int(Eligible::Unknown);
+    QTest::newRow("past the longest rest") << "2026-05-15" << int(Eligible::Yes);
+}
+
+void TestPitching::nightsWithoutCountsAreUnknown() {
+    QFETCH(QString, asked);
+    QFETCH(int, eligible);
+    LogBuilder b;
+    b.night("20260510", {{1, 3, 0, 0, 2}});
+    const PitcherStatus status = statusOf(b.log, youthRules(), 1, 3, day(qPrintable(asked)));
+    QCOMPARE(int(status.eligible), eligible);
+    QVERIFY(!status.last->pitches.has_value());
+    QVERIFY(!status.restDays.has_value());
+    QVERIFY(!status.eligibleFrom.has_value());
+    // A known night later the same day keeps the day unknown, not 30.
+    b.night("20260510", {{1, 3, 20, 10}});
+    QVERIFY(!statusOf(b.log, youthRules(), 1, 3, day(qPrintable(asked))).last->pitches);
+}
+
+void TestPitching::warningsNameTheEarlierNight() {
+    QTemporaryDir dir;
+    writeSeason(dir.path());
+    Store store(dir.path());
+    store.loadYears();
+    QVERIFY(store.ensureTeams());
+    LogBuilder b;
+    b.night("20260504", {{1, 3, 40, 30}});  // 70: eligible from Saturday 2026-05-09
+    b.night("20260507", {{2, 1, 40, 20}});  // 60 earlier the same day
+
+    Night night;
+    night.date = "20260507";
+    night.home.team = 1;
+    night.away.team = 2;
+    StatValues cy{};
+    cy[StatIP] = 2;
+    cy[StatST] = 10;
+    cy[StatBT] = 5;
+    StatValues dee{};
+    dee[StatIP] = 1;
+    dee[StatST] = 20;
+    dee[StatBT] = 10;
+    night.home.lines = {{3, cy}};
+    night.away.lines = {{1, dee}};
+    const std::vector<QString> warnings = pitchWarnings(store, b.log, youthRules(), night);
+    QCOMPARE(warnings,
+             (std::vector<QString>{
+                 "Cy Young was not eligible to pitch on 2026-05-07: he threw 70 pitches on "
+                 "2026-05-04 (night 1) and was eligible from 2026-05-09.",
+                 "Dee Ray threw 90 pitches on 2026-05-07, over the daily maximum of 85."}));
+    // Changing the second night itself: its own 60 no longer count twice.
+    night.home.lines.clear();
+    QVERIFY(pitchWarnings(store, b.log, youthRules(), night, 2).empty());
+}
+
+void TestPitching::tableOfTheLeague() {
+    QTemporaryDir dir;
+    writeSeason(dir.path());
+    Store store(dir.path());
+    store.loadYears();
+    QVERIFY(store.ensureTeams());
+    QVERIFY(store.ensureGames());
+    LogBuilder b;
+    b.night("20260420", {{1, 1, 60, 40}});  // more than 14 days before: not listed
+    b.night("20260508", {{1, 3, 30, 20}, {2, 2, 0, 0}});
+    b.night("20260509", {{2, 1, 10, 5}});
+
+    QCOMPARE(nextGameDate(store, day("2026-05-10")), day("2026-05-12"));
+    QCOMPARE(nextGameDate(store, day("2026-05-13")), day("2026-05-20"));
+    QCOMPARE(nextGameDate(store, day("2026-06-01")), day("2026-06-01"));
+
+    const ViewGrid grid = eligiblePitchers(store, b.log, youthRules(), day("2026-05-10"));
+    QCOMPARE(grid.caption, std::string("Eligible Pitchers - 2026-05-10"));
+    QCOMPARE(rowTexts(grid),
+             (QStringList{"Otters|Cy Young|2026-05-08|50|2|2026-05-11|No",
+                          "Hawks|Dee Ray|2026-05-09|15|0|2026-05-10|Yes",
+                          "Hawks|Eli Fox|2026-05-08|unknown|unknown|unknown|Unknown"}));
+    QCOMPARE(rowTexts(eligiblePitchers(store, b.log, youthRules(), day("2026-05-10"), 1)),
+             QStringList{"Otters|Cy Young|2026-05-08|50|2|2026-05-11|No"});
+}
+
+void TestPitching::leagueWithoutRules() {
+    QTemporaryDir dir;
+    writeSeason(dir.path());
+    Store store(dir.path());
+    store.loadYears();
+    QVERIFY(store.ensureTeams());
+    LogBuilder b;
+    b.night("20260508", {{1, 3, 50, 30}});
+    const ViewGrid grid = eligiblePitchers(store, b.log, std::nullopt, day("2026-05-09"));
+    QCOMPARE(grid.headers.size(), std::size_t(5));
+    QCOMPARE(rowTexts(grid), QStringList{"Otters|Cy Young|2026-05-08|80"});
+    QVERIFY(grid.caption.find("no pitch rules") != std::string::npos);
+    // The settings file of a league without rules holds none.
+    std::optional<PitchRules> rules = youthRules();
+    QString error;
+    QVERIFY(readPitchRules(pitchRulesPath(store), rules, error));
+    QVERIFY(!rules);
+}
+
+void TestPitching::restTablesAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");  // empty: refused
+    QTest::addColumn<QString>("described");
+    QTest::newRow("youth") << "21:1,36:2,51:3,66:4"
+                           << "21:1,36:2,51:3,66:4"
+                           << "1-20: 0, 21-35: 1, 36-50: 2, 51-65: 3, 66 and more: 4";
+    QTest::newRow("blanks") << " 30 : 1 , 60:3 "
+                            << "30:1,60:3"
+                            << "1-29: 0, 30-59: 1, 60 and more: 3";
+    QTest::newRow("from the first pitch") << "1:1"
+                                          << "1:1"
+                                          << "1 and more: 1";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "no rest required";
+    QTest::newRow("falling pitches") << "36:2,21:1"
+                                     << ""
+                                     << "";
+    QTest::newRow("same pitches twice") << "21:1,21:2"
+                                        << ""
+                                        << "";
+    QTest::newRow("zero pitches") << "0:1"
+                                  << ""
+                                  << "";
+    QTest::newRow("too many days") << "21:100"
+                                   << ""
+                                   << "";
+    QTest::newRow("no colon") << "21-1"
+                              << ""
+                              << "";
+    QTest::newRow("letters") << "a:1"
+                             << ""
+                             << "";
+    QTest::newRow("trailing comma") << "21:1,"
+                                    << ""
+                                    << "";
+    QTest::newRow("negative") << "-21:1"
+                              << ""
+                              << "";
+}
+
+void TestPitching::restTablesAsTyped() {
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, described);
+    std::string problem;
+    const auto steps = parseRestTable(typed.toStdString(), problem);
+    const bool refused = stored.isEmpty() && !typed.isEmpty();
+    QCOMPARE(steps.has_value(), !refused);
+    QCOMPARE(problem.empty(), !refused);
+    if (refused)
+        return;
+    QCOMPARE(QString::fromStdString(restTableText(*steps)), stored);
+    QCOMPARE(QString::fromStdString(restTableDescription(*steps)), described);
+}
+
+void TestPitching::rulesLineRoundTrip() {
+    QCOMPARE(pitchRulesLine(youthRules()), std::string("Pitches|85|21:1|36:2|51:3|66:4|"));
+    std::string problem;
+    QCOMPARE(parsePitchRulesLine(pitchRulesLine(youthRules()), problem),
+             std::optional<PitchRules>(youthRules()));
+    PitchRules noMax;
+    noMax.rest = {{40, 1}};
+    QCOMPARE(pitchRulesLine(noMax), std::string("Pitches||40:1|"));
+    QCOMPARE(parsePitchRulesLine("Pitches||40:1|", problem), std::optional<PitchRules>(noMax));
+    QVERIFY(!parsePitchRulesLine("Pitches|85|36:2|21:1|", problem));
+    QVERIFY(!parsePitchRulesLine("Pitches|9999|", problem));
+    QVERIFY(!problem.empty());
+}
+
+void TestPitching::rulesAndLeaderSettingsShareTheFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Y1L1.Leaders");
+    QString error;
+    // No file and no rules: nothing is written.
+    QVERIFY(writePitchRules(path, std::nullopt, error));
+    QVERIFY(!QFileInfo::exists(path));
+    // Rules into a league without a settings file: the leader defaults come first.
+    QVERIFY(writePitchRules(path, youthRules(), error));
+    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|21:1|36:2|51:3|"
+                                        "66:4|\r\n"));
+    LeaderSettings leaders;
+    QVERIFY(readLeaderSettings(path, leaders, error));
+    QVERIFY(leaders == LeaderSettings());
+    // The leader window's save keeps the rules...
+    leaders.places = 5;
+    QVERIFY(writeLeaderSettings(path, leaders, error));
+    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1|1.0|0.67|5|\r\nPitches|85|21:1|36:2|51:3|"
+                                        "66:4|\r\n"));
+    // ...and the rules' save keeps the leader settings.
+    PitchRules changed = youthRules();
+    changed.dailyMax = 75;
+    QVERIFY(writePitchRules(path, changed, error));
+    QCOMPARE(readFile(path),
+             QByteArray("Leaders|\r\n3.1|1.0|0.67|5|\r\nPitches|75|21:1|36:2|51:3|66:4|\r\n"));
+    std::optional<PitchRules> read;
+    QVERIFY(readPitchRules(path, read, error));
+    QCOMPARE(read, std::optional<PitchRules>(changed));
+    // Taking the rules out leaves the leader settings byte for byte as before there were rules.
+    QVERIFY(writePitchRules(path, std::nullopt, error));
+    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1|1.0|0.67|5|\r\n"));
+    QVERIFY(writeLeaderSettings(path, leaders, error));
+    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1|1.0|0.67|5|\r\n"));
+    // A file whose first line is not ours is never replaced.
+    writeFile(path, "something else\r\n");
+    QVERIFY(!writePitchRules(path, youthRules(), error));
+    QCOMPARE(readFile(path), QByteArray("something else\r\n"));
+}
+
+void TestPitching::hostileSettingsFiles() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Y1L1.Leaders");
+    QString error;
+    std::optional<PitchRules> rules;
+    // A FIFO where the settings file belongs: neither read (which would block) nor replaced.
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QVERIFY(!readPitchRules(path, rules, error));
+    QVERIFY2(error.contains("not an ordinary file"), qPrintable(error));
+    QVERIFY(!writePitchRules(path, youthRules(), error));
+    QVERIFY(!writeLeaderSettings(path, LeaderSettings(), error));
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    QVERIFY(QFile::remove(path));
+    // A folder in its place.
+    QVERIFY(QDir(dir.path()).mkdir("Y1L1.Leaders"));
+    QVERIFY(!readPitchRules(path, rules, error));
+    QVERIFY(!writePitchRules(path, youthRules(), error));
+    QVERIFY(QFileInfo(path).isDir());
+    QVERIFY(QDir(path).removeRecursively());
+    // An unreadable line of rules is reported, never taken as no limits.
+    writeFile(path, "Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|66:4|21:1|\r\n");
+    QVERIFY(!readPitchRules(path, rules, error));
+    QVERIFY2(error.contains("cannot be read"), qPrintable(error));
+    QVERIFY(!rules);
+}
+
+void TestPitching::fullDiskKeepsTheFile() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Y1L1.Leaders");
+    const QByteArray before = "Leaders|\r\n2.5|0.8|0.05|5|\r\n";
+    writeFile(path, before);
+    setDiskSpaceHook([](const QString&, qint64 size) { return size / 2; });
+    QString error;
+    QVERIFY(!writePitchRules(path, youthRules(), error));
+    QVERIFY2(error.contains("No space left on device"), qPrintable(error));
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Y1L1.Leaders"});
+}
+
+void TestPitching::dataCheckReadsTheRules_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("sound rules") << QByteArray(
+                                        "Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|21:1|\r\n")
+                                 << QStringList{};
+    QTest::newRow("falling steps")
+        << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|36:2|21:1|\r\n")
+        << QStringList{
+               "Y1L1.Leaders:3: the pitch rules cannot be read (the pitches must rise "
+               "from step to step (21 after 36)): the league counts as without rules"};
+    QTest::newRow("two lines of rules")
+        << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|\r\nPitches|60|\r\n")
+        << QStringList{"Y1L1.Leaders:4: a second line of pitch rules is never read"};
+    QTest::newRow("a stray line")
+        << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\nstray|\r\nPitches|85|\r\n")
+        << QStringList{"Y1L1.Leaders:3: lines after the settings line are never read"};
+}
+
+void TestPitching::dataCheckReadsTheRules() {
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    writeSeason(dir.path());
+    writeFile(dir.filePath("Y1L1.Leaders"), settings);
+    QStringList found;
+    for (const CheckFinding& finding : checkDataFolder(dir.path())) {
+        if (finding.file == "Y1L1.Leaders")
+            found << QString::fromStdString(finding.text());
+    }
+    QCOMPARE(found, expected);
+}
+
+QTEST_GUILESS_MAIN(TestPitching)
+#include "tst_pitching.moc"
