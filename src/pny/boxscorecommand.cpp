@@ -140,9 +140,9 @@ int runBoxScore(const QStringList& arguments) {
         reportProblem(kCommand, error);
     if (rules) {
         QTextStream err(stderr);
-        for (const QString& warning :
+        for (const PitchWarning& warning :
              pitchWarnings(store, log, *rules, night, change ? existing : 0))
-            err << "warning: " << warning << '\n';
+            err << "warning: " << warning.text << '\n';
     }
     const NightOutcome outcome =
         change ? changeNight(store, existing, night) : addNight(store, night);

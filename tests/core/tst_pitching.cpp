@@ -1,10 +1,13 @@
+#include "gamelog/boxscorecsv.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/logline.h"
 #include "gamelog/night.h"
 #include "pitching/eligibility.h"
 #include "pitching/eligiblepitchers.h"
 #include "pitching/pitchrules.h"
+#include "pitching/pitchcount.h"
 #include "pitching/pitchrulesfile.h"
+#include "pitching/pitchsheet.h"
 #include "store/datacheck.h"
 #include "store/filecommit.h"
 #include "store/store.h"
@@ -144,6 +147,11 @@ private slots:
     void rulesAndLeaderSettingsShareTheFile();
     void hostileSettingsFiles();
     void fullDiskKeepsTheFile();
+    void npAndStrikes_data();
+    void npAndStrikes();
+    void sheetColumnsTakeNpAndS();
+    void csvReadsNpAndS_data();
+    void csvReadsNpAndS();
     void dataCheckReadsTheRules_data();
     void dataCheckReadsTheRules();
 };
@@ -289,12 +297,15 @@ void TestPitching::warningsNameTheEarlierNight() {
     dee[StatBT] = 10;
     night.home.lines = {{3, cy}};
     night.away.lines = {{1, dee}};
-    const std::vector<QString> warnings = pitchWarnings(store, b.log, youthRules(), night);
-    QCOMPARE(warnings,
-             (std::vector<QString>{
-                 "Cy Young was not eligible to pitch on 2026-05-07: he threw 70 pitches on "
-                 "2026-05-04 (night 1) and was eligible from 2026-05-09.",
-                 "Dee Ray threw 90 pitches on 2026-05-07, over the daily maximum of 85."}));
+    QStringList warnings;
+    for (const PitchWarning& warning : pitchWarnings(store, b.log, youthRules(), night))
+        warnings << QString::number(warning.team) + '.' + QString::number(warning.player) + ' ' +
+                        warning.text;
+    QCOMPARE(
+        warnings,
+        (QStringList{"1.3 Cy Young was not eligible to pitch on 2026-05-07: he threw 70 pitches on "
+                     "2026-05-04 (night 1) and was eligible from 2026-05-09.",
+                     "2.1 Dee Ray threw 90 pitches on 2026-05-07, over the daily maximum of 85."}));
     // Changing the second night itself: its own 60 no longer count twice.
     night.home.lines.clear();
     QVERIFY(pitchWarnings(store, b.log, youthRules(), night, 2).empty());
@@ -492,6 +503,116 @@ void TestPitching::fullDiskKeepsTheFile() {
     QVERIFY2(error.contains("No space left on device"), qPrintable(error));
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Y1L1.Leaders"});
+}
+
+void TestPitching::npAndStrikes_data() {
+    QTest::addColumn<QString>("np");  // empty: not typed
+    QTest::addColumn<QString>("s");
+    QTest::addColumn<int>("st");  // -1: refused
+    QTest::addColumn<int>("bt");
+    QTest::newRow("both") << "66"
+                          << "40" << 40 << 26;
+    QTest::newRow("S empty: all balls, pitches right") << "20"
+                                                       << "" << 0 << 20;
+    QTest::newRow("all strikes") << "9"
+                                 << "9" << 9 << 0;
+    QTest::newRow("neither") << ""
+                             << "" << 0 << 0;
+    QTest::newRow("S more than NP") << "10"
+                                    << "11" << -1 << 0;
+    QTest::newRow("S without NP") << ""
+                                  << "5" << -1 << 0;
+    QTest::newRow("negative NP") << "-5"
+                                 << "" << -1 << 0;
+}
+
+void TestPitching::npAndStrikes() {
+    QFETCH(QString, np);
+    QFETCH(QString, s);
+    QFETCH(int, st);
+    QFETCH(int, bt);
+    const auto typed = [](const QString& text) {
+        return text.isEmpty() ? std::nullopt : std::optional<long long>(text.toLongLong());
+    };
+    QString problem;
+    const std::optional<PitchCount> count = pitchCountOf(typed(np), typed(s), problem);
+    QCOMPARE(count.has_value(), st >= 0);
+    QCOMPARE(problem.isEmpty(), st >= 0);
+    if (!count)
+        return;
+    QCOMPARE(count->strikes, static_cast<long long>(st));
+    QCOMPARE(count->balls, static_cast<long long>(bt));
+}
+
+void TestPitching::sheetColumnsTakeNpAndS() {
+    LeagueRecord league;
+    const std::vector<BoxScoreColumn> plain = boxScoreColumns(league);
+    QCOMPARE(sheetColumns(plain, false).size(), plain.size());
+    const std::vector<BoxScoreColumn> counted = sheetColumns(plain, true);
+    QStringList captions;
+    for (std::size_t c = 0; c < plain.size(); ++c) {
+        if (counted[c].caption != plain[c].caption)
+            captions << QString::fromStdString(plain[c].caption + ">" + counted[c].caption);
+    }
+    QCOMPARE(captions, (QStringList{"ST>NP", "BT>S"}));
+    // 66 pitches, 40 strikes typed: stored as 40 strikes and 26 balls, shown again as typed.
+    StatValues typed{};
+    typed[StatBT] = 66;
+    typed[StatST] = 40;
+    storeTypedPitches(counted, typed);
+    QCOMPARE(typed[StatST], 40LL);
+    QCOMPARE(typed[StatBT], 26LL);
+    QStringList shown;
+    for (const BoxScoreColumn& column : counted) {
+        if (column.caption == "NP" || column.caption == "S")
+            shown << QString::fromStdString(column.caption) + '=' +
+                         QString::number(sheetValue(column, typed));
+    }
+    QCOMPARE(shown, (QStringList{"NP=66", "S=40"}));
+    // Without pitch counts the typed ST and BT are stored as they are.
+    StatValues plainTyped{};
+    plainTyped[StatST] = 40;
+    plainTyped[StatBT] = 26;
+    storeTypedPitches(plain, plainTyped);
+    QCOMPARE(plainTyped[StatBT], 26LL);
+}
+
+void TestPitching::csvReadsNpAndS_data() {
+    QTest::addColumn<QByteArray>("otters");  // the Otters' block after its Team row
+    QTest::addColumn<int>("strikes");        // Cy's ST; -1: the file is refused
+    QTest::addColumn<int>("balls");
+    QTest::newRow("NP and S") << QByteArray("No,IP,NP,S\n21,5,66,40\n") << 40 << 26;
+    QTest::newRow("S empty") << QByteArray("No,IP,NP,S\n21,5,20,\n") << 0 << 20;
+    QTest::newRow("NP alone") << QByteArray("No,np,IP\n21,35,5\n") << 0 << 35;
+    QTest::newRow("ST and BT as before") << QByteArray("No,ST,BT\n21,30,20\n") << 30 << 20;
+    QTest::newRow("S more than NP") << QByteArray("No,NP,S\n21,10,11\n") << -1 << 0;
+    QTest::newRow("both ways at once") << QByteArray("No,NP,ST\n21,10,5\n") << -1 << 0;
+    QTest::newRow("NP not a count") << QByteArray("No,NP,S\n21,ten,5\n") << -1 << 0;
+}
+
+void TestPitching::csvReadsNpAndS() {
+    QFETCH(QByteArray, otters);
+    QFETCH(int, strikes);
+    QFETCH(int, balls);
+    QTemporaryDir dir;
+    writeSeason(dir.path());
+    Store store(dir.path());
+    store.loadYears();
+    QVERIFY(store.ensureTeams());
+    QVERIFY(store.ensureGames());
+    Night night;
+    QString error;
+    const bool read =
+        readBoxScoreCsv(store, "Team,Otters\n" + otters + "Team,Hawks\nNo,PA\n", 2, night, error);
+    QCOMPARE(read, strikes >= 0);
+    QCOMPARE(error.isEmpty(), strikes >= 0);
+    if (!read)
+        return;
+    const BoxScoreTeam& side = night.home.team == 1 ? night.home : night.away;
+    QCOMPARE(side.lines.size(), std::size_t(1));
+    QCOMPARE(side.lines[0].player, 3);
+    QCOMPARE(side.lines[0].values[StatST], static_cast<long long>(strikes));
+    QCOMPARE(side.lines[0].values[StatBT], static_cast<long long>(balls));
 }
 
 void TestPitching::dataCheckReadsTheRules_data() {

@@ -80,9 +80,20 @@ PitcherStatus pitcherStatus(const PitchRules& rules, const std::vector<PitchingD
     return status;
 }
 
-std::vector<QString> pitchWarnings(const Store& store, const GameLog& log, const PitchRules& rules,
-                                   const Night& night, int replacing) {
-    std::vector<QString> warnings;
+std::vector<PitchWarning> pitchWarnings(const Store& store, const GameLog& log,
+                                        const PitchRules& rules, const Night& night,
+                                        int replacing) {
+    std::vector<PitchWarning> warnings;
+    for (const BoxScoreTeam* side : {&night.home, &night.away}) {
+        for (const BoxScoreLine& line : side->lines) {
+            if (line.values[StatBT] < 0) {
+                warnings.push_back({side->team, line.player,
+                                    QStringLiteral("%1: the strikes (S) are more than the "
+                                                   "pitches (NP).")
+                                        .arg(pitcherName(store, side->team, line.player))});
+            }
+        }
+    }
     const std::vector<PitchedNight> tonight = nightPitchers(night, replacing);
     if (tonight.empty())
         return warnings;
@@ -97,19 +108,21 @@ std::vector<QString> pitchWarnings(const Store& store, const GameLog& log, const
             const PitcherStatus status = pitcherStatus(rules, his->second, pitched.date);
             if (status.eligible == Eligible::No) {
                 warnings.push_back(
-                    QStringLiteral("%1 was not eligible to pitch on %2: he threw %3 pitches on "
-                                   "%4 (night %5) and was eligible from %6.")
-                        .arg(name, date, pitchesText(status.blocking->pitches),
-                             isoDate(status.blocking->date))
-                        .arg(status.blocking->nights.front())
-                        .arg(isoDate(firstEligibleDate(rules, status.blocking->date,
-                                                       *status.blocking->pitches))));
+                    {pitched.team, pitched.player,
+                     QStringLiteral("%1 was not eligible to pitch on %2: he threw %3 pitches on "
+                                    "%4 (night %5) and was eligible from %6.")
+                         .arg(name, date, pitchesText(status.blocking->pitches),
+                              isoDate(status.blocking->date))
+                         .arg(status.blocking->nights.front())
+                         .arg(isoDate(firstEligibleDate(rules, status.blocking->date,
+                                                        *status.blocking->pitches)))});
             } else if (status.eligible == Eligible::Unknown) {
                 warnings.push_back(
-                    QStringLiteral("%1 may not have been eligible to pitch on %2: the pitches of "
-                                   "his night of %3 (night %4) are unknown.")
-                        .arg(name, date, isoDate(status.blocking->date))
-                        .arg(status.blocking->nights.front()));
+                    {pitched.team, pitched.player,
+                     QStringLiteral("%1 may not have been eligible to pitch on %2: the pitches of "
+                                    "his night of %3 (night %4) are unknown.")
+                         .arg(name, date, isoDate(status.blocking->date))
+                         .arg(status.blocking->nights.front())});
             }
             // Earlier nights of the same date (a doubleheader) add up with this one.
             for (const PitchingDay& day : his->second) {
@@ -123,11 +136,12 @@ std::vector<QString> pitchWarnings(const Store& store, const GameLog& log, const
         }
         if (rules.dailyMax > 0 && dayPitches && *dayPitches > rules.dailyMax) {
             warnings.push_back(
-                QStringLiteral("%1 threw %2 pitches on %3, over the daily maximum of %4.")
-                    .arg(name)
-                    .arg(*dayPitches)
-                    .arg(date)
-                    .arg(rules.dailyMax));
+                {pitched.team, pitched.player,
+                 QStringLiteral("%1 threw %2 pitches on %3, over the daily maximum of %4.")
+                     .arg(name)
+                     .arg(*dayPitches)
+                     .arg(date)
+                     .arg(rules.dailyMax)});
         }
     }
     return warnings;

@@ -46,8 +46,15 @@ QString isoDate(const QDate& date);
 // night, or as the change of night `replacing`): a pitcher not yet eligible on the night's date
 // (naming the earlier day, its pitches and the first eligible date), one whose eligibility cannot
 // be told for a day without a count, and one whose pitches of the day go over the daily maximum.
-// The warnings never stop the night. None when the league has no rules.
-std::vector<QString> pitchWarnings(const Store& store, const GameLog& log, const PitchRules& rules,
-                                   const Night& night, int replacing = 0);
+// The warnings never stop the night. None when the league has no rules. Also a pitcher whose
+// typed strikes are more than his pitches (negative balls).
+struct PitchWarning {
+    int team = 0;    // the pitcher's team
+    int player = 0;  // and his line in its players file
+    QString text;    // names him
+};
+std::vector<PitchWarning> pitchWarnings(const Store& store, const GameLog& log,
+                                        const PitchRules& rules, const Night& night,
+                                        int replacing = 0);
 
 }  // namespace pny
