@@ -38,9 +38,11 @@ const QString kCommand = QStringLiteral("pitchers");
 QString rulesSummary(const std::optional<PitchRules>& rules) {
     if (!rules)
         return QStringLiteral("no pitch rules");
-    return QStringLiteral("daily maximum %1; days of rest %2")
+    return QStringLiteral("daily maximum %1; %2")
         .arg(rules->dailyMax > 0 ? QString::number(rules->dailyMax) : QStringLiteral("none"),
-             QString::fromStdString(restTableDescription(rules->rest)));
+             rules->rest.empty() ? QStringLiteral("no rest required")
+                                 : QStringLiteral("days of rest ") +
+                                       QString::fromStdString(restTableDescription(rules->rest)));
 }
 
 // Sets or clears the rules of the chosen league under the folder's lock.

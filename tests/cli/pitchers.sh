@@ -134,6 +134,15 @@ wait "$holder" 2>/dev/null
 "$pny" pitchers --folder "$data" --clear-rules >/dev/null 2>&1 || fail "clear rules"
 [ "$(cat "$data/Y1L1.Leaders")" = $'Leaders|\r\n3.1|1.0|0.67|10|\r' ] || fail "cleared: $(cat -A "$data/Y1L1.Leaders")"
 
+# A symlink in place of the settings file: its target outside the folder is never written.
+printf 'Leaders|\r\n3.1|1.0|0.67|10|\r\n' >"$tmp/outside"
+rm "$data/Y1L1.Leaders"
+ln -s "$tmp/outside" "$data/Y1L1.Leaders"
+"$pny" pitchers --folder "$data" --set-max 50 >"$tmp/out" 2>"$tmp/err" || fail "symlink: $(cat "$tmp/err")"
+grep -q '^Riverbend Twilight League: daily maximum 50; no rest required\.$' "$tmp/out" || fail "summary: $(cat "$tmp/out")"
+[ "$(cat "$tmp/outside")" = $'Leaders|\r\n3.1|1.0|0.67|10|\r' ] || fail "the symlink's target was written"
+[ -f "$data/Y1L1.Leaders" ] && [ ! -L "$data/Y1L1.Leaders" ] || fail "the symlink is still there"
+
 rm "$data/Y1L1.Leaders"
 mkfifo "$data/Y1L1.Leaders"
 timeout 10 "$pny" pitchers --folder "$data" --date 2025-06-12 >/dev/null 2>"$tmp/err"
