@@ -3,6 +3,9 @@
 #include "gamelog/gamelog.h"
 #include "gamelog/logline.h"
 #include "main/main.h"
+#include "print/print.h"
+#include "print/reportengine.h"
+#include "views/eligiblepitchersform.h"
 
 #include "leaguefolder.h"
 #include "modalscript.h"
@@ -98,6 +101,7 @@ private slots:
     void windowAndPnyShowTheSameCells();
     void rulesAreEditedInTheDialog();
     void exportsTheTable();
+    void printsTheTable();
 
 private:
     void inPitchers(const std::function<void(QWidget*)>& steps, ModalScript& script);
@@ -264,6 +268,44 @@ void TestEligiblePitchersForm::exportsTheTable() {
         },
         none);
     QCOMPARE(QString::fromUtf8(readFile(tsv)), shown);
+}
+
+void TestEligiblePitchersForm::printsTheTable() {
+    QTemporaryDir out;
+    TReportEngine* report = nullptr;
+    QString caption;
+    ModalScript none;
+    inPitchers(
+        [&](QWidget* dialog) {
+            dialog->findChild<QDateEdit*>("DateEdit")->setDate(QDate(2026, 5, 10));
+            caption = dialog->windowTitle();
+            auto* form = qobject_cast<TEligiblePitchersForm*>(dialog);
+            form->printForm()->setOutputFileForTesting(out.filePath("pitchers.pdf"));
+            report = form->printForm()->Report();
+            Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
+            ModalScript print;
+            print.then("PrintForm", ModalScript::click("OkButton"));
+            print.start();
+            dialog->findChild<QPushButton*>("PrintButton")->click();
+            QVERIFY(print.finished());
+        },
+        none);
+    QVERIFY(report);
+    QCOMPARE(report->jobs().size(), 1);
+    QVERIFY(readFile(out.filePath("pitchers.pdf")).startsWith("%PDF"));
+    QStringList texts;
+    QStringList pitchers;
+    for (const TReportEngine::DrawnPage& page : report->jobs().first().pages) {
+        for (const TReportEngine::DrawnLine& line : page.lines) {
+            for (const TReportEngine::DrawnText& text : line.texts)
+                texts << text.text;
+            for (const auto& cell : line.cells)
+                pitchers << cell.text.trimmed();
+        }
+    }
+    QCOMPARE(texts.first(), caption);
+    QVERIFY(pitchers.contains("Cy Young"));
+    QVERIFY(pitchers.contains("Dee Ray"));
 }
 
 QTEST_MAIN(TestEligiblePitchersForm)
