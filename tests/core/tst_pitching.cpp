@@ -144,6 +144,8 @@ private slots:
     void restTablesAsTyped_data();
     void restTablesAsTyped();
     void rulesLineRoundTrip();
+    void hostileRulesLines_data();
+    void hostileRulesLines();
     void rulesAndLeaderSettingsShareTheFile();
     void hostileSettingsFiles();
     void fullDiskKeepsTheFile();
@@ -425,6 +427,45 @@ void TestPitching::rulesLineRoundTrip() {
     QVERIFY(!parsePitchRulesLine("Pitches|85|36:2|21:1|", problem));
     QVERIFY(!parsePitchRulesLine("Pitches|9999|", problem));
     QVERIFY(!problem.empty());
+}
+
+void TestPitching::hostileRulesLines_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("tag alone") << QByteArray("Pitches|") << true;
+    QTest::newRow("no bar after the maximum") << QByteArray("Pitches|85") << true;
+    QTest::newRow("blanks") << QByteArray("Pitches| 85 | 21 : 1 |") << true;
+    QTest::newRow("20 steps") << QByteArray("Pitches||") + [] {
+        QByteArray steps;
+        for (int k = 1; k <= 20; ++k)
+            steps += QByteArray::number(k * 10) + ":" + QByteArray::number(k) + "|";
+        return steps;
+    }() << true;
+    QTest::newRow("21 steps") << QByteArray("Pitches||") + [] {
+        QByteArray steps;
+        for (int k = 1; k <= 21; ++k)
+            steps += QByteArray::number(k * 10) + ":1|";
+        return steps;
+    }() << false;
+    QTest::newRow("negative maximum") << QByteArray("Pitches|-1|") << false;
+    QTest::newRow("huge maximum") << QByteArray("Pitches|99999999999999999999|") << false;
+    QTest::newRow("letters in a step") << QByteArray("Pitches|85|21:1|x|") << false;
+    QTest::newRow("high bytes") << QByteArray("Pitches|\x80\xff|") << false;
+    QTest::newRow("colon only") << QByteArray("Pitches|85|:|") << false;
+    QTest::newRow("two colons") << QByteArray("Pitches|85|21:1:2|") << false;
+    QTest::newRow("days 100") << QByteArray("Pitches|85|21:100|") << false;
+}
+
+void TestPitching::hostileRulesLines() {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, readable);
+    std::string problem;
+    const std::optional<PitchRules> rules = parsePitchRulesLine(line.toStdString(), problem);
+    QCOMPARE(rules.has_value(), readable);
+    QCOMPARE(problem.empty(), readable);
+    // What reads is written back so that it reads the same.
+    if (rules)
+        QCOMPARE(parsePitchRulesLine(pitchRulesLine(*rules), problem), rules);
 }
 
 void TestPitching::rulesAndLeaderSettingsShareTheFile() {
