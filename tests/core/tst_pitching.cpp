@@ -128,6 +128,7 @@ private slots:
     void twoNightsInARow();
     void doubleheaderAddsUpTheDay();
     void correctionAndRemovalCountAtOnce();
+    void pitchersAreTheNightsAsCorrected();
     void nightsWithoutCountsAreUnknown_data();
     void nightsWithoutCountsAreUnknown();
     void warningsNameTheEarlierNight();
@@ -231,6 +232,42 @@ void TestPitching::correctionAndRemovalCountAtOnce() {
     QVERIFY(statusOf(b.log, youthRules(), 2, 1, day("2026-05-12")).last.has_value());
     b.remove(second, {{2, 1, -30, -20, -1}});
     QVERIFY(!statusOf(b.log, youthRules(), 2, 1, day("2026-05-12")).last.has_value());
+}
+
+void TestPitching::pitchersAreTheNightsAsCorrected() {
+    // The one pass over the log gives each night's pitchers as nightOf gives the night.
+    LogBuilder b;
+    const int first = b.night("20260501", {{1, 1, 30, 20}, {2, 1, 10, 10}});
+    const int second = b.night("20260502", {{1, 2, 40, 0}});
+    b.night("20260503", {{2, 2, 0, 0, 3}});
+    b.change(first, {{1, 1, -30, -20, -1}, {1, 2, 5, 5}});  // the pitches were Bo's, not Ann's
+    b.remove(second, {{1, 2, -40, 0, -1}});
+    b.change(first, {{2, 1, 1, 0}});
+    const auto texts = [](const std::vector<PitchedNight>& nights) {
+        QStringList out;
+        for (const PitchedNight& n : nights) {
+            out << QStringLiteral("%1 %2 %3.%4 %5")
+                       .arg(n.night)
+                       .arg(isoDate(n.date))
+                       .arg(n.team)
+                       .arg(n.player)
+                       .arg(n.pitches ? QString::number(*n.pitches) : QStringLiteral("?"));
+        }
+        out.sort();
+        return out;
+    };
+    std::vector<PitchedNight> fromNights;
+    for (int night : b.log.nights()) {
+        if (const std::optional<Night> corrected = nightOf(b.log, night)) {
+            for (const PitchedNight& pitched : nightPitchers(*corrected, night))
+                fromNights.push_back(pitched);
+        }
+    }
+    QCOMPARE(texts(pitchedNights(b.log)), texts(fromNights));
+    QCOMPARE(texts(pitchedNights(b.log)),
+             (QStringList{"1 2026-05-01 1.2 10", "1 2026-05-01 2.1 21", "3 2026-05-03 2.2 ?"}));
+    // Leaving out the night being changed.
+    QCOMPARE(texts(pitchedNights(b.log, first)), QStringList{"3 2026-05-03 2.2 ?"});
 }
 
 void TestPitching::nightsWithoutCountsAreUnknown_data() {

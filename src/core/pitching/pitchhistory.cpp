@@ -1,6 +1,7 @@
 #include "pitching/pitchhistory.h"
 
 #include "gamelog/gamelog.h"
+#include "gamelog/logline.h"
 #include "gamelog/night.h"
 
 #include <algorithm>
@@ -35,15 +36,45 @@ std::vector<PitchedNight> nightPitchers(const Night& night, int entry) {
 }
 
 std::vector<PitchedNight> pitchedNights(const GameLog& log, int leaving) {
+    // One pass over the log, as the box score sheet asks at every keystroke: each night's player
+    // lines with the changes that correct them added, as nightOf gives them.
+    struct Collected {
+        QDate date;
+        bool removed = false;
+        std::map<PitcherKey, StatValues> lines;
+    };
+    std::map<int, Collected> nights;
+    for (const LogLine& line : log.lines()) {
+        int night = 0;
+        if (line.kind == LogKind::Night) {
+            night = line.entry;
+            Collected& collected = nights[night];
+            if (!collected.date.isValid()) {
+                collected.date = QDate::fromString(QString::fromLatin1(line.date.c_str()),
+                                                   QStringLiteral("yyyyMMdd"));
+            }
+        } else if (line.kind == LogKind::Change) {
+            night = line.corrects;
+        } else if (line.kind == LogKind::Removal) {
+            nights[line.corrects].removed = true;
+            continue;
+        } else {
+            continue;
+        }
+        if (line.isTeamLine() || night == leaving)
+            continue;
+        StatValues& values = nights[night].lines[{line.team, line.player}];
+        for (std::size_t s = 0; s < values.size(); ++s)
+            values[s] += line.values[s];
+    }
     std::vector<PitchedNight> out;
-    for (int entry : log.nights()) {
-        if (entry == leaving)
+    for (const auto& [night, collected] : nights) {
+        if (night == leaving || collected.removed || !collected.date.isValid())
             continue;
-        const std::optional<Night> night = nightOf(log, entry);
-        if (!night)
-            continue;
-        for (PitchedNight& pitched : nightPitchers(*night, entry))
-            out.push_back(std::move(pitched));
+        for (const auto& [key, values] : collected.lines) {
+            if (pitchedIn(values))
+                out.push_back({night, collected.date, key.first, key.second, pitchesOf(values)});
+        }
     }
     return out;
 }
