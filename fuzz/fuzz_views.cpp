@@ -1,8 +1,10 @@
 // Writes the input, split at "\x01\x02", as the data files of one league (years, leagues, teams,
 // players, games, fields, umpires, times, leader settings), then starts a store on the folder and
-// builds every tab and the league leaders.
+// builds every tab and the league leaders, and reads the pitch rules (which must write back as
+// they read).
 #include "fuzzsupport.h"
 
+#include "pitching/pitchrulesfile.h"
 #include "store/store.h"
 #include "views/leaders.h"
 #include "views/leadersexport.h"
@@ -30,6 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     (void)pny::readLeaderSettings(pny::leaderSettingsPath(store), settings, error);
     if (pny::buildLeagueLeaders(store, settings, leaders, error))
         (void)pny::exportLeadersHtml(leaders);
+    std::optional<pny::PitchRules> rules;
+    if (pny::readPitchRules(pny::pitchRulesPath(store), rules, error) && rules) {
+        std::string problem;
+        if (pny::parsePitchRulesLine(pny::pitchRulesLine(*rules), problem) != rules)
+            __builtin_trap();
+    }
     (void)store.saveAll();
     return 0;
 }

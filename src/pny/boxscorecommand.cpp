@@ -9,6 +9,8 @@
 #include "gamelog/boxscorewarnings.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/nightentry.h"
+#include "pitching/eligibility.h"
+#include "pitching/pitchrulesfile.h"
 #include "store/codepage.h"
 #include "store/filekind.h"
 #include "store/linecodec.h"
@@ -28,7 +30,10 @@ const char* const kBoxScoreUsage =
     "            by the captions the box score sheet shows: PA, 1B, ... 3IP, ER ...) and\n"
     "            a row per player by number. Players' totals, both teams' won/lost/tied,\n"
     "            the game's score and the game log are saved at once; the sheet's\n"
-    "            warnings are printed. --change replaces the night the game already has.\n";
+    "            warnings are printed. --change replaces the night the game already has.\n"
+    "            NP and S give the pitches and strikes (stored as ST = S, BT = NP - S; with\n"
+    "            S empty all of NP counts as balls); pitchers who were not yet eligible\n"
+    "            under the league's pitch rules or went over its daily maximum are warned of.\n";
 
 namespace {
 
@@ -129,6 +134,16 @@ int runBoxScore(const QStringList& arguments) {
         return failure(kCommand, QStringLiteral("game %1 has no night to change").arg(*game));
 
     printWarnings(store, night);
+    // Pitchers who were not eligible or went over the daily maximum: warned of, never refused.
+    std::optional<PitchRules> rules;
+    if (!readPitchRules(pitchRulesPath(store), rules, error))
+        reportProblem(kCommand, error);
+    if (rules) {
+        QTextStream err(stderr);
+        for (const PitchWarning& warning :
+             pitchWarnings(store, log, *rules, night, change ? existing : 0))
+            err << "warning: " << warning.text << '\n';
+    }
     const NightOutcome outcome =
         change ? changeNight(store, existing, night) : addNight(store, night);
     if (!outcome.accepted)

@@ -12,6 +12,7 @@
 #include "leaderscommand.h"
 #include "listcommand.h"
 #include "logcommand.h"
+#include "pitcherscommand.h"
 
 #include "about/programversion.h"
 #include "publishcommand.h"
@@ -51,6 +52,7 @@ const char* const kExamples =
     "  pny export --tab teams --league 2 --format csv\n"
     "  pny leaders --top 5 --format html > leaders.html\n"
     "  pny career --team 2 --player 14 --tab Pitching\n"
+    "  pny pitchers --team 1 --date 2026-05-12\n"
     "  pny publish --output ~/league-site\n";
 
 }  // namespace
@@ -63,7 +65,8 @@ int run(const QStringList& arguments) {
         (arguments.size() < 2 ? err : out)
             << kUsage << kBackupUsage << kBoxScoreUsage << kCareerUsage << kCheckUsage
             << kExportUsage << kGenerateUsage << kHistoryUsage << kImportUsage << kLeadersUsage
-            << kListUsage << kLogUsage << kPublishUsage << kRosterUsage << kHelpLine << kExamples;
+            << kListUsage << kLogUsage << kPitchersUsage << kPublishUsage << kRosterUsage
+            << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {
@@ -94,6 +97,8 @@ int run(const QStringList& arguments) {
         return runBoxScore(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("log"))
         return runLog(arguments.mid(2));
+    if (arguments.at(1) == QLatin1String("pitchers"))
+        return runPitchers(arguments.mid(2));
     if (arguments.at(1) == QLatin1String("roster"))
         return runRoster(arguments.mid(2));
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Saves that cannot lose data, tried for real: pny killed at random moments during an import, a
-# game night from a CSV file and a generate, a second writer on the folder, and (when run as root)
-# a full disk on a small tmpfs.
+# game night from a CSV file, a generate and the pitch rules, a second writer on the folder, and
+# (when run as root) a full disk on a small tmpfs.
 # After any of them the data folder holds either everything from before the command or everything
 # from after it, and a failure is never reported as success.
 # PNY_KILL_RUNS sets how many kills of each command (default 30; bench/bench_kill.sh runs more).
@@ -50,6 +50,12 @@ printf 'Team,6,Score,5\nNo,PA,1B,RS,IP\n11,4,2,3,7\n42,4,1,2,\nTeam,1,Score,3\nN
 cp -a "$base" "$dir/night"
 "$pny" boxscore "$dir/night.csv" --game 16 --folder "$dir/night" >/dev/null 2>&1 || fail "clean night"
 after_night=$(snap "$dir/night")
+# The league's pitch rules, saved beside its leader settings.
+cp -a "$base" "$dir/rules"
+"$pny" pitchers --set-max 85 --set-rest 21:1,36:2,51:3,66:4 --folder "$dir/rules" >/dev/null \
+    || fail "clean pitch rules"
+after_rules=$(snap "$dir/rules")
+[ "$after_rules" != "$before" ] || fail "the pitch rules changed nothing"
 [ "$after_import" != "$before" ] && [ "$after_generate" != "$before" ] && [ "$after_night" != "$before" ] \
     || fail "nothing changed"
 
@@ -101,6 +107,7 @@ kill_during() {  # name, expected after-state, command...
 kill_during import "$after_import" "$pny" import "$sample" --again
 kill_during boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16
 kill_during generate "$after_generate" "$pny" generate --yes
+kill_during pitchers "$after_rules" "$pny" pitchers --set-max 85 --set-rest 21:1,36:2,51:3,66:4
 
 # A second writer is refused while the folder is locked, and changes nothing. The holder is a pny
 # generate waiting for its question to be answered.
@@ -173,6 +180,8 @@ if [ "$(id -u)" -eq 0 ] && mkdir "$dir/mnt" && mount -t tmpfs -o size=4m tmpfs "
         full_disk "$free" generate "$after_generate" "$pny" generate --yes --folder "$mnt/data"
         full_disk "$free" boxscore "$after_night" "$pny" boxscore "$dir/night.csv" --game 16 \
             --folder "$mnt/data"
+        full_disk "$free" pitchers "$after_rules" "$pny" pitchers --set-max 85 \
+            --set-rest 21:1,36:2,51:3,66:4 --folder "$mnt/data"
         full_disk "$free" backup "" "$pny" backup "$mnt/backup" --folder "$mnt/data"
         full_disk "$free" export "" "$pny" export --folder "$mnt/data" --tab Hitting --format html \
             --output "$mnt/out.html"

@@ -2,6 +2,7 @@
 // test build, so that a fixed fault stays fixed. The seed corpus runs too.
 #include "import/inifile.h"
 #include "import/legacyimport.h"
+#include "pitching/pitchrulesfile.h"
 #include "store/recordlist.h"
 #include "store/records.h"
 #include "store/store.h"
@@ -51,6 +52,12 @@ void buildEveryTab(const QByteArray& input) {
     (void)pny::readLeaderSettings(pny::leaderSettingsPath(store), settings, error);
     if (pny::buildLeagueLeaders(store, settings, leaders, error))
         (void)pny::exportLeadersHtml(leaders);
+    // Pitch rules that read are written back as they read.
+    std::optional<pny::PitchRules> rules;
+    if (pny::readPitchRules(pny::pitchRulesPath(store), rules, error) && rules) {
+        std::string problem;
+        QCOMPARE(pny::parsePitchRulesLine(pny::pitchRulesLine(*rules), problem), rules);
+    }
     store.saveAll();
 }
 

@@ -1,3 +1,5 @@
+#include "gamelog/gamelog.h"
+#include "gamelog/logline.h"
 #include "publish/leaguesite.h"
 #include "publish/sitecalendar.h"
 #include "publish/sitewriter.h"
@@ -84,6 +86,8 @@ class TestPublish : public QObject {
     Q_OBJECT
 
 private slots:
+    void teamPagesShowEligiblePitchers_data();
+    void teamPagesShowEligiblePitchers();
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void everyPageIsWellFormedAndItsLinksResolve_data() {
@@ -281,6 +285,52 @@ private slots:
         QVERIFY(!QFileInfo::exists(out.path() + "/x.html"));
     }
 };
+
+void TestPublish::teamPagesShowEligiblePitchers_data() {
+    QTest::addColumn<QByteArray>("settings");   // the league's settings file; empty: none
+    QTest::addColumn<QStringList>("expected");  // what team-1.html holds of the pitchers
+    // Ann threw 50 on 2025-06-14: two days of rest, so not on the next game date, 2025-06-15.
+    QTest::newRow("rules") << QByteArray(
+                                  "Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|21:1|36:2|"
+                                  "51:3|66:4|\r\n")
+                           << QStringList{"Eligible Pitchers on ", "2025-06-17", "Ann Lee"};
+    QTest::newRow("no rules") << QByteArray() << QStringList{};
+    QTest::newRow("leader settings only")
+        << QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\n") << QStringList{};
+}
+
+void TestPublish::teamPagesShowEligiblePitchers() {
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    writeSampleLeague(dir.path());
+    GameLog log;
+    LogLine line;
+    line.entry = 1;
+    line.date = "20250614";
+    line.team = 1;
+    line.opponent = 2;
+    log.append(line);
+    line.player = 1;
+    line.values[StatIP] = 5;
+    line.values[StatST] = 30;
+    line.values[StatBT] = 20;
+    log.append(line);
+    QByteArray text;
+    for (const std::string& each : log.fileLines())
+        text += QByteArray::fromStdString(each) + "\r\n";
+    writeFile(dir.filePath("Y1L1.Log"), text);
+    if (!settings.isEmpty())
+        writeFile(dir.filePath("Y1L1.Leaders"), settings);
+    const QString page = QString::fromUtf8(fileOf(publish(dir.path()), "team-1.html"));
+    QVERIFY(page.contains("Ann Lee"));  // the batting table, whatever the rules
+    QCOMPARE(page.contains("Eligible Pitchers"), !expected.isEmpty());
+    const qsizetype table = page.indexOf("Eligible Pitchers");
+    for (const QString& text : expected)
+        QVERIFY2(page.indexOf(text, table) >= 0, qPrintable(text));
+    // The other teams' pitchers are not on this team's page.
+    QCOMPARE(fileOf(publish(dir.path()), "team-2.html").contains("Ann Lee"), false);
+}
 
 QTEST_GUILESS_MAIN(TestPublish)
 #include "tst_publish.moc"

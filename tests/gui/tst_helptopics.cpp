@@ -55,7 +55,7 @@ const QStringList kProgramTopics{
     "Player_Button", "Field_Button",   "Umpire_Button",      "Update_Button",  "Notes_Button",
     "Note_Window",   "Sort_Button",    "Player_Statistics",  "Font_Button",    "Print_Button",
     "File_Button",   "Make_Button",    "Field_Availability", "League_Leaders", "Careers",
-    "Link_Players",  "League_History", "Box_Score",          "Game_Log",
+    "Link_Players",  "League_History", "Box_Score",          "Game_Log",       "Eligible_Pitchers",
 };
 
 QString pageSource(const QString& path) {

@@ -144,8 +144,8 @@ void TestMainForm::escapeOpensThePopupMenu() {
     QCOMPARE(captions,
              (QStringList{"B&ox Score...=Ctrl+B", "&Game Log...=Ctrl+G", "&Backup All=Ctrl+Shift+B",
                           "&Import PZS=Ctrl+I", "&Save Data=Ctrl+S", "&Export Table...=Ctrl+E",
-                          "League &Leaders=Ctrl+L", "&Career=Ctrl+K",
-                          "Lin&k Players...=", "League His&tory=", "Import &Roster...=",
+                          "League &Leaders=Ctrl+L", "&Career=Ctrl+K", "Lin&k Players...=",
+                          "League His&tory=", "Eligible Pitc&hers...=", "Import &Roster...=",
                           "&Publish League Website...=", "&Help=F1", "&About=F2", "E&xit=F3"}));
     menu->close();
 }

@@ -1,6 +1,7 @@
 #include "gamelog/boxscorecsv.h"
 
 #include "gamelog/boxscorecolumns.h"
+#include "pitching/pitchcount.h"
 #include "roster/rostercsv.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -45,6 +46,8 @@ struct Block {
     std::vector<std::string> players;  // the team's players file
     int numberColumn = -1;
     std::vector<std::pair<int, PlayerStat>> columns;  // file column, statistic
+    int pitchesColumn = -1;                           // NP, stored as ST and BT
+    int strikesColumn = -1;                           // S
     bool haveHeader = false;
 };
 
@@ -140,6 +143,7 @@ private:
                 block_.numberColumn = c;
                 continue;
             }
+
             bool found = false;
             for (const BoxScoreColumn& column : known) {
                 if (cell.compare(fromCodePage(column.caption), Qt::CaseInsensitive) == 0) {
@@ -148,11 +152,26 @@ private:
                     break;
                 }
             }
+            // The pitch count as a box score gives it (a user column of that name comes first).
+            if (!found && (cell.compare(QLatin1String("NP"), Qt::CaseInsensitive) == 0 ||
+                           cell.compare(QLatin1String("S"), Qt::CaseInsensitive) == 0)) {
+                (cell.size() == 2 ? block_.pitchesColumn : block_.strikesColumn) = c;
+                found = true;
+            }
             if (!found)
                 return fail(row.line, QStringLiteral("\"%1\" names no statistic").arg(cell));
         }
         if (block_.numberColumn < 0)
             return fail(row.line, QStringLiteral("the header names no \"No\" column"));
+        if (block_.pitchesColumn >= 0 || block_.strikesColumn >= 0) {
+            for (const auto& [column, stat] : block_.columns) {
+                if (stat == StatST || stat == StatBT) {
+                    return fail(row.line,
+                                QStringLiteral("give the pitches as NP and S or as ST and BT, "
+                                               "not both"));
+                }
+            }
+        }
         block_.haveHeader = true;
         return true;
     }
@@ -187,6 +206,26 @@ private:
                     QStringLiteral("\"%1\" is no count").arg(row.cells.value(column).trimmed()));
             }
             line.values[stat] = *value;
+        }
+        if (block_.pitchesColumn >= 0 || block_.strikesColumn >= 0) {
+            const auto typed = [&row](int column) -> std::optional<long long> {
+                if (column < 0 || row.cells.value(column).trimmed().isEmpty())
+                    return std::nullopt;
+                return cellValue(row.cells.value(column));
+            };
+            for (int column : {block_.pitchesColumn, block_.strikesColumn}) {
+                if (column >= 0 && !cellValue(row.cells.value(column))) {
+                    return fail(row.line, QStringLiteral("\"%1\" is no count")
+                                              .arg(row.cells.value(column).trimmed()));
+                }
+            }
+            QString problem;
+            const std::optional<PitchCount> count =
+                pitchCountOf(typed(block_.pitchesColumn), typed(block_.strikesColumn), problem);
+            if (!count)
+                return fail(row.line, problem);
+            line.values[StatST] = count->strikes;
+            line.values[StatBT] = count->balls;
         }
         block_.side->lines.push_back(line);
         return true;

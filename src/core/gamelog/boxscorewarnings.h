@@ -18,6 +18,7 @@ enum class BoxScoreProblem {
     RunsNotScore,       // the team's RS do not add up to its score (team row)
     OutsNotInnings,     // a finished game's outs pitched are not the league's innings x 3
     TotalOutOfRange,    // a total would leave -999..9999
+    PitchCount,         // a pitcher not yet eligible or over the daily maximum (league rules)
 };
 
 struct BoxScoreWarning {

@@ -1,5 +1,9 @@
 #include "publish/leaguesite.h"
 
+#include "gamelog/gamelog.h"
+#include "pitching/eligiblepitchers.h"
+#include "pitching/pitchrulesfile.h"
+
 #include "publish/sitecalendar.h"
 #include "publish/sitegames.h"
 #include "publish/sitepage.h"
@@ -134,6 +138,15 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
     const QDate asOfDate = siteAsOf(games, today);
     const QString asOf = dateText(asOfDate);
 
+    // A league with pitch rules shows on each team page who may pitch on its next game date.
+    std::optional<PitchRules> pitchRules;
+    GameLog pitchLog;
+    if (!readPitchRules(pitchRulesPath(store), pitchRules, error) ||
+        (pitchRules && !pitchLog.read(store, error))) {
+        return false;
+    }
+    const QDate pitchDate = nextGameDate(store, asOfDate.addDays(1));
+
     LeagueLeaders leaders;
     LeagueLeaders frontLeaders;
     LeaderSettings front = settings;
@@ -202,6 +215,11 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         for (const SiteGame& game : games) {
             if (game.home == line || game.away == line)
                 own.push_back(&game);
+        }
+        if (pitchRules) {
+            body += QStringLiteral("<h2 id=\"pitchers\">Eligible Pitchers on ") +
+                    dateText(pitchDate) + QStringLiteral("</h2>\n") +
+                    siteTable(eligiblePitchers(store, pitchLog, pitchRules, pitchDate, line));
         }
         body += QStringLiteral("<h2 id=\"games\">Games</h2>\n") + gameList(own, true, pages);
         addPage(teamFile(line), name, body);

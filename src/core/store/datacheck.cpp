@@ -9,6 +9,7 @@
 
 #include "import/importrecords.h"
 #include "people/peoplelinks.h"
+#include "pitching/pitchrulesfile.h"
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/textfile.h"
@@ -398,7 +399,13 @@ void Checker::checkLeaderSettings(const std::string& leagueName) {
     const File settings = read(leagueName + kLeadersExtension);
     if (!settings.exists || !settings.readable)
         return;
-    for (const auto& [line, message] : leaderSettingsProblems(settings.lines))
+    // The leader settings are the first two lines; the league's other settings follow.
+    const std::vector<std::string> leaderLines(
+        settings.lines.begin(),
+        settings.lines.begin() + std::min<std::size_t>(2, settings.lines.size()));
+    for (const auto& [line, message] : leaderSettingsProblems(leaderLines))
+        report(settings.name, line, message);
+    for (const auto& [line, message] : pitchRulesProblems(settings.lines))
         report(settings.name, line, message);
 }
 

@@ -184,7 +184,15 @@ bool readLeaderSettings(const QString& path, LeaderSettings& settings, QString& 
 }
 
 bool writeLeaderSettings(const QString& path, const LeaderSettings& settings, QString& error) {
-    return writeTextLines(path, leaderSettingsLines(settings), error);
+    // Lines after the leader settings hold the league's other settings (its pitch rules): they
+    // are kept as they are.
+    std::vector<std::string> lines = leaderSettingsLines(settings);
+    std::vector<std::string> old;
+    if (QFileInfo(path).isFile() && !readTextLines(path, old, error))
+        return false;
+    for (std::size_t k = 2; k < old.size(); ++k)
+        lines.push_back(old[k]);
+    return writeTextLines(path, lines, error);
 }
 
 }  // namespace pny

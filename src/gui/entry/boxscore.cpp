@@ -8,6 +8,9 @@
 #include "gamelog/gamelog.h"
 #include "gamelog/nightentry.h"
 #include "help/helpviewer.h"
+#include "pitching/eligibility.h"
+#include "pitching/pitchrulesfile.h"
+#include "pitching/pitchsheet.h"
 #include "main/list.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -187,7 +190,15 @@ bool TBoxScoreForm::begin(pny::Store& store) {
     game_ = 0;
     if (!store.ensureTeams())
         return false;
-    columns_ = pny::boxScoreColumns(store.league);
+    // A league with pitch rules types NP and S in place of ST and BT, and is warned of pitchers
+    // who may not pitch.
+    QString error;
+    if (!pny::readPitchRules(pny::pitchRulesPath(store), pitchRules_, error))
+        Messages::error(parentWidget(), error);
+    pitchLog_ = pny::GameLog();
+    if (pitchRules_ && !pitchLog_.read(store, error))
+        pitchLog_ = pny::GameLog();
+    columns_ = pny::sheetColumns(pny::boxScoreColumns(store.league), pitchRules_.has_value());
     return true;
 }
 
@@ -372,7 +383,8 @@ void TBoxScoreForm::fillLines(TeamPart& part, const pny::BoxScoreTeam& team) {
         const int r = static_cast<int>(row - part.rows.begin());
         for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
             part.grid->setCellText(
-                r, c, countText(line.values[columns_[static_cast<std::size_t>(c)].stat]));
+                r, c,
+                countText(pny::sheetValue(columns_[static_cast<std::size_t>(c)], line.values)));
         }
     }
 }
@@ -394,6 +406,7 @@ pny::BoxScoreTeam TBoxScoreForm::typedTeam(const TeamPart& part,
         }
         if (!typed)
             continue;
+        pny::storeTypedPitches(columns_, line.values);
         team.lines.push_back(line);
         if (rowOfLine)
             rowOfLine->push_back(r);
@@ -430,13 +443,21 @@ void TBoxScoreForm::updateSheet() {
         const pny::StatValues totals = pny::boxScoreTotals(team->lines);
         QStringList texts;
         for (const pny::BoxScoreColumn& column : columns_)
-            texts << countText(totals[column.stat]);
+            texts << countText(pny::sheetValue(column, totals));
         part->grid->setTotals(texts);
     }
 
     std::vector<pny::BoxScoreWarning> warnings;
     if (store_ && home_.team > 0 && away_.team > 0)
         warnings = pny::boxScoreWarnings(*store_, night);
+    if (store_ && pitchRules_ && home_.team > 0 && away_.team > 0) {
+        // Under the team's grid: the text names the pitcher.
+        for (const pny::PitchWarning& pitch :
+             pny::pitchWarnings(*store_, pitchLog_, *pitchRules_, night, night_)) {
+            warnings.push_back(
+                {pny::BoxScoreProblem::PitchCount, pitch.team == night.home.team, -1, pitch.text});
+        }
+    }
     for (TeamPart* part : {&home_, &away_}) {
         const std::vector<int>& rowOfLine = part == &home_ ? homeRows : awayRows;
         QStringList strip;

@@ -3,10 +3,13 @@
 #include "entry/boxscorerows.h"
 #include "entry/entryresult.h"
 #include "gamelog/boxscorecolumns.h"
+#include "gamelog/gamelog.h"
 #include "gamelog/night.h"
+#include "pitching/pitchrules.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class BoxScoreGrid;
@@ -86,6 +89,9 @@ private:
     pny::Store* store_ = nullptr;
     TListForm* listForm_ = nullptr;
     std::vector<pny::BoxScoreColumn> columns_;
+    // The league's pitch rules and the log they are checked against; none without rules.
+    std::optional<pny::PitchRules> pitchRules_;
+    pny::GameLog pitchLog_;
     int game_ = 0;        // the schedule's game; 0 for a date and two teams
     int night_ = 0;       // the night being corrected; 0 for a new one
     std::string time_;    // the game's time, "hhnn"

@@ -35,6 +35,7 @@
 #include "views/catalogues.h"
 #include "views/fontchooser.h"
 #include "views/gamelogform.h"
+#include "views/eligiblepitchersform.h"
 #include "views/leadersform.h"
 #include "views/psort.h"
 #include "views/setup.h"
@@ -367,6 +368,7 @@ void TMainForm::createPopupMenu() {
     });
     add("LinkPlayersItem", "Lin&k Players...", QKeySequence(), &TMainForm::LinkPlayersItemClick);
     add("HistoryItem", "League His&tory", QKeySequence(), &TMainForm::HistoryItemClick);
+    add("PitchersItem", "Eligible Pitc&hers...", QKeySequence(), &TMainForm::PitchersItemClick);
     add("RosterItem", "Import &Roster...", QKeySequence(), &TMainForm::RosterItemClick);
     add("PublishItem", "&Publish League Website...", QKeySequence(), &TMainForm::PublishItemClick);
     popupMenu_->addSeparator();
@@ -758,6 +760,16 @@ void TMainForm::HistoryItemClick() {
     if (store_->hasLeague()) {
         auto* form = findChild<THistoryForm*>();
         (form ? form : new THistoryForm(this))->ShowHistory(*store_);
+    }
+    finishCommand();
+}
+
+void TMainForm::PitchersItemClick() {
+    if (!store_->hasLeague())
+        selection().LeagueButtonClick();
+    if (store_->hasLeague()) {
+        auto* form = findChild<TEligiblePitchersForm*>();
+        (form ? form : new TEligiblePitchersForm(this))->ShowPitchers(*store_);
     }
     finishCommand();
 }

@@ -87,6 +87,7 @@ public slots:
     void CareerItemClick();
     void LinkPlayersItemClick();
     void HistoryItemClick();
+    void PitchersItemClick();
     // The box score sheet: the selected game on the Schedule tab, else a date and two teams.
     void BoxScoreItemClick();
     // The current player's game log, on the player tabs.
