@@ -73,7 +73,9 @@ const char* const kTabCaptions[] = {"Teams",    "Players",  "Hitting", "Running"
 }  // namespace
 
 TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
-    : QWidget(parent), store_(std::make_unique<pny::Store>(dataFolder)) {
+    : QWidget(parent),
+      store_(std::make_unique<pny::Store>(dataFolder)),
+      selection_([this] { return makeSelection(); }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pennantry"));
     setWindowIcon(icons::application());
@@ -214,17 +216,18 @@ TGameLogForm& TMainForm::gameLogForm() {
     return madeOnFirstUse(gameLogForm_, [this] { return new TGameLogForm(this); });
 }
 
+std::unique_ptr<SelectionCommands> TMainForm::makeSelection() {
+    SelectionCommands::Hooks hooks;
+    hooks.buildHeaders = [this] { BuildHeaders(); };
+    hooks.refreshTable = [this] { RefreshTable(); };
+    hooks.clearStatsCache = [this] { clearStatsCache(); };
+    hooks.openNotes = [this](const QString& heading, const std::string& reference) {
+        noteForm().OpenNotes(*store_, windowTitle(), heading, reference);
+    };
+    return std::make_unique<SelectionCommands>(*store_, listForm(), hooks);
+}
+
 SelectionCommands& TMainForm::selection() {
-    if (!selection_) {
-        SelectionCommands::Hooks hooks;
-        hooks.buildHeaders = [this] { BuildHeaders(); };
-        hooks.refreshTable = [this] { RefreshTable(); };
-        hooks.clearStatsCache = [this] { clearStatsCache(); };
-        hooks.openNotes = [this](const QString& heading, const std::string& reference) {
-            noteForm().OpenNotes(*store_, windowTitle(), heading, reference);
-        };
-        selection_ = std::make_unique<SelectionCommands>(*store_, listForm(), hooks);
-    }
     return *selection_;
 }
 
@@ -719,7 +722,7 @@ void TMainForm::ImportItemClick() {
 
 void TMainForm::LeadersItemClick() {
     if (!store_->hasLeague())
-        selection_->LeagueButtonClick();
+        selection().LeagueButtonClick();
     // A double-clicked leader is shown in his team's row on a player tab.
     if (store_->hasLeague() && leadersForm().ShowLeaders(*store_)) {
         if (pny::isPlayerTab(currentTab()))
@@ -796,7 +799,7 @@ void TMainForm::nightChanged() {
 
 void TMainForm::RosterItemClick() {
     if (!store_->hasTeam())
-        selection_->TeamButtonClick();
+        selection().TeamButtonClick();
     if (store_->hasTeam() && importRoster(this, *store_)) {
         clearStatsCache();
         if (pny::isPlayerTab(currentTab()))
@@ -809,7 +812,7 @@ void TMainForm::RosterItemClick() {
 
 void TMainForm::PublishItemClick() {
     if (!store_->hasLeague())
-        selection_->LeagueButtonClick();
+        selection().LeagueButtonClick();
     if (store_->hasLeague())
         publishSite(this, *store_);
     finishCommand();
