@@ -18,6 +18,7 @@
 #include "main/publishsite.h"
 #include "main/selection.h"
 #include "main/startguide.h"
+#include "main/windowplacement.h"
 #include "notes/notes.h"
 #include "notes/notescommand.h"
 #include "notes/radio.h"
@@ -417,6 +418,9 @@ void TMainForm::FormShow() {
         fileErrors_.append(error);
     store_->loadYears();
     applyStoredSize();
+    // Maximised over the stored normal size, which un-maximising brings back.
+    if (windowplacement::wasMaximised(store_->dataFolder()))
+        setWindowState(windowState() | Qt::WindowMaximized);
 
     int tab = pny::toNumber(store_->header.tab);
     if (tab < 0 || tab >= bottomTab_->count())
@@ -859,6 +863,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 bool TMainForm::FormCloseQuery() {
     // Even a window never resized, on a first start, leaves its size in the years file.
     rememberSize();
+    windowplacement::rememberMaximised(store_->dataFolder(), isMaximized());
     for (;;) {
         fileErrors_.clear();
         if (store_->saveAll())
