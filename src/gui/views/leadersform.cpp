@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
@@ -41,13 +42,17 @@ QLineEdit* factorEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-// The column widths of every table, from the texts each column holds.
+// The player's and the team's columns, sized to the longest name of all the tables.
+constexpr int kPlayerColumn = 2;
+constexpr int kTeamColumn = 3;
+
+// The column widths of every table before its names are known, from the texts each column holds.
 QList<int> columnWidths(const QFontMetrics& metrics) {
     auto width = [&metrics](const char* sample) {
         return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 12;
     };
     const int letter = metrics.averageCharWidth();
-    return {0, width(" Rank"), 17 * letter, 14 * letter, width(" 99.999"), width(" 999.2")};
+    return {0, width(" Rank"), 12 * letter, 10 * letter, width(" 99.999"), width(" 999.2")};
 }
 
 }  // namespace
@@ -60,6 +65,8 @@ QList<TPrintSection> leaderPrintSections(const std::vector<pny::LeaderTable>& ta
         section.headings << QString::fromLatin1(pny::leaderTableTitle(*table.category).c_str());
         if (!table.rule.empty())
             section.headings << QString::fromLatin1(table.rule.c_str());
+        if (!table.emptyReason.empty())
+            section.headings << QString::fromStdString(table.emptyReason);
         for (const std::string& text : grid.headers)
             section.headers << pny::fromCodePage(text);
         for (const std::vector<std::string>& cells : grid.rows) {
@@ -181,9 +188,13 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
                 total += widths.at(c);
         }
         table->setColumnHidden(kColumns - 1, !rate);
-        table->setFixedWidth(total);
-        title->setFixedWidth(total);
-        rule->setFixedWidth(total);
+        auto* empty = new QLabel(page);
+        empty->setObjectName(QStringLiteral("Empty") + id);
+        empty->setTextFormat(Qt::PlainText);
+        empty->setWordWrap(true);
+        empty->hide();
+        for (QWidget* part : std::initializer_list<QWidget*>{title, rule, table, empty})
+            part->setFixedWidth(total);
         const int index = static_cast<int>(i);
         connect(table, &QTableWidget::cellDoubleClicked, this,
                 [this, index](int row, int) { TableDoubleClick(index, row); });
@@ -192,20 +203,26 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
         box->addWidget(title);
         box->addWidget(rule);
         box->addWidget(table);
+        box->addWidget(empty);
         box->addStretch(1);
         grid->addLayout(box, placed / kTablesPerRow, placed % kTablesPerRow);
         ++placed;
 
         while (rules_.size() <= index) {
+            titles_.append(nullptr);
             rules_.append(nullptr);
             tables_.append(nullptr);
+            empties_.append(nullptr);
         }
+        titles_[index] = title;
         rules_[index] = rule;
         tables_[index] = table;
+        empties_[index] = empty;
     }
     grid->setColumnStretch(kTablesPerRow, 1);
     grid->setRowStretch((placed + kTablesPerRow - 1) / kTablesPerRow, 1);
     scroll->setWidget(page);
+    pages_.append(scroll);
     return scroll;
 }
 
@@ -271,7 +288,46 @@ void TLeadersForm::refresh() {
         } else {
             rules_.at(i)->clear();
             tables_.at(i)->setRowCount(0);
+            empties_.at(i)->hide();
         }
+    }
+    sizeTables();
+}
+
+void TLeadersForm::sizeTables() {
+    // The names decide the width of their columns, the same in every table, so that the tables
+    // line up and print with the same tab stops.
+    const QList<int> least = columnWidths(tables_.first()->fontMetrics());
+    int player = least.at(kPlayerColumn);
+    int team = least.at(kTeamColumn);
+    for (QTableWidget* table : qAsConst(tables_)) {
+        table->resizeColumnToContents(kPlayerColumn);
+        table->resizeColumnToContents(kTeamColumn);
+        player = std::max(player, table->columnWidth(kPlayerColumn));
+        team = std::max(team, table->columnWidth(kTeamColumn));
+    }
+    for (int i = 0; i < tables_.size(); ++i) {
+        QTableWidget* table = tables_.at(i);
+        table->setColumnWidth(kPlayerColumn, player);
+        table->setColumnWidth(kTeamColumn, team);
+        int total = 2 * table->frameWidth();
+        for (int c = 0; c < kColumns; ++c) {
+            if (!table->isColumnHidden(c))
+                total += table->columnWidth(c);
+        }
+        for (QWidget* part :
+             {static_cast<QWidget*>(titles_.at(i)), static_cast<QWidget*>(rules_.at(i)),
+              static_cast<QWidget*>(table), static_cast<QWidget*>(empties_.at(i))}) {
+            part->setFixedWidth(total);
+        }
+    }
+    // The pages take the room their tables now need at once, shown or not, so that no table is
+    // laid over another until the window is resized.
+    for (QScrollArea* scroll : qAsConst(pages_)) {
+        QWidget* page = scroll->widget();
+        page->layout()->activate();
+        page->resize(page->size().expandedTo(page->minimumSizeHint()));
+        scroll->updateGeometry();
     }
 }
 
@@ -280,6 +336,8 @@ void TLeadersForm::fillTable(int index) {
     const pny::ViewGrid grid = pny::leaderGrid(table);
     QTableWidget* widget = tables_.at(index);
     rules_.at(index)->setText(QString::fromLatin1(table.rule.c_str()));
+    empties_.at(index)->setText(QString::fromStdString(table.emptyReason));
+    empties_.at(index)->setVisible(!table.emptyReason.empty());
     widget->clearContents();
     widget->setRowCount(static_cast<int>(grid.rows.size()));
     QStringList headers;
@@ -295,8 +353,9 @@ void TLeadersForm::fillTable(int index) {
                 r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
         }
     }
-    // The table shows all its rows: the page scrolls, not the table.
-    const int rows = std::max(1, widget->rowCount());
+    // The table shows all its rows: the page scrolls, not the table. An empty one shows its
+    // header, with the reason under it.
+    const int rows = widget->rowCount();
     widget->setFixedHeight(widget->horizontalHeader()->sizeHint().height() +
                            rows * widget->verticalHeader()->defaultSectionSize() +
                            2 * widget->frameWidth());

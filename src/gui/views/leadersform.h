@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
@@ -48,6 +49,8 @@ private:
     // Builds the leaders with the settings shown and fills the tables.
     void refresh();
     void fillTable(int index);
+    // Sizes the name columns to the longest name and lays the pages out for the new sizes.
+    void sizeTables();
     void showSettings();
     // Reads the edit boxes; false (with a message) when a factor cannot be read.
     bool readSettings(pny::LeaderSettings& settings);
@@ -64,7 +67,10 @@ private:
     QSpinBox* spinPlaces_ = nullptr;
     QTabWidget* groupTabs_ = nullptr;
     // One per category, in the order of the categories.
+    QList<QLabel*> titles_;
     QList<QLabel*> rules_;
     QList<QTableWidget*> tables_;
+    QList<QLabel*> empties_;  // why the table lists nobody
+    QList<QScrollArea*> pages_;
     TPrintForm* printForm_ = nullptr;
 };

@@ -1,0 +1,150 @@
+// The League Leaders window at any size: no table is laid over another on any page, the name
+// columns hold the longest name whole, and an empty table says why it is empty.
+#include "common/messages.h"
+#include "store/store.h"
+#include "views/leadersform.h"
+
+#include "leaguefolder.h"
+#include "modalscript.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testsupport;
+
+namespace {
+
+const QByteArray kLongest = "Tess Fairweather-Montgomery";
+
+// Pitchers with innings, wins, losses and strikeouts but no save; a long name among them.
+QByteArray pitcher(const QByteArray& number, const QByteArray& name, int innings) {
+    const QByteArray ip = QByteArray::number(innings);
+    return playerLine(
+        number, name,
+        {{4, "10"}, {24, ip}, {30, ip}, {31, "4"}, {33, ip}, {36, "5"}, {37, "3"}, {38, "2"}});
+}
+
+// What the window showed on one page: every part of every table, in the page's coordinates.
+struct Shown {
+    QList<QPair<QString, QRect>> parts;
+    QRect page;
+    QMap<QString, QString> reasons;  // table object name: its reason, when shown
+    int playerColumn = 0;
+    int teamColumn = 0;
+};
+
+Shown look(QWidget* dialog, int tab) {
+    Shown shown;
+    auto* tabs = dialog->findChild<QTabWidget*>("GroupTabs");
+    auto* scroll = qobject_cast<QScrollArea*>(tabs->widget(tab));
+    QWidget* page = scroll->widget();
+    shown.page = page->rect();
+    for (QWidget* part : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!part->isVisible())
+            continue;
+        shown.parts.append(
+            {part->objectName(), QRect(part->mapTo(page, QPoint(0, 0)), part->size())});
+        if (part->objectName().startsWith("Empty"))
+            shown.reasons.insert(part->objectName(), qobject_cast<QLabel*>(part)->text());
+    }
+    auto* table = page->findChild<QTableWidget*>("TableERA");
+    if (table) {
+        shown.playerColumn = table->columnWidth(2);
+        shown.teamColumn = table->columnWidth(3);
+    }
+    return shown;
+}
+
+}  // namespace
+
+class TestLeadersLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { pinLocale(); }
+    void cleanup() {
+        Messages::presetAnswers({});
+        while (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+    void pagesAtEverySize_data();
+    void pagesAtEverySize();
+};
+
+void TestLeadersLayout::pagesAtEverySize_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<bool>("resizeFirst");  // resized before the page is shown, else after
+
+    QTest::newRow("pitching, small") << QSize(420, 300) << 1 << true;
+    QTest::newRow("pitching, as opened") << QSize() << 1 << true;
+    QTest::newRow("pitching, large") << QSize(790, 790) << 1 << false;
+    QTest::newRow("pitching, narrow and tall") << QSize(300, 790) << 1 << false;
+    QTest::newRow("fielding, small") << QSize(420, 300) << 2 << false;
+    QTest::newRow("batting, large") << QSize(790, 790) << 0 << true;
+}
+
+void TestLeadersLayout::pagesAtEverySize() {
+    QFETCH(QSize, size);
+    QFETCH(int, tab);
+    QFETCH(bool, resizeFirst);
+
+    QTemporaryDir dir;
+    writeLeagueFolder(
+        dir.path(), "|1|Majors|1|", {"|7|Tigers|6|4|||", "|3|Lions|4|6|||"},
+        {pitcher("1", kLongest, 30), pitcher("2", "Al Short", 20), pitcher("3", "Bo", 9)});
+    writeFile(dir.filePath("Y1L1T2.Players"), "P|\r\n" + pitcher("4", "Kim", 25) + "\r\n" +
+                                                  pitcher("5", "Lou Winters", 12) + "\r\n");
+    pny::Store store(dir.path());
+    store.loadYears();
+    store.ensureLeagues();
+    store.readLeague(1);
+
+    Shown shown;
+    ModalScript script;
+    script.then("LeadersForm", [&](QWidget* dialog) {
+        auto* tabs = dialog->findChild<QTabWidget*>("GroupTabs");
+        if (resizeFirst && size.isValid())
+            dialog->resize(size);
+        tabs->setCurrentIndex(tab);
+        if (!resizeFirst && size.isValid())
+            dialog->resize(size);
+        QTest::qWait(50);
+        shown = look(dialog, tab);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    script.start();
+    TLeadersForm form;
+    QVERIFY(!form.ShowLeaders(store));
+    QVERIFY(script.finished());
+
+    // Nothing laid over anything, and everything on the page.
+    QVERIFY(!shown.parts.isEmpty());
+    for (int i = 0; i < shown.parts.size(); ++i) {
+        const auto& [name, rect] = shown.parts.at(i);
+        QVERIFY2(shown.page.contains(rect), qPrintable(name));
+        for (int j = i + 1; j < shown.parts.size(); ++j) {
+            QVERIFY2(!rect.intersects(shown.parts.at(j).second),
+                     qPrintable(name + " over " + shown.parts.at(j).first));
+        }
+    }
+    // The longest name fits its column whole, in every size of window.
+    const QFontMetrics metrics(form.font());
+    const int margins = 2 * (form.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    if (tab == 1) {
+        QVERIFY(shown.playerColumn >= metrics.horizontalAdvance(" " + kLongest) + margins);
+        QVERIFY(shown.teamColumn >= metrics.horizontalAdvance(" Tigers") + margins);
+        // Nobody has a save: the table says so, and it is the only empty one.
+        QCOMPARE(shown.reasons, (QMap<QString, QString>{{"EmptySv", "No pitcher has a save yet"}}));
+    } else if (tab == 2) {
+        QCOMPARE(shown.reasons.value("EmptyPO"), QString("No fielder has a put-out yet"));
+    }
+}
+
+QTEST_MAIN(TestLeadersLayout)
+#include "tst_leaderslayout.moc"
