@@ -2,6 +2,8 @@
 // columns hold the longest name whole, and an empty table says why it is empty.
 #include "common/messages.h"
 #include "store/store.h"
+#include "views/leaderreasons.h"
+#include "views/leaders.h"
 #include "views/leadersform.h"
 
 #include "leaguefolder.h"
@@ -74,6 +76,8 @@ private slots:
     }
     void pagesAtEverySize_data();
     void pagesAtEverySize();
+    void paperSaysWhyATableIsEmpty_data();
+    void paperSaysWhyATableIsEmpty();
 };
 
 void TestLeadersLayout::pagesAtEverySize_data() {
@@ -144,6 +148,50 @@ void TestLeadersLayout::pagesAtEverySize() {
     } else if (tab == 2) {
         QCOMPARE(shown.reasons.value("EmptyPO"), QString("No fielder has a put-out yet"));
     }
+}
+
+void TestLeadersLayout::paperSaysWhyATableIsEmpty_data() {
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QStringList>("headings");  // the lines above the table's header on paper
+
+    QTest::newRow("no save") << QByteArray("Sv")
+                             << QStringList{"Saves (Sv)", "No pitcher has a save yet"};
+    QTest::newRow("no home run") << QByteArray("HR")
+                                 << QStringList{"Home Runs (HR)", "No batter has a home run yet"};
+    QTest::newRow("listed") << QByteArray("Won") << QStringList{"Games Won (Won)"};
+    QTest::newRow("listed with its rule")
+        << QByteArray("ERA")
+        << QStringList{"Earned Run Average (ERA)",
+                       "Qualified: 1.0 IP per team game (10.0 IP after 10 games)"};
+}
+
+void TestLeadersLayout::paperSaysWhyATableIsEmpty() {
+    QFETCH(QByteArray, table);
+    QFETCH(QStringList, headings);
+
+    pny::LeaderTeam team;
+    team.line = 1;
+    team.name = "Tigers";
+    team.games = 10;
+    pny::LeaderPlayer player;
+    player.line = 1;
+    player.name = kLongest.toStdString();
+    player.values[pny::StatIP] = 30;
+    player.values[pny::StatER] = 5;
+    player.values[pny::StatWon] = 3;
+    team.players.push_back(player);
+    std::vector<pny::LeaderTable> tables = pny::rankLeaders({team}, pny::LeaderSettings(), 9);
+    pny::explainEmptyTables(tables, {team}, 9, pny::seasonUnqualifiedReason);
+    const QList<TPrintSection> sections = leaderPrintSections(tables);
+    QCOMPARE(sections.size(), static_cast<int>(tables.size()));
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        if (table != tables[i].category->id)
+            continue;
+        QCOMPARE(sections.at(static_cast<int>(i)).headings, headings);
+        QCOMPARE(sections.at(static_cast<int>(i)).rows.isEmpty(), !tables[i].emptyReason.empty());
+        return;
+    }
+    QFAIL("no such table");
 }
 
 QTEST_MAIN(TestLeadersLayout)

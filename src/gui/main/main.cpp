@@ -418,9 +418,12 @@ void TMainForm::FormShow() {
         fileErrors_.append(error);
     store_->loadYears();
     applyStoredSize();
-    // Maximised over the stored normal size, which un-maximising brings back.
-    if (windowplacement::wasMaximised(store_->dataFolder()))
-        setWindowState(windowState() | Qt::WindowMaximized);
+    // Maximised over the stored normal size, which un-maximising brings back; once the window
+    // is shown, so that the window system's first state of the new window does not undo it.
+    if (windowplacement::wasMaximised(store_->dataFolder())) {
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+    }
 
     int tab = pny::toNumber(store_->header.tab);
     if (tab < 0 || tab >= bottomTab_->count())
