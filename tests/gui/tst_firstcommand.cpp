@@ -60,6 +60,16 @@ void TestFirstCommand::asksForTheMissingLevel_data() {
     QTest::newRow("league") << "LeagueButton" << 0 << league;
     QTest::newRow("team") << "TeamButton" << 0 << league;
     QTest::newRow("player") << "PlayerButton" << 4 << league;
+    // Without a league these are off: clicked, they show nothing.
+    const QStringList none;
+    QTest::newRow("setup the standings") << "SetupButton" << 0 << none;
+    QTest::newRow("setup a player tab") << "SetupButton" << 2 << none;
+    QTest::newRow("setup the schedule") << "SetupButton" << 7 << none;
+    QTest::newRow("notes") << "NoteButton" << 0 << none;
+    QTest::newRow("notes of a player") << "NoteButton" << 1 << none;
+    QTest::newRow("font") << "FontButton" << 0 << none;
+    QTest::newRow("print") << "PrintButton" << 0 << none;
+    QTest::newRow("print the schedule") << "PrintButton" << 7 << none;
 }
 
 void TestFirstCommand::asksForTheMissingLevel() {
@@ -94,6 +104,8 @@ void TestFirstCommand::asksForTheMissingLevel() {
     } else {
         auto* button = form.findChild<QToolButton*>(command);
         QVERIFY2(button, qPrintable(command));
+        // A button that opens nothing is off until there is a league.
+        QCOMPARE(button->isEnabled(), !dialogs.isEmpty());
         button->click();
     }
     closer.stop();
