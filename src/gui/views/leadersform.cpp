@@ -315,11 +315,10 @@ void TLeadersForm::sizeTables() {
             if (!table->isColumnHidden(c))
                 total += table->columnWidth(c);
         }
-        for (QWidget* part :
-             {static_cast<QWidget*>(titles_.at(i)), static_cast<QWidget*>(rules_.at(i)),
-              static_cast<QWidget*>(table), static_cast<QWidget*>(empties_.at(i))}) {
+        const std::initializer_list<QWidget*> parts{titles_.at(i), rules_.at(i), table,
+                                                    empties_.at(i)};
+        for (QWidget* part : parts)
             part->setFixedWidth(total);
-        }
     }
     // The pages take the room their tables now need at once, shown or not, so that no table is
     // laid over another until the window is resized.
