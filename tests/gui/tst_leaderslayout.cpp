@@ -11,6 +11,7 @@
 #include "testsupport.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
@@ -39,6 +40,9 @@ struct Shown {
     QMap<QString, QString> reasons;  // table object name: its reason, when shown
     int playerColumn = 0;
     int teamColumn = 0;
+    int room = 0;         // the width the page is seen through
+    int widestTable = 0;  // the widest of its tables
+    int columns = 0;      // tables side by side in the first row
 };
 
 Shown look(QWidget* dialog, int tab) {
@@ -54,6 +58,20 @@ Shown look(QWidget* dialog, int tab) {
             {part->objectName(), QRect(part->mapTo(page, QPoint(0, 0)), part->size())});
         if (part->objectName().startsWith("Empty"))
             shown.reasons.insert(part->objectName(), qobject_cast<QLabel*>(part)->text());
+    }
+    shown.room = scroll->viewport()->width();
+    for (auto* each : page->findChildren<QTableWidget*>())
+        shown.widestTable = std::max(shown.widestTable, each->width());
+    // The tables side by side share the top of their titles.
+    int firstTop = -1;
+    for (auto* title : page->findChildren<QLabel*>(QRegularExpression("^Title"))) {
+        const int top = title->mapTo(page, QPoint(0, 0)).y();
+        if (firstTop < 0 || top < firstTop) {
+            firstTop = top;
+            shown.columns = 0;
+        }
+        if (top == firstTop)
+            ++shown.columns;
     }
     auto* table = page->findChild<QTableWidget*>("TableERA");
     if (table) {
@@ -137,6 +155,12 @@ void TestLeadersLayout::pagesAtEverySize() {
                      qPrintable(name + " over " + shown.parts.at(j).first));
         }
     }
+    // As many tables side by side as the width holds: the page scrolls sideways only when not
+    // even one table fits, and a width for two shows two.
+    const int layoutRoom = shown.room - 2 * 11;  // the page's margins, at most
+    if (layoutRoom >= shown.widestTable)
+        QVERIFY2(shown.page.width() <= shown.room, qPrintable(QString::number(shown.page.width())));
+    QCOMPARE(shown.columns >= 2, layoutRoom >= 2 * shown.widestTable + 2 * 11);
     // The longest name fits its column whole, in every size of window.
     const QFontMetrics metrics(form.font());
     const int margins = 2 * (form.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -29,7 +30,6 @@
 namespace {
 
 const char* const kGroupNames[] = {"Batting", "Pitching", "Fielding"};
-constexpr int kTablesPerRow = 2;
 // Every table has the columns of a rate table (key, rank, player, team, value, qualifying), so
 // that all of them line up and print with the same tab stops.
 constexpr int kColumns = 6;
@@ -136,6 +136,7 @@ TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     connect(applyButton, &QPushButton::clicked, this, &TLeadersForm::ApplyButtonClick);
+    connect(groupTabs_, &QTabWidget::currentChanged, this, [this] { placeTables(); });
     resize(820, 560);
 }
 
@@ -145,7 +146,9 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
     scroll->setWidgetResizable(true);
     auto* page = new QWidget(scroll);
     auto* grid = new QGridLayout(page);
-    int placed = 0;
+    Page placed;
+    placed.scroll = scroll;
+    placed.grid = grid;
     const std::vector<pny::LeaderCategory>& categories = pny::leaderCategories();
     for (std::size_t i = 0; i < categories.size(); ++i) {
         const pny::LeaderCategory& category = categories[i];
@@ -205,8 +208,8 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
         box->addWidget(table);
         box->addWidget(empty);
         box->addStretch(1);
-        grid->addLayout(box, placed / kTablesPerRow, placed % kTablesPerRow);
-        ++placed;
+        grid->addLayout(box, 0, static_cast<int>(placed.boxes.size()));
+        placed.boxes.append(box);
 
         while (rules_.size() <= index) {
             titles_.append(nullptr);
@@ -219,10 +222,8 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
         tables_[index] = table;
         empties_[index] = empty;
     }
-    grid->setColumnStretch(kTablesPerRow, 1);
-    grid->setRowStretch((placed + kTablesPerRow - 1) / kTablesPerRow, 1);
     scroll->setWidget(page);
-    pages_.append(scroll);
+    pages_.append(placed);
     return scroll;
 }
 
@@ -320,13 +321,54 @@ void TLeadersForm::sizeTables() {
         for (QWidget* part : parts)
             part->setFixedWidth(total);
     }
-    // The pages take the room their tables now need at once, shown or not, so that no table is
-    // laid over another until the window is resized.
-    for (QScrollArea* scroll : qAsConst(pages_)) {
-        QWidget* page = scroll->widget();
-        page->layout()->activate();
-        page->resize(page->size().expandedTo(page->minimumSizeHint()));
-        scroll->updateGeometry();
+    placeTables();
+}
+
+void TLeadersForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeTables();
+}
+
+void TLeadersForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeTables();
+}
+
+void TLeadersForm::placeTables() {
+    for (Page& page : pages_) {
+        int widest = 0;
+        for (QLayout* box : qAsConst(page.boxes))
+            widest = std::max(widest, box->minimumSize().width());
+        const QMargins margins = page.grid->contentsMargins();
+        const int spacing = std::max(0, page.grid->horizontalSpacing());
+        // The room is the scroll area's own, less a vertical scroll bar whether shown or not:
+        // a hidden page's viewport is sized only when the page is shown, and a bar that comes
+        // and goes must not change the columns.
+        const int bar = page.scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int room =
+            page.scroll->contentsRect().width() - bar - margins.left() - margins.right();
+        const int columns = std::max(1, (room + spacing) / std::max(1, widest + spacing));
+        if (columns != page.columns) {
+            const int count = static_cast<int>(page.boxes.size());
+            for (QLayout* box : qAsConst(page.boxes))
+                page.grid->removeItem(box);
+            // The stretch moves to the new column and row after the last table.
+            for (int k = 0; k <= count; ++k) {
+                page.grid->setColumnStretch(k, 0);
+                page.grid->setRowStretch(k, 0);
+            }
+            for (int i = 0; i < count; ++i)
+                page.grid->addLayout(page.boxes.at(i), i / columns, i % columns);
+            page.grid->setColumnStretch(columns, 1);
+            page.grid->setRowStretch((count + columns - 1) / columns, 1);
+            page.columns = columns;
+        }
+        // The page takes the room its tables now need at once, shown or not, so that no table
+        // is laid over another until the window is resized.
+        QWidget* widget = page.scroll->widget();
+        widget->layout()->activate();
+        widget->resize(widget->size().expandedTo(widget->minimumSizeHint()));
+        page.scroll->updateGeometry();
     }
 }
 

@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QList>
 
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -44,8 +46,23 @@ public slots:
     void HelpButtonClick();
     void TableDoubleClick(int table, int row);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A page of tables: its grid holds one box (title, rule, table, reason) per table.
+    struct Page {
+        QScrollArea* scroll = nullptr;
+        QGridLayout* grid = nullptr;
+        QList<QLayout*> boxes;
+        int columns = 0;  // boxes side by side
+    };
+
     QWidget* buildPage(pny::LeaderGroup group);
+    // Puts on each page as many tables side by side as its width holds, at least one, and gives
+    // the page the room its tables need.
+    void placeTables();
     // Builds the leaders with the settings shown and fills the tables.
     void refresh();
     void fillTable(int index);
@@ -71,6 +88,6 @@ private:
     QList<QLabel*> rules_;
     QList<QTableWidget*> tables_;
     QList<QLabel*> empties_;  // why the table lists nobody
-    QList<QScrollArea*> pages_;
+    QList<Page> pages_;
     TPrintForm* printForm_ = nullptr;
 };
