@@ -419,6 +419,8 @@ void TestCareers::historyChampionsAndAllTimeLeaders() {
     settings.careerInnings = 25;
     QVERIFY(buildLeagueHistory(store, PeopleLinks(), settings, history, error));
     QVERIFY(tableOf(history.leaders, "ERA").rows.empty());  // unlinked: 9, 7 and 9 innings
+    QCOMPARE(tableOf(history.leaders, "ERA").emptyReason,
+             std::string("Nobody has 25 IP in a career yet"));
     PeopleLinks bo;
     bo.link(kBo1, kBo2);
     bo.link(kBo1, kBo3);

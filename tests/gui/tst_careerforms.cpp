@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -277,9 +278,13 @@ void TestCareerForms::historyWithAndWithoutTheQualifier() {
         dialog->findChild<QComboBox*>("CategoryBox")->setCurrentIndex(0);  // AVG
         const auto* leaders = dialog->findChild<QTableWidget*>("LeadersTable");
         QCOMPARE(leaders->rowCount(), 0);  // nobody has 100 PA
+        const auto* reason = dialog->findChild<QLabel*>("EmptyReason");
+        QCOMPARE(reason->text(), QString("Nobody has 100 PA in a career yet"));
+        QVERIFY(!reason->isHidden());
         dialog->findChild<QSpinBox*>("SpinCareerPA")->setValue(50);
         dialog->findChild<QPushButton*>("ApplyButton")->click();
         QCOMPARE(leaders->rowCount(), 2);  // Chris Dee's first season (90) and Ann Lee (75)
+        QVERIFY(reason->isHidden());
         QCOMPARE(cellText(leaders, 1, 2), QString(" Ann Lee"));
         QCOMPARE(cellText(leaders, 1, 4), QString(" .246"));
     });

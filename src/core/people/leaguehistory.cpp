@@ -8,6 +8,7 @@
 #include "store/store.h"
 #include "views/catalogues.h"
 #include "views/formats.h"
+#include "views/leaderreasons.h"
 #include "views/leadersexport.h"
 #include "views/tableexport.h"
 #include "views/teamview.h"
@@ -175,6 +176,9 @@ bool buildLeagueHistory(const Store& store, const PeopleLinks& people,
             return careerQualifies(category.qualifier, settings, player.values);
         },
         [&settings](Qualifier qualifier) { return careerRule(qualifier, settings); });
+    explainEmptyTables(history.leaders, careers, 1, [&settings](Qualifier qualifier) {
+        return careerUnqualifiedReason(qualifier, settings);
+    });
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "store/textfile.h"
 #include "views/catalogues.h"
 #include "views/formats.h"
+#include "views/leaderreasons.h"
 #include "views/tableview.h"
 
 #include <QCollator>
@@ -241,6 +242,8 @@ bool buildLeagueLeaders(const Store& store, const LeaderSettings& settings, Leag
     if (!readLeagueTeams(store, teams, error))
         return false;
     leaders.tables = rankLeaders(teams, settings, inningsPerGame(store.league.innings));
+    explainEmptyTables(leaders.tables, teams, inningsPerGame(store.league.innings),
+                       seasonUnqualifiedReason);
     return true;
 }
 

@@ -51,6 +51,8 @@ struct LeaderTable {
     // The qualification rule with the numbers it implies; empty for counting categories.
     std::string rule;
     std::vector<LeaderRow> rows;
+    // Why no row is listed ("No pitcher has a save yet"); empty while rows are listed.
+    std::string emptyReason;
 };
 
 struct LeagueLeaders {

@@ -18,6 +18,7 @@
 #include "main/publishsite.h"
 #include "main/selection.h"
 #include "main/startguide.h"
+#include "main/windowplacement.h"
 #include "notes/notes.h"
 #include "notes/notescommand.h"
 #include "notes/radio.h"
@@ -74,7 +75,9 @@ const char* const kTabCaptions[] = {"Teams",    "Players",  "Hitting", "Running"
 }  // namespace
 
 TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
-    : QWidget(parent), store_(std::make_unique<pny::Store>(dataFolder)) {
+    : QWidget(parent),
+      store_(std::make_unique<pny::Store>(dataFolder)),
+      selection_([this] { return makeSelection(); }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pennantry"));
     setWindowIcon(icons::application());
@@ -215,17 +218,18 @@ TGameLogForm& TMainForm::gameLogForm() {
     return madeOnFirstUse(gameLogForm_, [this] { return new TGameLogForm(this); });
 }
 
+std::unique_ptr<SelectionCommands> TMainForm::makeSelection() {
+    SelectionCommands::Hooks hooks;
+    hooks.buildHeaders = [this] { BuildHeaders(); };
+    hooks.refreshTable = [this] { RefreshTable(); };
+    hooks.clearStatsCache = [this] { clearStatsCache(); };
+    hooks.openNotes = [this](const QString& heading, const std::string& reference) {
+        noteForm().OpenNotes(*store_, windowTitle(), heading, reference);
+    };
+    return std::make_unique<SelectionCommands>(*store_, listForm(), hooks);
+}
+
 SelectionCommands& TMainForm::selection() {
-    if (!selection_) {
-        SelectionCommands::Hooks hooks;
-        hooks.buildHeaders = [this] { BuildHeaders(); };
-        hooks.refreshTable = [this] { RefreshTable(); };
-        hooks.clearStatsCache = [this] { clearStatsCache(); };
-        hooks.openNotes = [this](const QString& heading, const std::string& reference) {
-            noteForm().OpenNotes(*store_, windowTitle(), heading, reference);
-        };
-        selection_ = std::make_unique<SelectionCommands>(*store_, listForm(), hooks);
-    }
     return *selection_;
 }
 
@@ -419,6 +423,12 @@ void TMainForm::FormShow() {
         QTimer::singleShot(0, this, [this, report] { Messages::information(this, report); });
     store_->loadYears();
     applyStoredSize();
+    // Maximised over the stored normal size, which un-maximising brings back; once the window
+    // is shown, so that the window system's first state of the new window does not undo it.
+    if (windowplacement::wasMaximised(store_->dataFolder())) {
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+    }
 
     int tab = pny::toNumber(store_->header.tab);
     if (tab < 0 || tab >= bottomTab_->count())
@@ -724,7 +734,7 @@ void TMainForm::ImportItemClick() {
 
 void TMainForm::LeadersItemClick() {
     if (!store_->hasLeague())
-        selection_->LeagueButtonClick();
+        selection().LeagueButtonClick();
     // A double-clicked leader is shown in his team's row on a player tab.
     if (store_->hasLeague() && leadersForm().ShowLeaders(*store_)) {
         if (pny::isPlayerTab(currentTab()))
@@ -811,7 +821,7 @@ void TMainForm::nightChanged() {
 
 void TMainForm::RosterItemClick() {
     if (!store_->hasTeam())
-        selection_->TeamButtonClick();
+        selection().TeamButtonClick();
     if (store_->hasTeam() && importRoster(this, *store_)) {
         clearStatsCache();
         if (pny::isPlayerTab(currentTab()))
@@ -824,7 +834,7 @@ void TMainForm::RosterItemClick() {
 
 void TMainForm::PublishItemClick() {
     if (!store_->hasLeague())
-        selection_->LeagueButtonClick();
+        selection().LeagueButtonClick();
     if (store_->hasLeague())
         publishSite(this, *store_);
     finishCommand();
@@ -871,6 +881,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 bool TMainForm::FormCloseQuery() {
     // Even a window never resized, on a first start, leaves its size in the years file.
     rememberSize();
+    windowplacement::rememberMaximised(store_->dataFolder(), isMaximized());
     for (;;) {
         fileErrors_.clear();
         if (store_->saveAll())

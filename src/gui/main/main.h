@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/madeonfirstuse.h"
 #include "store/store.h"
 #include "views/grid.h"
 #include "views/viewstate.h"
@@ -160,6 +161,7 @@ private:
     // After a night was added, changed or removed: every view shows it.
     void nightChanged();
     SelectionCommands& selection();
+    std::unique_ptr<SelectionCommands> makeSelection();
 
     std::unique_ptr<pny::Store> store_;
     pny::ViewState viewState_;
@@ -205,5 +207,7 @@ private:
     TBoxScoreForm* boxScoreForm_ = nullptr;
     TGameLogForm* gameLogForm_ = nullptr;
     QAction* gameLogItem_ = nullptr;
-    std::unique_ptr<SelectionCommands> selection_;
+    // The Year, League, Team and Player commands; every command that asks for a missing level
+    // reaches them through here, so they exist whichever command comes first.
+    MadeOnFirstUse<SelectionCommands> selection_;
 };

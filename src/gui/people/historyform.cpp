@@ -114,9 +114,15 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
     ruleLabel_->setObjectName(QStringLiteral("RuleLabel"));
     ruleLabel_->setTextFormat(Qt::PlainText);
     leadersTable_ = gridTable(leadersPage, QStringLiteral("LeadersTable"));
+    // Said in the table's place when it lists nobody.
+    emptyLabel_ = new QLabel(leadersPage);
+    emptyLabel_->setObjectName(QStringLiteral("EmptyReason"));
+    emptyLabel_->setTextFormat(Qt::PlainText);
+    emptyLabel_->hide();
     auto* leadersLayout = new QVBoxLayout(leadersPage);
     leadersLayout->addWidget(categoryBox_);
     leadersLayout->addWidget(ruleLabel_);
+    leadersLayout->addWidget(emptyLabel_);
     leadersLayout->addWidget(leadersTable_, 1);
     pages_->addTab(leadersPage, QStringLiteral("All-Time Leaders"));
     auto* seasonsPage = new QWidget(pages_);
@@ -254,11 +260,14 @@ void THistoryForm::SaveLeaguesButtonClick() {
 void THistoryForm::CategoryChange(int index) {
     if (index < 0 || index >= static_cast<int>(history_.leaders.size())) {
         ruleLabel_->clear();
+        emptyLabel_->hide();
         leadersTable_->setRowCount(0);
         return;
     }
     const pny::LeaderTable& table = history_.leaders[static_cast<std::size_t>(index)];
     ruleLabel_->setText(QString::fromLatin1(table.rule.c_str()));
+    emptyLabel_->setText(QString::fromStdString(table.emptyReason));
+    emptyLabel_->setVisible(!table.emptyReason.empty());
     showGrid(leadersTable_, pny::leaderGrid(table));
 }
 

@@ -58,6 +58,7 @@ private:
     QTableWidget* championsTable_ = nullptr;
     QComboBox* categoryBox_ = nullptr;
     QLabel* ruleLabel_ = nullptr;
+    QLabel* emptyLabel_ = nullptr;
     QTableWidget* leadersTable_ = nullptr;
     QListWidget* leagueList_ = nullptr;
     // Every league of every season, as the list of the page "Seasons" shows them.

@@ -3,6 +3,7 @@
 #include "common/filedialogs.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
+#include "print/printcolumns.h"
 #include "print/reportengine.h"
 
 #include <QButtonGroup>
@@ -22,6 +23,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -146,6 +149,7 @@ void TPrintForm::setTable(const QTableWidget* table, const QString& caption,
         screenWidth_ = std::min(right, table->viewport()->width());
     }
     takeFont(table->font(), table->logicalDpiY());
+    wholeTexts_ = textsToPrintWhole(sections_, columnWidths_, table->font());
 }
 
 void TPrintForm::setSections(const QString& caption, const QList<TPrintSection>& sections,
@@ -155,6 +159,7 @@ void TPrintForm::setSections(const QString& caption, const QList<TPrintSection>&
     columnWidths_ = columnWidths;
     screenWidth_ = screenWidth;
     takeFont(font, logicalDpiY());
+    wholeTexts_ = textsToPrintWhole(sections_, columnWidths_, font);
 }
 
 void TPrintForm::PrintSections(const QString& caption, const QList<TPrintSection>& sections,
@@ -298,20 +303,23 @@ bool TPrintForm::printCopy(const QString& fileName) {
 double TPrintForm::fittingFontSize(double printedWidth) {
     TReportEngine* report = report_;
     const double margins = 2 * kCellMargin / 100.0;
+    auto allFit = [&](const QStringList& texts, double width) {
+        return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
+            return report->TextWidth(text) + margins <= width;
+        });
+    };
     double size = fontSize_;
     for (; size > kSmallestFontSize; size -= 0.5) {
         report->SelectFont(fontName_, size);
-        report->SetBold(true);  // the header row is bold
         bool fits = true;
-        // Every section's header row must fit its columns.
-        for (const TPrintSection& section : sections_) {
-            for (int c = 1; c < section.headers.size() && c < columnWidths_.size() && fits; ++c) {
-                const double width =
-                    screenWidth_ > 0 ? columnWidths_.at(c) * printedWidth / screenWidth_ : 0.0;
-                fits = report->TextWidth(section.headers.at(c)) + margins <= width;
-            }
+        for (int c = 1; c < wholeTexts_.size() && fits; ++c) {
+            const double width =
+                screenWidth_ > 0 ? columnWidths_.at(c) * printedWidth / screenWidth_ : 0.0;
+            report->SetBold(true);  // the header row is bold
+            fits = allFit(wholeTexts_.at(c).headers, width);
+            report->SetBold(false);
+            fits = fits && allFit(wholeTexts_.at(c).cells, width);
         }
-        report->SetBold(false);
         if (fits)
             return size;
     }

@@ -13,6 +13,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class TReportEngine;
+struct TPrintColumnTexts;
 
 // A group box of radio buttons chosen by their position.
 class TPrintRadioGroup : public QGroupBox {
@@ -87,7 +88,8 @@ private:
     // Prints one copy as one job into `fileName` (empty: where the printer is set to print).
     bool printCopy(const QString& fileName);
     // The largest size, from the table's font size down to the smallest, at which every column
-    // header fits its column when the columns share `printedWidth` inches.
+    // header fits its column when the columns share `printedWidth` inches, and so does every
+    // cell of a column that shows all its texts whole on screen.
     double fittingFontSize(double printedWidth);
     // Turns the paper to landscape when the headers fit there in a larger font, unless the
     // orientation was chosen in the printer setup.
@@ -109,8 +111,9 @@ private:
     // What is printed, taken from the table.
     QString caption_;
     QList<TPrintSection> sections_;
-    QList<int> columnWidths_;  // pixels
-    int screenWidth_ = 0;      // the pixels the columns take on screen
+    QList<int> columnWidths_;              // pixels
+    QList<TPrintColumnTexts> wholeTexts_;  // per column, the texts that must print whole
+    int screenWidth_ = 0;                  // the pixels the columns take on screen
     QString fontName_;
     double fontSize_ = 0;             // points
     QString fileName_;                // the name a PDF file is offered under

@@ -18,18 +18,19 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
 namespace {
 
 const char* const kGroupNames[] = {"Batting", "Pitching", "Fielding"};
-constexpr int kTablesPerRow = 2;
 // Every table has the columns of a rate table (key, rank, player, team, value, qualifying), so
 // that all of them line up and print with the same tab stops.
 constexpr int kColumns = 6;
@@ -42,13 +43,17 @@ QLineEdit* factorEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-// The column widths of every table, from the texts each column holds.
+// The player's and the team's columns, sized to the longest name of all the tables.
+constexpr int kPlayerColumn = 2;
+constexpr int kTeamColumn = 3;
+
+// The column widths of every table before its names are known, from the texts each column holds.
 QList<int> columnWidths(const QFontMetrics& metrics) {
     auto width = [&metrics](const char* sample) {
         return metrics.horizontalAdvance(QString::fromLatin1(sample)) + 12;
     };
     const int letter = metrics.averageCharWidth();
-    return {0, width(" Rank"), 17 * letter, 14 * letter, width(" 99.999"), width(" 999.2")};
+    return {0, width(" Rank"), 12 * letter, 10 * letter, width(" 99.999"), width(" 999.2")};
 }
 
 }  // namespace
@@ -61,6 +66,8 @@ QList<TPrintSection> leaderPrintSections(const std::vector<pny::LeaderTable>& ta
         section.headings << QString::fromLatin1(pny::leaderTableTitle(*table.category).c_str());
         if (!table.rule.empty())
             section.headings << QString::fromLatin1(table.rule.c_str());
+        if (!table.emptyReason.empty())
+            section.headings << QString::fromStdString(table.emptyReason);
         for (const std::string& text : grid.headers)
             section.headers << pny::fromCodePage(text);
         for (const std::vector<std::string>& cells : grid.rows) {
@@ -130,6 +137,7 @@ TLeadersForm::TLeadersForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     connect(applyButton, &QPushButton::clicked, this, &TLeadersForm::ApplyButtonClick);
+    connect(groupTabs_, &QTabWidget::currentChanged, this, [this] { placeTables(); });
     resize(820, 560);
 }
 
@@ -139,7 +147,9 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
     scroll->setWidgetResizable(true);
     auto* page = new QWidget(scroll);
     auto* grid = new QGridLayout(page);
-    int placed = 0;
+    Page placed;
+    placed.scroll = scroll;
+    placed.grid = grid;
     const std::vector<pny::LeaderCategory>& categories = pny::leaderCategories();
     for (std::size_t i = 0; i < categories.size(); ++i) {
         const pny::LeaderCategory& category = categories[i];
@@ -182,9 +192,13 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
                 total += widths.at(c);
         }
         table->setColumnHidden(kColumns - 1, !rate);
-        table->setFixedWidth(total);
-        title->setFixedWidth(total);
-        rule->setFixedWidth(total);
+        auto* empty = new QLabel(page);
+        empty->setObjectName(QStringLiteral("Empty") + id);
+        empty->setTextFormat(Qt::PlainText);
+        empty->setWordWrap(true);
+        empty->hide();
+        for (QWidget* part : std::initializer_list<QWidget*>{title, rule, table, empty})
+            part->setFixedWidth(total);
         const int index = static_cast<int>(i);
         connect(table, &QTableWidget::cellDoubleClicked, this,
                 [this, index](int row, int) { TableDoubleClick(index, row); });
@@ -193,20 +207,24 @@ QWidget* TLeadersForm::buildPage(pny::LeaderGroup group) {
         box->addWidget(title);
         box->addWidget(rule);
         box->addWidget(table);
+        box->addWidget(empty);
         box->addStretch(1);
-        grid->addLayout(box, placed / kTablesPerRow, placed % kTablesPerRow);
-        ++placed;
+        grid->addLayout(box, 0, static_cast<int>(placed.boxes.size()));
+        placed.boxes.append(box);
 
         while (rules_.size() <= index) {
+            titles_.append(nullptr);
             rules_.append(nullptr);
             tables_.append(nullptr);
+            empties_.append(nullptr);
         }
+        titles_[index] = title;
         rules_[index] = rule;
         tables_[index] = table;
+        empties_[index] = empty;
     }
-    grid->setColumnStretch(kTablesPerRow, 1);
-    grid->setRowStretch((placed + kTablesPerRow - 1) / kTablesPerRow, 1);
     scroll->setWidget(page);
+    pages_.append(placed);
     return scroll;
 }
 
@@ -298,7 +316,86 @@ void TLeadersForm::refresh() {
         } else {
             rules_.at(i)->clear();
             tables_.at(i)->setRowCount(0);
+            empties_.at(i)->hide();
         }
+    }
+    sizeTables();
+}
+
+void TLeadersForm::sizeTables() {
+    // The names decide the width of their columns, the same in every table, so that the tables
+    // line up and print with the same tab stops.
+    const QList<int> least = columnWidths(tables_.first()->fontMetrics());
+    int player = least.at(kPlayerColumn);
+    int team = least.at(kTeamColumn);
+    for (QTableWidget* table : qAsConst(tables_)) {
+        table->resizeColumnToContents(kPlayerColumn);
+        table->resizeColumnToContents(kTeamColumn);
+        player = std::max(player, table->columnWidth(kPlayerColumn));
+        team = std::max(team, table->columnWidth(kTeamColumn));
+    }
+    for (int i = 0; i < tables_.size(); ++i) {
+        QTableWidget* table = tables_.at(i);
+        table->setColumnWidth(kPlayerColumn, player);
+        table->setColumnWidth(kTeamColumn, team);
+        int total = 2 * table->frameWidth();
+        for (int c = 0; c < kColumns; ++c) {
+            if (!table->isColumnHidden(c))
+                total += table->columnWidth(c);
+        }
+        const std::initializer_list<QWidget*> parts{titles_.at(i), rules_.at(i), table,
+                                                    empties_.at(i)};
+        for (QWidget* part : parts)
+            part->setFixedWidth(total);
+    }
+    placeTables();
+}
+
+void TLeadersForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeTables();
+}
+
+void TLeadersForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeTables();
+}
+
+void TLeadersForm::placeTables() {
+    for (Page& page : pages_) {
+        int widest = 0;
+        for (QLayout* box : qAsConst(page.boxes))
+            widest = std::max(widest, box->minimumSize().width());
+        const QMargins margins = page.grid->contentsMargins();
+        const int spacing = std::max(0, page.grid->horizontalSpacing());
+        // The room is the scroll area's own, less a vertical scroll bar whether shown or not:
+        // a hidden page's viewport is sized only when the page is shown, and a bar that comes
+        // and goes must not change the columns.
+        const int bar = page.scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int room =
+            page.scroll->contentsRect().width() - bar - margins.left() - margins.right();
+        const int columns = std::max(1, (room + spacing) / std::max(1, widest + spacing));
+        if (columns != page.columns) {
+            const int count = static_cast<int>(page.boxes.size());
+            for (QLayout* box : qAsConst(page.boxes))
+                page.grid->removeItem(box);
+            // The stretch moves to the new column and row after the last table.
+            for (int k = 0; k <= count; ++k) {
+                page.grid->setColumnStretch(k, 0);
+                page.grid->setRowStretch(k, 0);
+            }
+            for (int i = 0; i < count; ++i)
+                page.grid->addLayout(page.boxes.at(i), i / columns, i % columns);
+            page.grid->setColumnStretch(columns, 1);
+            page.grid->setRowStretch((count + columns - 1) / columns, 1);
+            page.columns = columns;
+        }
+        // The page takes the room its tables now need at once, shown or not, so that no table
+        // is laid over another until the window is resized.
+        QWidget* widget = page.scroll->widget();
+        widget->layout()->activate();
+        widget->resize(widget->size().expandedTo(widget->minimumSizeHint()));
+        page.scroll->updateGeometry();
     }
 }
 
@@ -307,6 +404,8 @@ void TLeadersForm::fillTable(int index) {
     const pny::ViewGrid grid = pny::leaderGrid(table);
     QTableWidget* widget = tables_.at(index);
     rules_.at(index)->setText(QString::fromLatin1(table.rule.c_str()));
+    empties_.at(index)->setText(QString::fromStdString(table.emptyReason));
+    empties_.at(index)->setVisible(!table.emptyReason.empty());
     widget->clearContents();
     widget->setRowCount(static_cast<int>(grid.rows.size()));
     QStringList headers;
@@ -322,8 +421,9 @@ void TLeadersForm::fillTable(int index) {
                 r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
         }
     }
-    // The table shows all its rows: the page scrolls, not the table.
-    const int rows = std::max(1, widget->rowCount());
+    // The table shows all its rows: the page scrolls, not the table. An empty one shows its
+    // header, with the reason under it.
+    const int rows = widget->rowCount();
     widget->setFixedHeight(widget->horizontalHeader()->sizeHint().height() +
                            rows * widget->verticalHeader()->defaultSectionSize() +
                            2 * widget->frameWidth());

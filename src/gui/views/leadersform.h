@@ -7,9 +7,12 @@
 #include <QDialog>
 #include <QList>
 
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
@@ -43,13 +46,30 @@ public slots:
     void HelpButtonClick();
     void TableDoubleClick(int table, int row);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // A page of tables: its grid holds one box (title, rule, table, reason) per table.
+    struct Page {
+        QScrollArea* scroll = nullptr;
+        QGridLayout* grid = nullptr;
+        QList<QLayout*> boxes;
+        int columns = 0;  // boxes side by side
+    };
+
     QWidget* buildPage(pny::LeaderGroup group);
+    // Puts on each page as many tables side by side as its width holds, at least one, and gives
+    // the page the room its tables need.
+    void placeTables();
     // Builds the leaders with the settings shown and fills the tables.
     void refresh();
     void fillTable(int index);
     // The innings per game of the league shown (nine without one).
     long long leagueInnings() const;
+    // Sizes the name columns to the longest name and lays the pages out for the new sizes.
+    void sizeTables();
     void showSettings();
     // Reads the edit boxes; false (with a message) when a factor cannot be read.
     bool readSettings(pny::LeaderSettings& settings);
@@ -66,7 +86,10 @@ private:
     QSpinBox* spinPlaces_ = nullptr;
     QTabWidget* groupTabs_ = nullptr;
     // One per category, in the order of the categories.
+    QList<QLabel*> titles_;
     QList<QLabel*> rules_;
     QList<QTableWidget*> tables_;
+    QList<QLabel*> empties_;  // why the table lists nobody
+    QList<Page> pages_;
     TPrintForm* printForm_ = nullptr;
 };
