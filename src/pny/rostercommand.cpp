@@ -5,6 +5,7 @@
 
 #include "roster/roster.h"
 #include "store/codepage.h"
+#include "store/datafiles.h"
 #include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "store/store.h"
@@ -151,6 +152,10 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
 }
 
 int exportRosterFile(const QString& folder, const RosterOptions& options) {
+    if (!options.output.isEmpty()) {
+        if (const QString refused = refuseOutputPath(options.output); !refused.isEmpty())
+            return fail(refused);
+    }
     if (!prepareForReading(folder, "roster"))
         return 1;
     Store store(QDir(folder).absolutePath());
