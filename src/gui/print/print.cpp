@@ -4,6 +4,7 @@
 #include "common/messages.h"
 #include "help/helpviewer.h"
 #include "print/reportengine.h"
+#include "store/datafiles.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -274,6 +275,13 @@ bool TPrintForm::PrintPage(int page) {
 }
 
 bool TPrintForm::printCopy(const QString& fileName) {
+    // A PDF goes through the same check as every file the user names: never over a data file,
+    // never into a FIFO or through a link.
+    if (const QString refused = fileName.isEmpty() ? QString() : pny::refuseOutputPath(fileName);
+        !refused.isEmpty()) {
+        Messages::error(this, refused);
+        return false;
+    }
     QPrinter* printer = report_->printer();
     const QString saved = printer->outputFileName();
     const QPrinter::OutputFormat savedFormat = printer->outputFormat();
