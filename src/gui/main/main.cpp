@@ -423,6 +423,9 @@ void TMainForm::FormShow() {
         bottomTab_->setCurrentIndex(tab);
     }
     BottomTabClick(tab);
+    // What the start did to an interrupted save, or to a journal it could not trust, is said once.
+    if (!report.isEmpty())
+        Messages::information(this, report);
 }
 
 QSize TMainForm::designedSize() const {
