@@ -8,7 +8,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -191,10 +190,9 @@ void TestHostileFiles::lockThatIsNoOrdinaryFile() {
     QCOMPARE(problem.fileName, name);
     QCOMPARE(problem.what, expected);
 
-    // The window and every writer take the lock this way: refused at once, not taken for another
-    // program's lock, and nothing made or opened through the entry.
-    QElapsedTimer timer;
-    timer.start();
+    // The window and every writer take the lock this way: refused without waiting (a FIFO opened
+    // would block for ever), not taken for another program's lock, and nothing made or opened
+    // through the entry.
     pny::FolderLock lock(dir.path());
     QString message;
     QCOMPARE(lock.acquire(message), pny::FolderLock::Result::Failed);
@@ -210,7 +208,6 @@ void TestHostileFiles::lockThatIsNoOrdinaryFile() {
     QVERIFY(!pny::finishUnfinishedSaveIfFree(dir.path(), report, error));
     QCOMPARE(error, message);
     QVERIFY(!pny::isStaleLock(dir.filePath(pny::kLockName)) || name != pny::kLockName);
-    QVERIFY2(timer.elapsed() < 1000, "the refusal took more than a second");
     bool named = false;
     for (const pny::CheckFinding& finding : pny::checkSaveLeftovers(dir.path())) {
         named = named || (finding.file == name.toStdString() &&
