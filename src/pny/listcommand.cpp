@@ -3,10 +3,12 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
+#include "folderaccess.h"
 
 #include "store/codepage.h"
 #include "store/listitems.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace pny::cli {
@@ -32,6 +34,9 @@ int runList(const QStringList& arguments) {
     if (!problem.isEmpty())
         return usageError(command, problem);
 
+    // Like every reader, completes a save a crash interrupted before reading the lists.
+    if (QFileInfo(args.dataFolder()).isDir() && !prepareForReading(args.dataFolder(), "list"))
+        return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
     if (const QString error = data.open(false); !error.isEmpty())
         return failure(command, error);

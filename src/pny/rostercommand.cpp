@@ -6,6 +6,7 @@
 #include "roster/roster.h"
 #include "roster/rosterplan.h"
 #include "store/codepage.h"
+#include "store/datafiles.h"
 #include "store/filecommit.h"
 #include "store/filekind.h"
 #include "store/linecodec.h"
@@ -185,6 +186,10 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
 }
 
 int exportRosterFile(const QString& folder, const RosterOptions& options) {
+    if (!options.output.isEmpty()) {
+        if (const QString refused = refuseOutputPath(options.output); !refused.isEmpty())
+            return fail(refused);
+    }
     if (!prepareForReading(folder, "roster"))
         return 1;
     Store store(QDir(folder).absolutePath());

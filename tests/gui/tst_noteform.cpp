@@ -25,6 +25,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using testsupport::readFile;
 using testsupport::writeFile;
 
@@ -125,6 +127,8 @@ private slots:
     void characterOutsideTheCodePageIsRefused();
     void failedSaveKeepsTheEditorOpen();
     void printsToPdf();
+    void printRefusesAFileOfOursOrNoOrdinaryFile_data();
+    void printRefusesAFileOfOursOrNoOrdinaryFile();
     void helpTopics();
 };
 
@@ -448,6 +452,47 @@ void TestNoteForm::printsToPdf() {
     QVERIFY(Messages::shownTexts().isEmpty());
     QVERIFY2(f.editor.printedPages() >= 2, qPrintable(QString::number(f.editor.printedPages())));
     QCOMPARE(pdfPages(pdf), f.editor.printedPages());
+}
+
+void TestNoteForm::printRefusesAFileOfOursOrNoOrdinaryFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<QString>("expected");
+    const QString ours = "is a name Pennantry keeps its data under";
+    QTest::newRow("the note's own file") << "Y1L1T1.Notes" << false << ours;
+    QTest::newRow("the years file") << "Baseball.Years" << false << ours;
+    QTest::newRow("the players file") << "Y1L1T1.Players" << false << ours;
+    QTest::newRow("a FIFO") << "note.pdf" << true << "is a FIFO, not an ordinary file";
+}
+
+void TestNoteForm::printRefusesAFileOfOursOrNoOrdinaryFile() {
+    QFETCH(QString, name);
+    QFETCH(bool, fifo);
+    QFETCH(QString, expected);
+    Fixture f;
+    writeFile(f.dir.filePath("Y1L1T1.Notes"), "a note\r\n");
+    const QString path = f.dir.filePath(name);
+    if (fifo)
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+    const QByteArray before = fifo ? QByteArray() : readFile(path);
+    f.editor.setOutputFileForTesting(path);
+    Messages::presetAnswers({QMessageBox::Ok});
+    ModalScript script;
+    script.then("NoteForm", [&](QWidget* form) {
+        click(form, "PrintButton");
+        click(form, "CloseButton");
+    });
+    script.start();
+    f.run(kTeamsTab);
+    QVERIFY(script.finished());
+    QCOMPARE(Messages::shownTexts().size(), 1);
+    QVERIFY2(Messages::shownTexts().front().contains(path + "\" " + expected),
+             qPrintable(Messages::shownTexts().front()));
+    QCOMPARE(f.editor.printedPages(), 0);
+    if (fifo)
+        QVERIFY(QFileInfo(path).isReadable() && !QFileInfo(path).isFile());
+    else
+        QCOMPARE(readFile(path), before);
 }
 
 void TestNoteForm::helpTopics() {

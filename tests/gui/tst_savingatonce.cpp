@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
@@ -54,6 +55,7 @@ private slots:
     void newSeasonSurvivesACrash();
     void movingThroughRowsIsCommittedAMomentLater();
     void unfinishedSaveIsCompletedAtStart();
+    void untrustedJournalIsSetAsideAtStart();
     void saveDataOnARealFullDisk();
     void backupHoldsWhatIsStillInMemory();
     void fileChangedBehindOurBack_data();
@@ -141,6 +143,35 @@ void TestSavingAtOnce::unfinishedSaveIsCompletedAtStart() {
     QTRY_COMPARE(Messages::shownTexts(),
                  QStringList{"A save that was interrupted has been completed (2 files). An "
                              "interrupted import of LEAGUE96.PZS was completed: seasons 4 to 6"});
+}
+
+void TestSavingAtOnce::untrustedJournalIsSetAsideAtStart() {
+    QTemporaryDir dir;
+    writeGoodFolder(dir.path());
+    const QByteArray teams = readFile(dir.filePath("Y1L1.Teams"));
+    // A journal with a right checksum that would put a file over the program beside the data.
+    const QByteArray program = "#!/bin/sh\n";
+    writeFile(dir.filePath("pennantry.~pny00000001"), program);
+    const QByteArray sum = QCryptographicHash::hash(program, QCryptographicHash::Sha1).toHex();
+    const QByteArray body = "J|1|\r\npennantry|pennantry.~pny00000001|" +
+                            QByteArray::number(program.size()) + "|" + sum + "|\r\n";
+    writeFile(
+        dir.filePath("Pennantry.Journal"),
+        body + "E|" + QCryptographicHash::hash(body, QCryptographicHash::Sha1).toHex() + "|\r\n");
+
+    Messages::clearShown();
+    Messages::presetAnswers({QMessageBox::Ok});
+    TMainForm form(dir.path());
+    form.show();
+    QCOMPARE(Messages::shownTexts().size(), 1);
+    QVERIFY2(
+        Messages::shownTexts().front().contains("set aside as \"Pennantry.Journal.Untrusted\"") &&
+            Messages::shownTexts().front().contains("\"pennantry\""),
+        qPrintable(Messages::shownTexts().front()));
+    QVERIFY(!QFile::exists(dir.filePath("pennantry")));
+    QVERIFY(QFile::exists(dir.filePath("Pennantry.Journal.Untrusted")));
+    QCOMPARE(readFile(dir.filePath("Y1L1.Teams")), teams);
+    QCOMPARE(form.store().team.name, std::string("Tigers"));
 }
 
 void TestSavingAtOnce::saveDataOnARealFullDisk() {

@@ -1,5 +1,6 @@
 #include "publish/sitewriter.h"
 
+#include "store/datafiles.h"
 #include "store/filecommit.h"
 
 #include <QDir>
@@ -50,6 +51,11 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
             return false;
         }
         const QString path = output + file.name;
+        // A page that stands there as a FIFO would block the comparison, and a link would be
+        // read (and replaced) where it leads.
+        error = refuseOutputPath(path);
+        if (!error.isEmpty())
+            return false;
         if (sameBytes(path, file.bytes))
             continue;
         if (!writeFileAtomically(path, file.bytes, error))

@@ -6,6 +6,7 @@
 #include "store/filecommit.h"
 #include "store/filekind.h"
 #include "store/folderlock.h"
+#include "store/savecheck.h"
 
 #include "import/importrecords.h"
 #include "people/peoplelinks.h"
@@ -240,7 +241,6 @@ private:
     void checkOrphanDataFiles();
     void checkDuplicateRecords(const File& list, const char* kind);
     void checkDuplicateGames(const File& games);
-    void checkUnfinishedSave();
 
     QDir dir_;
     std::vector<CheckFinding> findings_;
@@ -505,28 +505,9 @@ void Checker::checkDuplicateGames(const File& games) {
     }
 }
 
-void Checker::checkUnfinishedSave() {
-    const QStringList names = dir_.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : names) {
-        if (name == QLatin1String(kJournalName)) {
-            report(name.toStdString(), 0,
-                   "the journal of a save that was interrupted; the next start of Pennantry or of "
-                   "a pny command completes or undoes it");
-        } else if (isCommitTempName(name)) {
-            report(name.toStdString(), 0,
-                   "a temporary file of a save that was interrupted; the next start of Pennantry "
-                   "or of a pny command removes it");
-        }
-    }
-    if (isStaleLock(dir_.filePath(QLatin1String(kLockName)))) {
-        report(kLockName, 0,
-               "a lock left by a program that ended without closing; the next program to open "
-               "the folder takes it over");
-    }
-}
-
 std::vector<CheckFinding> Checker::run() {
-    checkUnfinishedSave();
+    const std::vector<CheckFinding> leftovers = checkSaveLeftovers(dir_.path());
+    findings_.insert(findings_.end(), leftovers.begin(), leftovers.end());
     const File years = read("Baseball.Years");
     if (!years.readable)
         unread_.insert("Y");

@@ -1,5 +1,6 @@
 #include "store/filecommit.h"
 
+#include "store/datafiles.h"
 #include "store/filekind.h"
 
 #include <QCryptographicHash>
@@ -24,6 +25,7 @@ const char* const kJournalName = "Pennantry.Journal";
 namespace {
 
 constexpr const char* kTempMark = ".~pny";
+constexpr const char* kSetAsideMark = ".Untrusted";
 
 CommitFaultHook& faultHook() {
     static CommitFaultHook hook;
@@ -33,6 +35,18 @@ CommitFaultHook& faultHook() {
 DiskSpaceHook& diskSpaceHook() {
     static DiskSpaceHook hook;
     return hook;
+}
+
+SyncHook& syncHook() {
+    static SyncHook hook;
+    return hook;
+}
+
+// Tells a test's hook of a sync that succeeded.
+int synced(int error, SyncScope scope, const QString& path) {
+    if (error == 0 && syncHook())
+        syncHook()(scope, path);
+    return error;
 }
 
 FaultAction fault(CommitStep step, const QString& path) {
@@ -101,8 +115,8 @@ bool writeNewFile(const QString& path, const QString& target, const QByteArray& 
     }
     if (error == 0 && room < bytes.size())
         error = ENOSPC;
-    if (error == 0 && sync && ::fsync(fd) != 0)
-        error = errno;
+    if (error == 0 && sync)
+        error = synced(::fsync(fd) == 0 ? 0 : errno, SyncScope::File, path);
     // Some file systems report a failed write only when the file is closed.
     if (::close(fd) != 0 && error == 0)
         error = errno;
@@ -119,7 +133,7 @@ int syncFile(const QString& path) {
         return errno;
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return error;
+    return synced(error, SyncScope::File, path);
 }
 
 int syncFolder(const QString& folder) {
@@ -128,7 +142,7 @@ int syncFolder(const QString& folder) {
         return errno;
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return error;
+    return synced(error, SyncScope::Folder, folder);
 }
 
 // Brings the written files to the disk in one pass: one syncfs of the folder's file system where
@@ -142,7 +156,7 @@ int syncAll(const QString& folder, const std::vector<QString>& paths) {
     const int error = result == 0 ? 0 : errno;
     ::close(fd);
     if (result == 0 || error != ENOSYS)
-        return error;
+        return synced(error, SyncScope::FileSystem, folder);
 #endif
     for (const QString& path : paths) {
         if (const int error = syncFile(path))
@@ -199,19 +213,74 @@ bool parseJournal(const QByteArray& text, std::vector<JournalEntry>& entries, QS
         const QList<QByteArray> fields = lines.at(i).trimmed().split('|');
         if (fields.size() != 5)
             return false;
-        JournalEntry e{QFile::decodeName(fields.at(0)), QFile::decodeName(fields.at(1)),
-                       fields.at(2).toLongLong(), fields.at(3)};
-        // A journal only ever names files of its own folder.
-        if (e.target.contains(QLatin1Char('/')) || e.temp.contains(QLatin1Char('/')) ||
-            !isCommitTempName(e.temp))
-            return false;
-        entries.push_back(e);
+        entries.push_back({QFile::decodeName(fields.at(0)), QFile::decodeName(fields.at(1)),
+                           fields.at(2).toLongLong(), fields.at(3)});
     }
     return true;
 }
 
+// Why a whole journal cannot be trusted, or empty. A journal only ever names data files of its own
+// folder, each with its own temporary file beside it; anything else was not written by a commit,
+// and renaming it could replace the lock, a program or a folder, or install a link.
+QString untrustedEntry(const QDir& dir, const std::vector<JournalEntry>& entries) {
+    for (const JournalEntry& e : entries) {
+        if (!isCommitTarget(e.target))
+            return QStringLiteral("it names \"%1\", which is not a data file of the folder")
+                .arg(e.target);
+        if (!isCommitTempName(e.temp) || !e.temp.startsWith(e.target + QLatin1String(kTempMark)) ||
+            e.temp.contains(QLatin1Char('/')) || e.temp.contains(QLatin1Char('\\'))) {
+            return QStringLiteral("it names \"%1\" as the temporary file of \"%2\"")
+                .arg(e.temp, e.target);
+        }
+        const PathType target = pathTypeOf(dir.filePath(e.target));
+        if (target != PathType::Missing && target != PathType::File && target != PathType::SymLink)
+            return QStringLiteral("\"%1\" is %2").arg(e.target, describePathType(target));
+        const PathType temp = pathTypeOf(dir.filePath(e.temp));
+        if (temp != PathType::Missing && temp != PathType::File)
+            return QStringLiteral("its temporary file \"%1\" is %2, not an ordinary file")
+                .arg(e.temp, describePathType(temp));
+    }
+    return QString();
+}
+
+// Renames a journal that cannot be trusted to a name of its own, where it blocks no writer and
+// stays for the user to look at.
+bool setJournalAside(const QDir& dir, const QString& why, QString& report, QString& error) {
+    const QString journalPath = dir.filePath(QLatin1String(kJournalName));
+    QString name;
+    for (int n = 1; name.isEmpty() || pathTypeOf(dir.filePath(name)) != PathType::Missing; ++n) {
+        name = QLatin1String(kJournalName) + QLatin1String(kSetAsideMark) +
+               (n > 1 ? QString::number(n) : QString());
+    }
+    if (::rename(nativePath(journalPath).constData(), nativePath(dir.filePath(name)).constData()) !=
+        0) {
+        error = QStringLiteral(
+                    "A save journal that cannot be trusted (%1) could not be set "
+                    "aside: %2")
+                    .arg(why, cannotWrite(dir.filePath(name), reasonOf(errno)));
+        return false;
+    }
+    report = QStringLiteral(
+                 "A save journal that cannot be trusted was set aside as \"%1\" and "
+                 "nothing it names was changed: %2.")
+                 .arg(name, why);
+    return true;
+}
+
+// Every entry of the folder with a temporary file's name, whatever it is.
+QStringList tempNamesIn(const QDir& dir) {
+    QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString& name) { return !isCommitTempName(name); }),
+                names.end());
+    return names;
+}
+
 bool holds(const QString& path, qint64 size, const QByteArray& sum) {
-    if (!nonOrdinaryKind(path).isEmpty())
+    // Never through a link: its bytes would come from somewhere else, and the rename would move
+    // the link itself into place.
+    if (pathTypeOf(path) != PathType::File)
         return false;
     QFile file(path);
     if (file.size() != size || !file.open(QIODevice::ReadOnly))
@@ -244,6 +313,19 @@ void setCommitFaultHook(CommitFaultHook hook) {
 
 void setDiskSpaceHook(DiskSpaceHook hook) {
     diskSpaceHook() = std::move(hook);
+}
+
+void setSyncHook(SyncHook hook) {
+    syncHook() = std::move(hook);
+}
+
+bool isSetAsideJournalName(const QString& fileName) {
+    const QString start = QLatin1String(kJournalName) + QLatin1String(kSetAsideMark);
+    if (!fileName.startsWith(start))
+        return false;
+    const QString number = fileName.mid(start.size());
+    bool ok = true;
+    return number.isEmpty() || (number.toInt(&ok) > 1 && ok);
 }
 
 bool checkReplaceable(const QString& path, QString& error) {
@@ -303,7 +385,7 @@ bool FileCommit::run(QString& error) {
     }
     // A journal left by a crash is completed first, so that this commit never overwrites it.
     const QString journalPath = QDir(folder).filePath(QLatin1String(kJournalName));
-    if (QFileInfo::exists(journalPath)) {
+    if (pathTypeOf(journalPath) != PathType::Missing) {
         QString report;
         if (!finishUnfinishedCommit(folder, report, error))
             return false;
@@ -424,24 +506,36 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString& 
 
 bool hasUnfinishedCommit(const QString& folder) {
     const QDir dir(folder);
-    if (QFileInfo::exists(dir.filePath(QLatin1String(kJournalName))))
+    if (pathTypeOf(dir.filePath(QLatin1String(kJournalName))) != PathType::Missing)
         return true;
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    return std::any_of(names.begin(), names.end(), isCommitTempName);
+    return !tempNamesIn(dir).isEmpty();
 }
 
 bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error) {
     report.clear();
     const QDir dir(folder);
     const QString journalPath = dir.filePath(QLatin1String(kJournalName));
-    if (QFileInfo::exists(journalPath)) {
-        std::vector<JournalEntry> entries;
-        QString note;
+    const PathType journalType = pathTypeOf(journalPath);
+    std::vector<JournalEntry> entries;
+    QString note;
+    bool readable = false;
+    QString distrust;
+    if (journalType == PathType::File) {
         QFile journal(journalPath);
-        const bool readable = nonOrdinaryKind(journalPath).isEmpty() &&
-                              journal.open(QIODevice::ReadOnly) &&
-                              parseJournal(journal.readAll(), entries, note);
-        journal.close();
+        readable =
+            journal.open(QIODevice::ReadOnly) && parseJournal(journal.readAll(), entries, note);
+        if (readable)
+            distrust = untrustedEntry(dir, entries);
+        else
+            entries.clear();  // names from a damaged journal are nobody's
+    } else if (journalType != PathType::Missing) {
+        distrust =
+            QStringLiteral("it is %1, not an ordinary file").arg(describePathType(journalType));
+    }
+    if (!distrust.isEmpty()) {
+        if (!setJournalAside(dir, distrust, report, error))
+            return false;
+    } else if (journalType != PathType::Missing) {
         // Each file is either still waiting whole in its temporary file or already in place.
         bool complete = readable;
         std::vector<bool> waiting;
@@ -487,11 +581,15 @@ bool finishUnfinishedCommit(const QString& folder, QString& report, QString& err
             return false;
         }
     }
-    // Whatever temporary files are left belong to no commit that will ever complete.
-    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (isCommitTempName(name))
-            ::unlink(nativePath(dir.filePath(name)).constData());
+    // Whatever temporary files are left belong to no commit that will ever complete. A link is
+    // removed itself, never what it leads to; a folder only when empty, as nothing of ours is in
+    // one.
+    for (const QString& name : tempNamesIn(dir)) {
+        const QByteArray path = nativePath(dir.filePath(name));
+        if (pathTypeOf(dir.filePath(name)) == PathType::Folder)
+            ::rmdir(path.constData());
+        else
+            ::unlink(path.constData());
     }
     return true;
 }

@@ -72,13 +72,27 @@ bool checkReplaceable(const QString& path, QString& error);
 // Completes or undoes the commit a crash left in `folder`. A complete journal whose files are all
 // there is rolled forward (the renames it names are done); a journal cut short, or one whose
 // temporary files are not all whole, is dropped with its temporary files, so the folder stays as
-// before that commit. Temporary files that belong to no complete journal are removed. Returns false
-// with a message when something could not be completed; `report` says what was done (empty when
-// there was nothing to do). Only a process that holds the folder's lock may call this.
+// before that commit. A journal that cannot be trusted (not an ordinary file, or naming anything
+// but data files of the folder itself and their own temporary files, or a temporary file that is
+// not an ordinary file) is set aside under a name of its own (see isSetAsideJournalName) and
+// nothing it names is touched. Temporary files that belong to no complete journal are removed
+// (and empty folders of such a name). Returns false with a message when something could not be
+// completed; `report` says what was done (empty when there was nothing to do). Only a process
+// that holds the folder's lock may call this.
 bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error);
 
 // True when `folder` holds a journal or a temporary file of a commit that did not finish.
 bool hasUnfinishedCommit(const QString& folder);
+
+// True for the name a journal that could not be trusted is kept under
+// ("Pennantry.Journal.Untrusted", "Pennantry.Journal.Untrusted2", ...).
+bool isSetAsideJournalName(const QString& fileName);
+
+// For tests that the commit syncs what it must: while set, told of every sync that succeeded: one
+// file's, one folder's (its entries), or the whole file system's that holds the folder.
+enum class SyncScope { File, Folder, FileSystem };
+using SyncHook = std::function<void(SyncScope scope, const QString& path)>;
+void setSyncHook(SyncHook hook);
 
 // Fault injection for tests: the hook is asked before each step of a commit, with the file the
 // step works on. Fail makes the step fail as the disk would ("Input/output error"); Crash stops

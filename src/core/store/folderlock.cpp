@@ -1,6 +1,7 @@
 #include "store/folderlock.h"
 
 #include "store/filecommit.h"
+#include "store/filekind.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pny {
@@ -40,7 +42,51 @@ QString whyNoFileCanBeMade(const QString& folder) {
                       : QStringLiteral("the lock file cannot be made");
 }
 
+// Opens an ordinary file for reading without following a link and without blocking; -1 with errno
+// otherwise.
+int openOrdinaryFile(const QString& path) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+QString lockProblemMessage(const QString& folder, const LockFileProblem& problem) {
+    return QStringLiteral(
+               "Cannot lock the data folder \"%1\": \"%2\" %3. Pennantry never makes "
+               "such a lock file: if no program has the folder open, remove it.")
+        .arg(QDir::toNativeSeparators(folder),
+             QDir::toNativeSeparators(QDir(folder).filePath(problem.fileName)), problem.what);
+}
+
 }  // namespace
+
+LockFileProblem lockFileProblem(const QString& folder) {
+    const QString lockName = QLatin1String(kLockName);
+    for (const QString& name : {lockName, lockName + QLatin1String(".rmlock")}) {
+        const QString path = QDir(folder).filePath(name);
+        const PathType type = pathTypeOf(path);
+        if (type == PathType::Missing)
+            continue;
+        if (type != PathType::File)
+            return {name,
+                    QStringLiteral("is %1, not an ordinary file").arg(describePathType(type))};
+        const int fd = openOrdinaryFile(path);
+        if (fd < 0) {
+            return {name, QStringLiteral("cannot be read (%1)")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        }
+        ::close(fd);
+    }
+    return {};
+}
 
 FolderLock::FolderLock(const QString& folder)
     : folder_(folder),
@@ -55,6 +101,11 @@ FolderLock::FolderLock(const QString& folder)
 FolderLock::~FolderLock() = default;
 
 FolderLock::Result FolderLock::acquire(QString& message) {
+    // Checked before the lock opens anything: opening a FIFO would wait for ever.
+    if (const LockFileProblem problem = lockFileProblem(folder_); problem.found()) {
+        message = lockProblemMessage(folder_, problem);
+        return Result::Failed;
+    }
     // Waiting a little longer than a lock takes to turn stale takes over a fresh one left empty.
     if (lock_->tryLock(kStaleAfterMs + 500))
         return Result::Acquired;
@@ -96,7 +147,7 @@ bool FolderLock::finishUnfinishedSave(QString& report, QString& error) {
 }
 
 bool isStaleLock(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = openOrdinaryFile(path);
     if (fd < 0)
         return false;
     // The holder keeps an advisory lock on the file for as long as it lives.
@@ -107,6 +158,10 @@ bool isStaleLock(const QString& path) {
 
 bool finishUnfinishedSaveIfFree(const QString& folder, QString& report, QString& error) {
     report.clear();
+    if (const LockFileProblem problem = lockFileProblem(folder); problem.found()) {
+        error = lockProblemMessage(folder, problem);
+        return false;
+    }
     if (!hasUnfinishedCommit(folder) &&
         !isStaleLock(QDir(folder).filePath(QLatin1String(kLockName))))
         return true;  // the usual case: nothing to complete, no lock file touched

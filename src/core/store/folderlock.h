@@ -23,8 +23,9 @@ public:
     FolderLock& operator=(const FolderLock&) = delete;
 
     // Takes the lock, waiting at most a second and a half. Otherwise `message` says why: the folder
-    // is open elsewhere (naming the program, its process id and host) or the lock file cannot be
-    // made.
+    // is open elsewhere (naming the program, its process id and host), the lock file or its helper
+    // is not an ordinary file that can be read (nothing is opened then), or the lock file cannot
+    // be made.
     enum class Result { Acquired, HeldElsewhere, Failed };
     Result acquire(QString& message);
     bool isHeld() const;
@@ -40,14 +41,26 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
+// What is wrong with a folder's lock file or the helper file its locking makes beside it
+// ("Pennantry.Lock.rmlock"), both of which must be missing or ordinary files that can be read:
+// a FIFO would block whoever opens it, a link would lock (or make) a file somewhere else, and a
+// folder or an unreadable file could only be taken for another program's lock.
+struct LockFileProblem {
+    QString fileName;  // the file's name in the folder; empty when both files are sound
+    QString what;      // "is a FIFO, not an ordinary file", "cannot be read (Permission denied)"
+    bool found() const { return !fileName.isEmpty(); }
+};
+LockFileProblem lockFileProblem(const QString& folder);
+
 // True when a lock file stands at `path` but no process holds it: its program ended without
 // closing. Looks without taking the lock or writing anything.
 bool isStaleLock(const QString& path);
 
 // For readers: when no other process holds the folder's lock, takes it for a moment and
 // completes an unfinished save, so that what follows reads whole files; a lock left by a process
-// that ended is cleared on the way. Returns false with `error`
-// when a save was left and could not be completed; `report` says what was done.
+// that ended is cleared on the way. Returns false with `error` when a save was left and could not
+// be completed, or when the lock file is not one (see lockFileProblem); `report` says what was
+// done.
 bool finishUnfinishedSaveIfFree(const QString& folder, QString& report, QString& error);
 
 }  // namespace pny

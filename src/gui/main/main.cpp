@@ -418,9 +418,6 @@ void TMainForm::FormShow() {
     QString error;
     if (!pny::finishUnfinishedCommit(store_->dataFolder(), report, error))
         fileErrors_.append(error);
-    // Said once the window is up: an import or a night completed here must not be done again.
-    if (!report.isEmpty())
-        QTimer::singleShot(0, this, [this, report] { Messages::information(this, report); });
     store_->loadYears();
     applyStoredSize();
     // Maximised over the stored normal size, which un-maximising brings back; once the window
@@ -438,6 +435,10 @@ void TMainForm::FormShow() {
         bottomTab_->setCurrentIndex(tab);
     }
     BottomTabClick(tab);
+    // What the start did to an interrupted save (an import or a night completed here must not be
+    // done again), or to a journal it could not trust, is said once.
+    if (!report.isEmpty())
+        Messages::information(this, report);
 }
 
 QSize TMainForm::designedSize() const {

@@ -4,6 +4,7 @@
 #include "help/helpviewer.h"
 #include "notes/notesfile.h"
 #include "notes/notesfiles.h"
+#include "store/datafiles.h"
 #include "store/linecodec.h"
 
 #include <QFileInfo>
@@ -221,6 +222,14 @@ void TNoteForm::PrintButtonClick() {
 
 bool TNoteForm::printLines(QPrinter* target) {
     target->setDocName(path_);
+    // Printed into a file, the file passes the check of every file the user names.
+    const QString file =
+        target->outputFormat() == QPrinter::PdfFormat ? target->outputFileName() : QString();
+    if (const QString refused = file.isEmpty() ? QString() : pny::refuseOutputPath(file);
+        !refused.isEmpty()) {
+        Messages::error(this, refused);
+        return false;
+    }
     QPainter painter;
     if (!painter.begin(target)) {
         const QString where = target->outputFileName().isEmpty()

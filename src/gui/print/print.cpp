@@ -5,6 +5,7 @@
 #include "help/helpviewer.h"
 #include "print/printcolumns.h"
 #include "print/reportengine.h"
+#include "store/datafiles.h"
 
 #include <QButtonGroup>
 #include <QDate>
@@ -279,6 +280,13 @@ bool TPrintForm::PrintPage(int page) {
 }
 
 bool TPrintForm::printCopy(const QString& fileName) {
+    // A PDF goes through the same check as every file the user names: never over a data file,
+    // never into a FIFO or through a link.
+    if (const QString refused = fileName.isEmpty() ? QString() : pny::refuseOutputPath(fileName);
+        !refused.isEmpty()) {
+        Messages::error(this, refused);
+        return false;
+    }
     QPrinter* printer = report_->printer();
     const QString saved = printer->outputFileName();
     const QPrinter::OutputFormat savedFormat = printer->outputFormat();
