@@ -31,6 +31,7 @@ std::vector<SiteGame> readSiteGames(const Store& store) {
             continue;
         SiteGame game;
         game.start = *start;
+        game.line = line;
         game.home = toNumber(record.home);
         game.away = toNumber(record.away);
         game.homeName = siteTeamName(store, game.home);

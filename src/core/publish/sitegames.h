@@ -12,6 +12,7 @@ class Store;
 // One game of the league as the website shows it, with its texts already in UTF-16.
 struct SiteGame {
     QDateTime start;
+    int line = 0;  // the game's line in the schedule
     int home = 0;  // team lines
     int away = 0;
     QString homeName;
