@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <sys/stat.h>
+
 using namespace pny;
 using testsupport::listFile;
 using testsupport::playerLine;
@@ -279,6 +281,48 @@ private slots:
 
         QVERIFY(!writeSite(site, dir.path(), {{QStringLiteral("../x.html"), "x"}}, error));
         QVERIFY(!QFileInfo::exists(out.path() + "/x.html"));
+    }
+
+    // Something not ours in the place of a page: a FIFO or a folder is refused before any file is
+    // written (and never waited on); a link is replaced by the page, its target left alone.
+    void theWriterHandlesWhatStandsInTheWay_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("a FIFO") << QStringLiteral("fifo") << false;
+        QTest::newRow("a folder") << QStringLiteral("folder") << false;
+        QTest::newRow("a link to a file with the same bytes") << QStringLiteral("same") << true;
+        QTest::newRow("a link to another file") << QStringLiteral("link") << true;
+    }
+    void theWriterHandlesWhatStandsInTheWay() {
+        QFETCH(QString, kind);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QVERIFY(QDir().mkpath(site));
+        const QString page = site + "/index.html";
+        const QString outside = out.path() + "/outside.html";
+        const QByteArray outsideBytes =
+            kind == "same" ? fileOf(files, QStringLiteral("index.html")) : QByteArray("theirs");
+        writeFile(outside, outsideBytes);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(page));
+        else
+            QVERIFY(QFile::link(outside, page));
+        QString error;
+        QCOMPARE(writeSite(site, dir.path(), files, error), accepted);
+        QCOMPARE(readFile(outside), outsideBytes);
+        if (accepted) {
+            QVERIFY(!QFileInfo(page).isSymLink());
+            QCOMPARE(readFile(page), fileOf(files, QStringLiteral("index.html")));
+        } else {
+            QVERIFY2(error.contains(QLatin1String("index.html")), qPrintable(error));
+            QVERIFY(!QFileInfo::exists(site + "/style.css"));
+        }
     }
 };
 

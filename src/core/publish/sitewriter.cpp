@@ -1,6 +1,7 @@
 #include "publish/sitewriter.h"
 
 #include "store/filecommit.h"
+#include "store/filekind.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,10 @@ QString canonicalFolder(const QString& folder) {
 }
 
 bool sameBytes(const QString& path, const QByteArray& bytes) {
+    // Only an ordinary file is read: opening a FIFO would wait for a writer forever.
+    const QFileInfo info(path);
+    if (!nonOrdinaryKind(path).isEmpty() || !info.isFile() || info.isSymLink())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
         return false;
@@ -41,6 +46,16 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
         error = QStringLiteral("cannot create the folder \"%1\"")
                     .arg(QDir::toNativeSeparators(outputFolder));
         return false;
+    }
+    // A FIFO, a link or a folder in the place of one of the files is refused before any file is
+    // written, so that the site is never left half old and half new by it.
+    for (const SiteFile& file : files) {
+        const QString kind = nonOrdinaryKind(output + file.name);
+        if (!kind.isEmpty()) {
+            error = QStringLiteral("cannot write \"%1\": it is %2, not an ordinary file")
+                        .arg(QDir::toNativeSeparators(output + file.name), kind);
+            return false;
+        }
     }
     for (const SiteFile& file : files) {
         // Names are the builder's own; a name with a folder in it would leave the output folder.
