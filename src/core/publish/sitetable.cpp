@@ -29,8 +29,12 @@ QString siteLink(const QString& file, const QString& text) {
 }
 
 QString siteDataTable(const SiteTableSpec& spec) {
-    QString out = QStringLiteral("<div class=\"scroll\">\n<table>\n<caption>") + spec.caption +
-                  QStringLiteral("</caption>\n<thead>\n<tr>");
+    // The box can be reached with the keyboard and scrolled with the arrow keys, and says which
+    // table it holds.
+    QString out =
+        QStringLiteral("<div class=\"scroll\" tabindex=\"0\" role=\"region\" aria-label=\"") +
+        spec.caption + QStringLiteral("\">\n<table>\n<caption>") + spec.caption +
+        QStringLiteral("</caption>\n<thead>\n<tr>");
     for (int c = 0; c < static_cast<int>(spec.headers.size()); ++c) {
         QStringList classes;
         if (c == spec.nameColumn)
