@@ -1,6 +1,7 @@
 #include "publish/leaguesite.h"
 #include "publish/sitecalendar.h"
 #include "publish/sitewriter.h"
+#include "store/filecommit.h"
 #include "store/store.h"
 #include "views/leadersettings.h"
 
@@ -323,6 +324,36 @@ private slots:
             QVERIFY2(error.contains(QLatin1String("index.html")), qPrintable(error));
             QVERIFY(!QFileInfo::exists(site + "/style.css"));
         }
+    }
+
+    // A disk that fills up halfway through leaves the site as it was, every page old, and says so.
+    void aFullDiskLeavesTheOldSite() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> before = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QString error;
+        QVERIFY2(writeSite(site, dir.path(), before, error), qPrintable(error));
+
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|Renamed|||||", "|20|Tigers|||||", "|30|Owls|||||"}));
+        const std::vector<SiteFile> after = publish(dir.path());
+        int written = 0;
+        setDiskSpaceHook([&written](const QString&, qint64 size) {
+            return ++written > 2 ? size / 2 : size;  // the third file finds the disk full
+        });
+        const bool ok = writeSite(site, dir.path(), after, error);
+        setDiskSpaceHook({});
+        QVERIFY(!ok);
+        QVERIFY2(error.contains(QLatin1String("No space left")), qPrintable(error));
+        QVERIFY(written > 2);
+        for (const SiteFile& file : before)
+            QVERIFY2(readFile(site + '/' + file.name) == file.bytes, qPrintable(file.name));
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), int(before.size()));
+
+        QVERIFY2(writeSite(site, dir.path(), after, error), qPrintable(error));
+        QVERIFY(readFile(site + "/index.html").contains("Renamed"));
     }
 };
 

@@ -47,9 +47,14 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
                     .arg(QDir::toNativeSeparators(outputFolder));
         return false;
     }
-    // A FIFO, a link or a folder in the place of one of the files is refused before any file is
-    // written, so that the site is never left half old and half new by it.
+    // Names are the builder's own; a name with a folder in it would leave the output folder. A
+    // FIFO or a folder in the place of one of the files is refused before any file is written.
     for (const SiteFile& file : files) {
+        if (file.name.isEmpty() || file.name.contains(QLatin1Char('/')) ||
+            file.name.contains(QLatin1Char('\\')) || file.name.startsWith(QLatin1Char('.'))) {
+            error = QStringLiteral("refusing the file name \"%1\"").arg(file.name);
+            return false;
+        }
         const QString kind = nonOrdinaryKind(output + file.name);
         if (!kind.isEmpty()) {
             error = QStringLiteral("cannot write \"%1\": it is %2, not an ordinary file")
@@ -57,19 +62,16 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
             return false;
         }
     }
+    // The changed files in one commit: synced in one pass rather than one by one, and the site
+    // changes all at once, never half old and half new.
+    FileCommit commit;
     for (const SiteFile& file : files) {
-        // Names are the builder's own; a name with a folder in it would leave the output folder.
-        if (file.name.isEmpty() || file.name.contains(QLatin1Char('/')) ||
-            file.name.contains(QLatin1Char('\\')) || file.name.startsWith(QLatin1Char('.'))) {
-            error = QStringLiteral("refusing the file name \"%1\"").arg(file.name);
-            return false;
-        }
         const QString path = output + file.name;
-        if (sameBytes(path, file.bytes))
-            continue;
-        if (!writeFileAtomically(path, file.bytes, error))
-            return false;
+        if (!sameBytes(path, file.bytes))
+            commit.add(path, file.bytes);
     }
+    if (!commit.paths().isEmpty() && !commit.run(error))
+        return false;
     return true;
 }
 
