@@ -11,6 +11,7 @@
 #include "views/tableview.h"
 
 #include "leaguefolder.h"
+#include "seasonsfolder.h"
 #include "testsupport.h"
 
 #include <QRegularExpression>
@@ -441,6 +442,41 @@ private slots:
         QVERIFY(nightEntryId(league, 2) != nightEntryId(QStringLiteral("2024 Other"), 2));
         QVERIFY(feed.contains("<link rel=\"alternate\" type=\"text/html\" href=\"night-"));
         QVERIFY(feed.contains("<updated>2024-06-08T18:30:00Z</updated>"));
+    }
+
+    // Where Link Players joined a player's seasons, his page has his career: a row per season
+    // and the sums; a player of one season has none.
+    void aLinkedPlayerHasHisCareer_data() {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("linked") << true;
+        QTest::newRow("not linked") << false;
+    }
+    void aLinkedPlayerHasHisCareer() {
+        QFETCH(bool, linked);
+        QTemporaryDir dir;
+        testsupport::writeThreeSeasons(dir.path());
+        if (linked) {
+            writeFile(dir.path() + "/Pennantry.People",
+                      "People|\r\nP|1|Y1L1T1P1|\r\nP|1|Y2L1T2P1|\r\nP|1|Y3L1T2P1|\r\n");
+        }
+        const std::vector<SiteFile> files = publish(dir.path());
+        const QByteArray page = fileOf(files, QStringLiteral("player-2-1.html"));
+        QVERIFY(page.contains("<h1>Ann Lee</h1>"));
+        QCOMPARE(page.contains("<h2>Career</h2>"), linked);
+        if (!linked)
+            return;
+        const auto tables = tablesOf(page);
+        const Table& career = tables.at(QStringLiteral("Ann Lee career batting"));
+        QCOMPARE(int(career.size()), 1 + 3 + 1);
+        // 5 for 18, 9 for 30 and 4 for 25.
+        QCOMPARE(cellOf(career, QStringLiteral("2022"), QStringLiteral("AVG")), rate(5, 18));
+        QCOMPARE(cellOf(career, QStringLiteral("2023"), QStringLiteral("AVG")), rate(9, 30));
+        QCOMPARE(cellOf(career, QStringLiteral("2023"), QStringLiteral("Team")),
+                 QStringLiteral("Tigers"));
+        QCOMPARE(cellOf(career, QStringLiteral("Career"), QStringLiteral("AVG")),
+                 rate(5 + 9 + 4, 18 + 30 + 25));
+        QCOMPARE(cellOf(career, QStringLiteral("Career"), QStringLiteral("AB")),
+                 QString::number(18 + 30 + 25));
     }
 };
 
