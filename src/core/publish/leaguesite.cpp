@@ -157,6 +157,9 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         if (fileError.isEmpty())
             fileError = message;
     };
+    // The site shows every team and umpire, whatever the window's filters hide.
+    store.teamFilter.clear();
+    store.umpireFilter.clear();
     store.ensureTeams();
     store.ensureGames();
     store.ensureFields();
