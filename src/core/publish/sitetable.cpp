@@ -7,14 +7,20 @@
 namespace pny {
 namespace {
 
+// Whether a cell is aligned as a number: a number, a run difference with its sign ("+11") or the
+// dash that stands for one (the leader's games behind).
+bool alignedAsNumber(const QString& text) {
+    return isNumeric(text) || text == QLatin1String("-") ||
+           (text.startsWith(QLatin1Char('+')) && isNumeric(text.mid(1)));
+}
+
 QString columnClass(const SiteTableSpec& spec, int column, const QString& text) {
     QStringList classes;
     if (column == spec.nameColumn)
         classes << QStringLiteral("name");
     if (column == spec.keyColumn)
         classes << QStringLiteral("key");
-    // A dash stands for a number (the leader's games behind) and is aligned like one.
-    if (column != spec.nameColumn && (isNumeric(text) || text == QLatin1String("-")))
+    if (column != spec.nameColumn && alignedAsNumber(text))
         classes << QStringLiteral("n");
     return classes.isEmpty() ? QString() : QStringLiteral(" class=\"") + classes.join(' ') + '"';
 }
@@ -44,7 +50,7 @@ QString siteDataTable(const SiteTableSpec& spec) {
         // A heading sits where its column's values sit: numbers to the right.
         if (c != spec.nameColumn && !spec.rows.empty() &&
             c < static_cast<int>(spec.rows.front().cells.size()) &&
-            isNumeric(spec.rows.front().cells[static_cast<std::size_t>(c)])) {
+            alignedAsNumber(spec.rows.front().cells[static_cast<std::size_t>(c)])) {
             classes << QStringLiteral("n");
         }
         out += QStringLiteral("<th scope=\"col\"") +
