@@ -41,9 +41,10 @@ StatValues values(std::initializer_list<std::pair<PlayerStat, long long>> list) 
 
 // Two teams: the Otters (Ann with totals from before the log, Bo, Cy a pitcher) and the Hawks
 // (Dee, Eli a pitcher), named by `annName`, with two games between them.
-void writeSeason(const QString& folder, const QByteArray& annName = "Ann Lee") {
+void writeSeason(const QString& folder, const QByteArray& annName = "Ann Lee",
+                 const QByteArray& hawks = "Hawks") {
     testsupport::writeLeagueFolder(
-        folder, "|1|City|1|1|9|", {"|1|Otters|||||", "|2|Hawks|||||"},
+        folder, "|1|City|1|1|9|", {"|1|Otters|||||", "|2|" + hawks + "|||||"},
         {playerLine("7", annName, {{field(StatPA), "40"}, {field(Stat1B), "9"}}),
          playerLine("12", "Bo Diaz"), playerLine("21", "Cy Young")});
     writeFile(folder + "/Y1L1T2.Players",
@@ -170,8 +171,9 @@ struct Season {
 };
 
 // The season with both nights committed.
-bool playBoth(Season& season, const QByteArray& annName = "Ann Lee") {
-    writeSeason(season.dir.path(), annName);
+bool playBoth(Season& season, const QByteArray& annName = "Ann Lee",
+              const QByteArray& hawks = "Hawks") {
+    writeSeason(season.dir.path(), annName, hawks);
     Store store(season.dir.path());
     store.loadYears();
     if (!store.ensurePlayers())
@@ -331,15 +333,22 @@ private slots:
     void linksResolveAndNamesAreEscaped_data() {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QByteArray>("escaped");
-        QTest::newRow("plain") << QByteArray("Ann Lee") << QByteArray("Ann Lee");
+        QTest::addColumn<QByteArray>("hawks");
+        QTest::addColumn<QByteArray>("hawksEscaped");
+        QTest::newRow("plain") << QByteArray("Ann Lee") << QByteArray("Ann Lee")
+                               << QByteArray("Hawks") << QByteArray("Hawks");
         QTest::newRow("markup") << QByteArray("<i>Ann & \"Lee\"")
-                                << QByteArray("&lt;i&gt;Ann &amp; &quot;Lee&quot;");
+                                << QByteArray("&lt;i&gt;Ann &amp; &quot;Lee&quot;")
+                                << QByteArray("<Hawks> & 'Co'")
+                                << QByteArray("&lt;Hawks&gt; &amp; 'Co'");
     }
     void linksResolveAndNamesAreEscaped() {
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, escaped);
+        QFETCH(QByteArray, hawks);
+        QFETCH(QByteArray, hawksEscaped);
         Season season;
-        QVERIFY(playBoth(season, name));
+        QVERIFY(playBoth(season, name, hawks));
         const std::vector<SiteFile> files = publish(season.dir.path());
         QSet<QString> names;
         for (const SiteFile& file : files)
@@ -374,6 +383,10 @@ private slots:
             QVERIFY2(fileOf(files, page).contains(anchor), qPrintable(page));
         QVERIFY(
             fileOf(files, QStringLiteral("player-1-1.html")).contains("<h1>" + escaped + "</h1>"));
+        // The team's name in the night's title, its heading and the feed.
+        const QByteArray title = hawksEscaped + " 3 at Otters 5";
+        QVERIFY(fileOf(files, night).contains("<h1>" + title + "</h1>"));
+        QVERIFY(fileOf(files, QStringLiteral("feed.xml")).contains("<title>" + title + "</title>"));
     }
 
     // The form of the schedule's scores: runs, the streak, the last ten, home and away.
