@@ -2,6 +2,7 @@
 #include "publish/sitecalendar.h"
 #include "publish/sitewriter.h"
 #include "store/filecommit.h"
+#include "store/folderlock.h"
 #include "store/store.h"
 #include "views/leadersettings.h"
 
@@ -354,6 +355,55 @@ private slots:
 
         QVERIFY2(writeSite(site, dir.path(), after, error), qPrintable(error));
         QVERIFY(readFile(site + "/index.html").contains("Renamed"));
+    }
+
+    // A publish killed halfway, before or after its journal, is finished or undone by the next
+    // one, which leaves nothing of it behind.
+    void aKilledPublishIsSetRightByTheNext_data() {
+        QTest::addColumn<int>("step");
+        QTest::newRow("writing the pages") << int(CommitStep::WriteTemp);
+        QTest::newRow("renaming the pages") << int(CommitStep::Rename);
+    }
+    void aKilledPublishIsSetRightByTheNext() {
+        QFETCH(int, step);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QString error;
+        int renames = 0;
+        setCommitFaultHook([&](CommitStep at, const QString&) {
+            return at == CommitStep(step) && ++renames == 2 ? FaultAction::Crash
+                                                            : FaultAction::Continue;
+        });
+        QVERIFY(!writeSite(site, dir.path(), files, error));
+        setCommitFaultHook({});
+        QVERIFY2(writeSite(site, dir.path(), files, error), qPrintable(error));
+        QStringList expected;
+        for (const SiteFile& file : files)
+            expected << file.name;
+        expected.sort();
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const SiteFile& file : files)
+            QVERIFY2(readFile(site + '/' + file.name) == file.bytes, qPrintable(file.name));
+    }
+
+    // A second publish into a folder that another one is writing is refused and writes nothing.
+    void aSecondPublishIntoTheSameFolderIsRefused() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        FolderLock first(out.path());
+        QString message;
+        QCOMPARE(first.acquire(message), FolderLock::Result::Acquired);
+        QString error;
+        QVERIFY(!writeSite(out.path(), dir.path(), files, error));
+        QVERIFY2(error.contains(QLatin1String("cannot publish into")), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(out.path() + "/index.html"));
+        first.release();
+        QVERIFY2(writeSite(out.path(), dir.path(), files, error), qPrintable(error));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "store/filecommit.h"
 #include "store/filekind.h"
+#include "store/folderlock.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,18 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
                     .arg(QDir::toNativeSeparators(outputFolder));
         return false;
     }
+    // One publish at a time into a folder; one that was killed halfway is finished or undone
+    // first, so that its temporary files do not stay among the pages.
+    FolderLock lock(output);
+    QString message;
+    if (lock.acquire(message) != FolderLock::Result::Acquired) {
+        error = QStringLiteral("cannot publish into \"%1\": %2")
+                    .arg(QDir::toNativeSeparators(outputFolder), message);
+        return false;
+    }
+    QString report;
+    if (!lock.finishUnfinishedSave(report, error))
+        return false;
     // Names are the builder's own; a name with a folder in it would leave the output folder. A
     // FIFO or a folder in the place of one of the files is refused before any file is written.
     for (const SiteFile& file : files) {
