@@ -4,6 +4,7 @@
 #include "publish/leaguesite.h"
 #include "publish/sitefeed.h"
 #include "publish/sitestandings.h"
+#include "publish/sitewriter.h"
 #include "store/store.h"
 #include "views/catalogues.h"
 #include "views/formats.h"
@@ -309,6 +310,36 @@ private slots:
         QCOMPARE(log.at(2).at(1), QStringLiteral("at Hawks"));
         QCOMPARE(log.at(1).last(), rate(9 + annHits, 44));
         QCOMPARE(log.at(2).last(), rate(9 + annHits + 1, 48));
+    }
+
+    // Published again after a night was removed, the folder loses that night's page and keeps
+    // whatever else is there that is not a page of ours.
+    void aRemovedNightsPageLeavesThePublishedSite() {
+        Season season;
+        QVERIFY(playBoth(season));
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QString error;
+        QVERIFY2(writeSite(site, season.dir.path(), publish(season.dir.path()), error),
+                 qPrintable(error));
+        const QString page = site + QStringLiteral("/night-%1.html").arg(season.firstEntry);
+        QVERIFY(QFileInfo::exists(page));
+        const QStringList theirs = {"night-notes.html", "night-1.html.bak", "photo.jpg"};
+        for (const QString& name : theirs)
+            writeFile(site + '/' + name, "theirs");
+        {
+            Store store(season.dir.path());
+            store.loadYears();
+            QVERIFY(store.ensurePlayers());
+            QVERIFY(removeNight(store, season.firstEntry).accepted);
+            QVERIFY(store.commit());
+        }
+        QVERIFY2(writeSite(site, season.dir.path(), publish(season.dir.path()), error),
+                 qPrintable(error));
+        QVERIFY(!QFileInfo::exists(page));
+        QVERIFY(QFileInfo::exists(site + QStringLiteral("/night-%1.html").arg(season.secondEntry)));
+        for (const QString& name : theirs)
+            QCOMPARE(testsupport::readFile(site + '/' + name), QByteArray("theirs"));
     }
 
     void aRemovedNightHasNoPage() {

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace pny {
 namespace {
@@ -28,6 +30,23 @@ bool sameBytes(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::ReadOnly) || file.size() != bytes.size())
         return false;
     return file.readAll() == bytes;
+}
+
+// The pages of ours the site no longer has, a night removed from the log or a team deleted, are
+// removed, so that nobody finds them by their address. Only ordinary files with the names the
+// builder gives such pages are touched, never anything else in the folder.
+void removeOldPages(const QString& output, const std::vector<SiteFile>& files) {
+    static const QRegularExpression kPage(
+        QStringLiteral("^(?:team-[0-9]+|player-[0-9]+-[0-9]+|night-[0-9]+)\\.html$"));
+    QSet<QString> current;
+    for (const SiteFile& file : files)
+        current.insert(file.name);
+    for (const QString& name : QDir(output).entryList(QDir::Files | QDir::NoSymLinks)) {
+        if (kPage.match(name).hasMatch() && !current.contains(name) &&
+            nonOrdinaryKind(output + name).isEmpty()) {
+            QFile::remove(output + name);
+        }
+    }
 }
 
 }  // namespace
@@ -85,6 +104,7 @@ bool writeSite(const QString& outputFolder, const QString& dataFolder,
     }
     if (!commit.paths().isEmpty() && !commit.run(error))
         return false;
+    removeOldPages(output, files);
     return true;
 }
 
