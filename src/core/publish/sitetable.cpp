@@ -85,7 +85,7 @@ QByteArray siteTableStylesheet() {
            ".scroll{position:relative}\n"
            "thead th.n{text-align:right}\n"
            "th.key,td.key{position:sticky;right:0;background:#fff;font-weight:600;"
-           "border-left:1px solid #c9d0d8}\n"
+           "border-left:1px solid #c9d0d8;box-shadow:-4px 0 4px -2px rgba(0,0,0,.18)}\n"
            "thead th.key{background:#e4e9ef}\n"
            "tr.total th.key,tr.total td.key{background:#fff}\n"
            ".final{font-size:1.1rem;font-weight:600}\n"
