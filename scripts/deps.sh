@@ -24,9 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-# The web checkers tests/cli/webcheck.sh runs on the html pages: the W3C Nu HTML checker and
-# axe-core, from npm, into a folder of their own outside the checkout. Without them the test
-# skips those checks and says so.
+# The web checkers tests/cli/webcheck.sh and tests/cli/publish.sh run on the html pages: the W3C
+# Nu HTML checker and axe-core, from npm, into a folder of their own outside the checkout. Without
+# them the tests skip those checks and say so.
 webtools="${PNY_WEBTOOLS:-$HOME/.cache/pennantry/webtools}"
 if [ ! -f "$webtools/node_modules/vnu-jar/build/dist/vnu.jar" ] ||
     [ ! -f "$webtools/node_modules/axe-core/axe.min.js" ]; then
@@ -34,5 +34,5 @@ if [ ! -f "$webtools/node_modules/vnu-jar/build/dist/vnu.jar" ] ||
     mkdir -p "$webtools"
     npm install --prefix "$webtools" --no-audit --no-fund --no-save vnu-jar@26.9.27 \
         axe-core@4.14.1 >/dev/null ||
-        echo "deps.sh: the web checkers could not be installed; webcheck.sh will skip them" >&2
+        echo "deps.sh: the web checkers could not be installed; the web tests will skip them" >&2
 fi

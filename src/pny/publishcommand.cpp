@@ -17,8 +17,9 @@ namespace pny::cli {
 const char* const kPublishUsage =
     "  publish --output DIR [--folder DIR] [--year N] [--league N]\n"
     "            write the league's website into the folder given with --output: the\n"
-    "            standings, the leaders, a page per team, the schedule and a calendar\n"
-    "            (schedule.ics); files already up to date are left alone. The output\n"
+    "            standings, the leaders, a page per team, player and night of the game\n"
+    "            log, the schedule, a calendar (schedule.ics) and a results feed\n"
+    "            (feed.xml); files already up to date are left alone. The output\n"
     "            folder may not be the data folder nor lie inside it. --year and\n"
     "            --league as for leaders.\n";
 

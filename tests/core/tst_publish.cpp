@@ -3,6 +3,8 @@
 #include "publish/leaguesite.h"
 #include "publish/sitecalendar.h"
 #include "publish/sitewriter.h"
+#include "store/filecommit.h"
+#include "store/folderlock.h"
 #include "store/store.h"
 #include "views/leadersettings.h"
 
@@ -17,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <sys/stat.h>
 
 using namespace pny;
 using testsupport::listFile;
@@ -283,6 +287,127 @@ private slots:
 
         QVERIFY(!writeSite(site, dir.path(), {{QStringLiteral("../x.html"), "x"}}, error));
         QVERIFY(!QFileInfo::exists(out.path() + "/x.html"));
+    }
+
+    // Something not ours in the place of a page: a FIFO or a folder is refused before any file is
+    // written (and never waited on); a link is replaced by the page, its target left alone.
+    void theWriterHandlesWhatStandsInTheWay_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("a FIFO") << QStringLiteral("fifo") << false;
+        QTest::newRow("a folder") << QStringLiteral("folder") << false;
+        QTest::newRow("a link to a file with the same bytes") << QStringLiteral("same") << true;
+        QTest::newRow("a link to another file") << QStringLiteral("link") << true;
+    }
+    void theWriterHandlesWhatStandsInTheWay() {
+        QFETCH(QString, kind);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QVERIFY(QDir().mkpath(site));
+        const QString page = site + "/index.html";
+        const QString outside = out.path() + "/outside.html";
+        const QByteArray outsideBytes =
+            kind == "same" ? fileOf(files, QStringLiteral("index.html")) : QByteArray("theirs");
+        writeFile(outside, outsideBytes);
+        if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(page).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(page));
+        else
+            QVERIFY(QFile::link(outside, page));
+        QString error;
+        QCOMPARE(writeSite(site, dir.path(), files, error), accepted);
+        QCOMPARE(readFile(outside), outsideBytes);
+        if (accepted) {
+            QVERIFY(!QFileInfo(page).isSymLink());
+            QCOMPARE(readFile(page), fileOf(files, QStringLiteral("index.html")));
+        } else {
+            QVERIFY2(error.contains(QLatin1String("index.html")), qPrintable(error));
+            QVERIFY(!QFileInfo::exists(site + "/style.css"));
+        }
+    }
+
+    // A disk that fills up halfway through leaves the site as it was, every page old, and says so.
+    void aFullDiskLeavesTheOldSite() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> before = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QString error;
+        QVERIFY2(writeSite(site, dir.path(), before, error), qPrintable(error));
+
+        writeFile(dir.path() + "/Y1L1.Teams",
+                  listFile("T|", {"|10|Renamed|||||", "|20|Tigers|||||", "|30|Owls|||||"}));
+        const std::vector<SiteFile> after = publish(dir.path());
+        int written = 0;
+        setDiskSpaceHook([&written](const QString&, qint64 size) {
+            return ++written > 2 ? size / 2 : size;  // the third file finds the disk full
+        });
+        const bool ok = writeSite(site, dir.path(), after, error);
+        setDiskSpaceHook({});
+        QVERIFY(!ok);
+        QVERIFY2(error.contains(QLatin1String("No space left")), qPrintable(error));
+        QVERIFY(written > 2);
+        for (const SiteFile& file : before)
+            QVERIFY2(readFile(site + '/' + file.name) == file.bytes, qPrintable(file.name));
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden).size(), int(before.size()));
+
+        QVERIFY2(writeSite(site, dir.path(), after, error), qPrintable(error));
+        QVERIFY(readFile(site + "/index.html").contains("Renamed"));
+    }
+
+    // A publish killed halfway, before or after its journal, is finished or undone by the next
+    // one, which leaves nothing of it behind.
+    void aKilledPublishIsSetRightByTheNext_data() {
+        QTest::addColumn<int>("step");
+        QTest::newRow("writing the pages") << int(CommitStep::WriteTemp);
+        QTest::newRow("renaming the pages") << int(CommitStep::Rename);
+    }
+    void aKilledPublishIsSetRightByTheNext() {
+        QFETCH(int, step);
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        const QString site = out.path() + "/web";
+        QString error;
+        int renames = 0;
+        setCommitFaultHook([&](CommitStep at, const QString&) {
+            return at == CommitStep(step) && ++renames == 2 ? FaultAction::Crash
+                                                            : FaultAction::Continue;
+        });
+        QVERIFY(!writeSite(site, dir.path(), files, error));
+        setCommitFaultHook({});
+        QVERIFY2(writeSite(site, dir.path(), files, error), qPrintable(error));
+        QStringList expected;
+        for (const SiteFile& file : files)
+            expected << file.name;
+        expected.sort();
+        QCOMPARE(QDir(site).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+        for (const SiteFile& file : files)
+            QVERIFY2(readFile(site + '/' + file.name) == file.bytes, qPrintable(file.name));
+    }
+
+    // A second publish into a folder that another one is writing is refused and writes nothing.
+    void aSecondPublishIntoTheSameFolderIsRefused() {
+        QTemporaryDir dir;
+        writeSampleLeague(dir.path());
+        const std::vector<SiteFile> files = publish(dir.path());
+        QTemporaryDir out;
+        FolderLock first(out.path());
+        QString message;
+        QCOMPARE(first.acquire(message), FolderLock::Result::Acquired);
+        QString error;
+        QVERIFY(!writeSite(out.path(), dir.path(), files, error));
+        QVERIFY2(error.contains(QLatin1String("cannot publish into")), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(out.path() + "/index.html"));
+        first.release();
+        QVERIFY2(writeSite(out.path(), dir.path(), files, error), qPrintable(error));
     }
 };
 

@@ -39,11 +39,15 @@ private slots:
         Messages::presetAnswers({QMessageBox::Ok});
         form.findChild<QAction*>("PublishItem")->trigger();
         QCOMPARE(Messages::shownTexts().size(), 1);
-        QVERIFY2(Messages::shownTexts().front().contains(QStringLiteral("(7 files)")),
+        QVERIFY2(Messages::shownTexts().front().contains(QStringLiteral("(9 files)")),
                  qPrintable(Messages::shownTexts().front()));
         const QByteArray index = readFile(web.path() + "/site/index.html");
         QVERIFY(index.contains("&lt;Tigers&gt;"));
-        QVERIFY(readFile(web.path() + "/site/team-1.html").contains("Lee"));
+        // Lee's page, linked from his team's, with his batting line: 4 PA and 3 singles.
+        QVERIFY(readFile(web.path() + "/site/team-1.html")
+                    .contains("<a href=\"player-1-1.html\">Lee</a>"));
+        QVERIFY(readFile(web.path() + "/site/player-1-1.html").contains(">.750<"));
+        QVERIFY(QFile::exists(web.path() + "/site/feed.xml"));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files), before);
 
         // The data folder is refused with the reason; a cancelled dialog does nothing.

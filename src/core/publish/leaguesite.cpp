@@ -1,24 +1,30 @@
 #include "publish/leaguesite.h"
 
 #include "gamelog/gamelog.h"
+#include "people/career.h"
+#include "people/peoplelinks.h"
 #include "pitching/eligiblepitchers.h"
 #include "pitching/pitchrulesfile.h"
-
 #include "publish/sitecalendar.h"
+#include "publish/sitedata.h"
+#include "publish/sitefeed.h"
 #include "publish/sitegames.h"
+#include "publish/sitenight.h"
 #include "publish/sitepage.h"
+#include "publish/siteplayer.h"
+#include "publish/sitestandings.h"
+#include "publish/sitetable.h"
+#include "publish/siteteam.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "store/store.h"
-#include "views/catalogues.h"
 #include "views/leaders.h"
 #include "views/leadersexport.h"
-#include "views/tableview.h"
 
 #include <QLocale>
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 namespace pny {
 namespace {
@@ -27,63 +33,82 @@ constexpr int kIndexPlaces = 5;
 constexpr int kIndexGames = 5;
 // The leader tables the front page shows.
 const char* const kMainCategories[] = {"AVG", "HR", "RBI", "ERA", "Won", "BSO"};
-// The player tabs a team page shows.
-constexpr int kHittingTab = 2;
-constexpr int kPitchingTab = 4;
-constexpr int kFieldingTab = 5;
-
-QString teamFile(int line) {
-    return QStringLiteral("team-%1.html").arg(line);
-}
 
 QString dateText(const QDate& date) {
     return QLocale::c().toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
 }
 
-// The team lines that have a page of their own.
-using TeamPages = std::set<int>;
+// What a game line links to: the teams' pages and the night of each game with one.
+struct GameLinks {
+    const SiteLeague& league;
+    std::map<int, int> nightOfGame;  // schedule line -> night entry
+};
 
-// "Owls 3 at Eagles 5 · Field 2" with links to the teams' pages (a deleted team has none).
-QString gameLine(const SiteGame& game, bool withDate, const TeamPages& pages) {
-    QString out = QStringLiteral("<li>");
-    if (withDate) {
-        out += QStringLiteral("<span class=\"when\">") +
-               QLocale::c().toString(game.start, QStringLiteral("ddd MMM d, h:mm AP")) +
-               QStringLiteral("</span>");
-    } else {
-        out += QStringLiteral("<span class=\"when\">") +
-               QLocale::c().toString(game.start.time(), QStringLiteral("h:mm AP")) +
-               QStringLiteral("</span>");
-    }
-    const auto team = [&pages](int line, const QString& name, const QString& score) {
-        QString text = pages.count(line) == 0
-                           ? siteText(name)
-                           : QStringLiteral("<a href=\"") + teamFile(line) + QStringLiteral("\">") +
-                                 siteText(name) + QStringLiteral("</a>");
+// "Owls 3 at Eagles 5 · Field 2 · Box score" with links to the teams' pages (a deleted team has
+// none) and to the night's page when the log holds the game.
+QString gameLine(const SiteGame& game, bool withDate, const GameLinks& links) {
+    QString out =
+        QStringLiteral("<li><span class=\"when\">") +
+        (withDate ? QLocale::c().toString(game.start, QStringLiteral("ddd MMM d, h:mm AP"))
+                  : QLocale::c().toString(game.start.time(), QStringLiteral("h:mm AP"))) +
+        QStringLiteral("</span>");
+    const auto team = [&links](int line, const QString& name, const QString& score) {
+        QString text =
+            links.league.team(line) ? siteLink(teamFile(line), siteText(name)) : siteText(name);
         if (!score.isEmpty())
-            text +=
-                QLatin1Char(' ') + QStringLiteral("<b>") + siteText(score) + QStringLiteral("</b>");
+            text += QStringLiteral(" <b>") + siteText(score) + QStringLiteral("</b>");
         return text;
     };
     out += team(game.away, game.awayName, game.awayScore) + QStringLiteral(" at ") +
            team(game.home, game.homeName, game.homeScore);
     if (!game.field.isEmpty())
         out += QStringLiteral(" &#183; ") + siteText(game.field);
+    const auto night = links.nightOfGame.find(game.line);
+    if (night != links.nightOfGame.end())
+        out += QStringLiteral(" &#183; ") +
+               siteLink(nightFile(night->second), QStringLiteral("Box score"));
     out += QStringLiteral("</li>\n");
     return out;
 }
 
-QString gameList(const std::vector<const SiteGame*>& games, bool withDate, const TeamPages& pages) {
+QString gameList(const std::vector<const SiteGame*>& games, bool withDate, const GameLinks& links) {
     if (games.empty())
         return QStringLiteral("<p>None.</p>\n");
     QString out = QStringLiteral("<ul class=\"games\">\n");
     for (const SiteGame* game : games)
-        out += gameLine(*game, withDate, pages);
+        out += gameLine(*game, withDate, links);
     out += QStringLiteral("</ul>\n");
     return out;
 }
 
-QString leaderTables(const LeagueLeaders& leaders, bool mainOnly) {
+// A leader table as a phone reads it: the rank, the player, the value, then his team.
+QString leaderTable(const SiteLeague& league, const LeaderTable& table) {
+    SiteTableSpec spec;
+    const QString title = QString::fromUtf8(table.category->title).toHtmlEscaped();
+    spec.caption = title;
+    spec.headers = {QStringLiteral("#"), QStringLiteral("Player"),
+                    QString::fromUtf8(table.category->name).toHtmlEscaped(),
+                    QStringLiteral("Team")};
+    spec.nameColumn = 1;
+    spec.keyColumn = 2;
+    int previous = 0;
+    for (const LeaderRow& row : table.rows) {
+        SiteTableRow cells;
+        const LeaderTeam* team = league.team(row.team);
+        const LeaderPlayer* player = league.player(row.team, row.player);
+        // A rank shared with the row above reads as a tie.
+        cells.cells = {row.rank == previous ? QString() : QString::number(row.rank),
+                       team && player ? playerLink(*team, *player) : siteText(row.playerName),
+                       siteText(row.value),
+                       team ? siteLink(teamFile(row.team), league.teamName(row.team))
+                            : siteText(row.teamName)};
+        previous = row.rank;
+        spec.rows.push_back(std::move(cells));
+    }
+    return siteDataTable(spec);
+}
+
+QString leaderTables(const SiteLeague& league, const LeagueLeaders& leaders, bool mainOnly) {
     QString out;
     for (const LeaderTable& table : leaders.tables) {
         if (mainOnly &&
@@ -96,24 +121,40 @@ QString leaderTables(const LeagueLeaders& leaders, bool mainOnly) {
         if (!table.rule.empty())
             out += QStringLiteral("<p class=\"rule\">") + siteText(table.rule) +
                    QStringLiteral("</p>\n");
-        if (table.rows.empty()) {
-            out += QStringLiteral("<p class=\"empty\">") + emptyLeaderTableText(table) +
-                   QStringLiteral("</p>\n");
-            continue;
-        }
-        std::vector<QString> links;
-        for (const LeaderRow& row : table.rows)
-            links.push_back(teamFile(row.team));
-        out += siteTable(leaderGrid(table), links, QString::fromUtf8(table.category->title));
+        out += table.rows.empty() ? QStringLiteral("<p class=\"empty\">") +
+                                        emptyLeaderTableText(table) + QStringLiteral("</p>\n")
+                                  : leaderTable(league, table);
     }
     return out;
+}
+
+// The careers of the league's players that Link Players joined with other seasons.
+bool readCareers(const Store& store, const SiteLeague& league,
+                 std::map<std::pair<int, int>, Career>& careers, QString& error) {
+    PeopleLinks people;
+    if (!readPeople(store, people, error))
+        return false;
+    const int year = toNumber(store.header.currentYear);
+    const int leagueLine = toNumber(store.year.currentLeague);
+    for (const LeaderTeam& team : league.teams) {
+        for (const LeaderPlayer& player : team.players) {
+            const PlayerKey key{year, leagueLine, team.line, player.line};
+            if (people.personOf(key) == 0)
+                continue;
+            if (!readCareer(store, people.recordsOf(key), careers[{team.line, player.line}],
+                            error)) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
 bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const QDate& today,
                      const QTimeZone& zone, std::vector<SiteFile>& files, QString& error) {
-    // A copy to select teams in: whatever it loads or stages is never committed.
+    // A copy to read in: whatever it loads or stages is never committed.
     Store store = source;
     store.onLeagueRead = nullptr;
     QString fileError;
@@ -121,19 +162,27 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         if (fileError.isEmpty())
             fileError = message;
     };
+    // The site shows every team and umpire, whatever the window's filters hide.
     store.teamFilter.clear();
     store.umpireFilter.clear();
-
-    ViewState state;
-    const ViewGrid standings = buildTable(store, state, kTeamsTab);
+    store.ensureTeams();
     store.ensureGames();
     store.ensureFields();
     if (!fileError.isEmpty()) {
         error = fileError;
         return false;
     }
+    SiteLeague data;
+    std::map<std::pair<int, int>, Career> careers;
+    if (!readSiteLeague(store, data, error) || !readCareers(store, data, careers, error))
+        return false;
     const QString league = siteLeagueName(store);
     const std::vector<SiteGame> games = readSiteGames(store);
+    GameLinks links{data, {}};
+    for (const SiteNight& night : data.nights) {
+        if (night.night.game > 0)
+            links.nightOfGame[night.night.game] = night.entry;
+    }
 
     const QDate asOfDate = siteAsOf(games, today);
     const QString asOf = dateText(asOfDate);
@@ -156,23 +205,14 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         return false;
     }
 
-    // The teams the standings show, in their order.
-    std::vector<int> teamLines;
-    std::vector<QString> teamLinks;
-    for (const std::vector<std::string>& row : standings.rows) {
-        const int line = row.empty() || row.front().empty() ? 0 : toNumber(row.front());
-        if (line > 0)
-            teamLines.push_back(line);
-        teamLinks.push_back(line > 0 ? teamFile(line) : QString());
-    }
-
-    const TeamPages pages(teamLines.begin(), teamLines.end());
     files.clear();
     const auto addPage = [&](const QString& name, const QString& title, const QString& body) {
         files.push_back({name, sitePage(title, league, asOf, name, body).toUtf8()});
     };
 
     // The front page.
+    std::vector<int> teamLines;
+    QString index = standingsTable(data, games, &teamLines);
     std::vector<const SiteGame*> results;
     std::vector<const SiteGame*> upcoming;
     for (auto it = games.rbegin(); it != games.rend() && int(results.size()) < kIndexGames; ++it) {
@@ -185,55 +225,53 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
             upcoming.push_back(&game);
         }
     }
-    QString index = siteTable(standings, teamLinks, QStringLiteral("Standings"));
-    index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true, pages);
-    index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true, pages);
+    index += QStringLiteral("<h2>Last results</h2>\n") + gameList(results, true, links);
+    index += QStringLiteral("<p><a href=\"feed.xml\">Results feed</a></p>\n");
+    index += QStringLiteral("<h2>Next games</h2>\n") + gameList(upcoming, true, links);
     index += QStringLiteral("<p><a href=\"leaders.html\">Every leader table</a></p>\n");
-    index += leaderTables(frontLeaders, true);
+    index += leaderTables(data, frontLeaders, true);
     addPage(QStringLiteral("index.html"), QStringLiteral("Standings"), index);
 
-    // One page per team.
-    for (const int line : teamLines) {
-        selectRecord(store, kTeamsTab, numberText(line));
-        const QString name = siteTeamName(store, line);
-        const TeamRecord team = TeamRecord::parse(store.teams.line(line));
+    // One page per team and one per player.
+    const bool fielding = leagueKeepsFielding(data);
+    for (const LeaderTeam& team : data.teams) {
         QString body = QStringLiteral("<p class=\"record\">Record: ") +
-                       siteText(QStringLiteral("%1-%2-%3")
-                                    .arg(toNumber(team.won))
-                                    .arg(toNumber(team.lost))
-                                    .arg(toNumber(team.tied))) +
+                       QStringLiteral("%1-%2-%3").arg(team.won).arg(team.lost).arg(team.tied) +
                        QStringLiteral(" (won-lost-tied)</p>\n");
-        const std::pair<int, const char*> tables[] = {
-            {kHittingTab, "Batting"}, {kPitchingTab, "Pitching"}, {kFieldingTab, "Fielding"}};
-        for (const auto& [tab, title] : tables) {
-            ViewState teamState;
-            const ViewGrid grid = buildTable(store, teamState, tab);
-            body += QStringLiteral("<h2>") + QLatin1String(title) + QStringLiteral("</h2>\n");
-            body += siteTable(grid, {}, QLatin1String(title));
-        }
+        body += teamTables(data, team, fielding);
         std::vector<const SiteGame*> own;
         for (const SiteGame& game : games) {
-            if (game.home == line || game.away == line)
+            if (game.home == team.line || game.away == team.line)
                 own.push_back(&game);
         }
         if (pitchRules) {
             body += QStringLiteral("<h2 id=\"pitchers\">Eligible Pitchers on ") +
                     dateText(pitchDate) + QStringLiteral("</h2>\n") +
-                    siteTable(eligiblePitchers(store, pitchLog, pitchRules, pitchDate, line));
+                    siteTable(eligiblePitchers(store, pitchLog, pitchRules, pitchDate, team.line),
+                              {}, QStringLiteral("Eligible Pitchers"));
         }
-        body += QStringLiteral("<h2 id=\"games\">Games</h2>\n") + gameList(own, true, pages);
-        addPage(teamFile(line), name, body);
+        body += QStringLiteral("<h2 id=\"games\">Games</h2>\n") + gameList(own, true, links);
+        addPage(teamFile(team.line), data.teamPlainName(team.line), body);
+        for (const LeaderPlayer& player : team.players) {
+            const auto career = careers.find({team.line, player.line});
+            QString name = fromCodePage(player.name).trimmed();
+            if (name.isEmpty())
+                name = QStringLiteral("#") + fromCodePage(player.number).trimmed();
+            addPage(playerFile(team.line, player.line), name,
+                    playerBody(data, team, player,
+                               career == careers.end() ? nullptr : &career->second));
+        }
     }
-    if (!fileError.isEmpty()) {
-        error = fileError;
-        return false;
-    }
+
+    // One page per night of the game log.
+    for (const SiteNight& night : data.nights)
+        addPage(nightFile(night.entry), nightTitle(data, night.night), nightBody(data, night));
 
     // The schedule, grouped by date.
     QString schedule = QStringLiteral("<p class=\"teams\">");
     for (const int line : teamLines) {
         schedule += QStringLiteral("<a href=\"") + teamFile(line) + QStringLiteral("#games\">") +
-                    siteText(siteTeamName(store, line)) + QStringLiteral("</a> ");
+                    data.teamName(line) + QStringLiteral("</a> ");
     }
     schedule +=
         QStringLiteral("</p>\n<p><a href=\"schedule.ics\">Subscribe to the calendar</a></p>\n");
@@ -243,17 +281,18 @@ bool buildLeagueSite(const Store& source, const LeaderSettings& settings, const 
         for (; i < games.size() && games[i].start.date() == date; ++i)
             day.push_back(&games[i]);
         schedule += QStringLiteral("<h2>") + dateText(date) + QStringLiteral("</h2>\n") +
-                    gameList(day, false, pages);
+                    gameList(day, false, links);
     }
     if (games.empty())
         schedule += QStringLiteral("<p>No games yet.</p>\n");
     addPage(QStringLiteral("schedule.html"), QStringLiteral("Schedule"), schedule);
 
     addPage(QStringLiteral("leaders.html"), QStringLiteral("League Leaders"),
-            leaderTables(leaders, false));
+            leaderTables(data, leaders, false));
     files.push_back(
         {QStringLiteral("schedule.ics"), leagueCalendar(league, games, zone, asOfDate)});
-    files.push_back({QStringLiteral("style.css"), siteStylesheet()});
+    files.push_back({QStringLiteral("feed.xml"), leagueFeed(league, data, zone, asOfDate)});
+    files.push_back({QStringLiteral("style.css"), siteStylesheet() + siteTableStylesheet()});
     return true;
 }
 

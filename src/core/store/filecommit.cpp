@@ -222,9 +222,10 @@ bool parseJournal(const QByteArray& text, std::vector<JournalEntry>& entries, QS
 // Why a whole journal cannot be trusted, or empty. A journal only ever names data files of its own
 // folder, each with its own temporary file beside it; anything else was not written by a commit,
 // and renaming it could replace the lock, a program or a folder, or install a link.
-QString untrustedEntry(const QDir& dir, const std::vector<JournalEntry>& entries) {
+QString untrustedEntry(const QDir& dir, const std::vector<JournalEntry>& entries,
+                       CommitTargetRule rule) {
     for (const JournalEntry& e : entries) {
-        if (!isCommitTarget(e.target))
+        if (!(rule ? rule(e.target) : isCommitTarget(e.target)))
             return QStringLiteral("it names \"%1\", which is not a data file of the folder")
                 .arg(e.target);
         if (!isCommitTempName(e.temp) || !e.temp.startsWith(e.target + QLatin1String(kTempMark)) ||
@@ -387,7 +388,7 @@ bool FileCommit::run(QString& error) {
     const QString journalPath = QDir(folder).filePath(QLatin1String(kJournalName));
     if (pathTypeOf(journalPath) != PathType::Missing) {
         QString report;
-        if (!finishUnfinishedCommit(folder, report, error))
+        if (!finishUnfinishedCommit(folder, report, error, rule_))
             return false;
     }
 
@@ -450,7 +451,7 @@ bool FileCommit::run(QString& error) {
             const int renameError = action == FaultAction::Fail ? EIO : errno;
             QString report;
             QString ignored;
-            if (finishUnfinishedCommit(folder, report, ignored))
+            if (finishUnfinishedCommit(folder, report, ignored, rule_))
                 return true;
             error = QStringLiteral("%1 The save is completed when Pennantry next starts.")
                         .arg(cannotWrite(target, reasonOf(renameError)));
@@ -511,7 +512,8 @@ bool hasUnfinishedCommit(const QString& folder) {
     return !tempNamesIn(dir).isEmpty();
 }
 
-bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error) {
+bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error,
+                            CommitTargetRule rule) {
     report.clear();
     const QDir dir(folder);
     const QString journalPath = dir.filePath(QLatin1String(kJournalName));
@@ -525,7 +527,7 @@ bool finishUnfinishedCommit(const QString& folder, QString& report, QString& err
         readable =
             journal.open(QIODevice::ReadOnly) && parseJournal(journal.readAll(), entries, note);
         if (readable)
-            distrust = untrustedEntry(dir, entries);
+            distrust = untrustedEntry(dir, entries, rule);
         else
             entries.clear();  // names from a damaged journal are nobody's
     } else if (journalType != PathType::Missing) {

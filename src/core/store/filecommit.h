@@ -12,6 +12,11 @@ namespace pny {
 // The journal a group commit keeps in the data folder while it makes its files visible.
 extern const char* const kJournalName;
 
+// Which plain names a journal in a folder may rename temporary files over. A data folder's journal
+// may name only its data files (isCommitTarget); a folder of another kind, such as a published
+// website, names its own rule, since a journal is read before anything it says can be trusted.
+using CommitTargetRule = bool (*)(const QString& fileName);
+
 // True for the name of a temporary file of a commit ("Y1L1.Teams.~pny0a1b2c3d"): written beside
 // the file it replaces, it never matches a name the older program uses.
 bool isCommitTempName(const QString& fileName);
@@ -35,6 +40,9 @@ public:
     // reports ("An interrupted import of LEAGUE96.PZS was completed: seasons 4 to 6"), so that
     // nobody does the same work again. Line breaks and '|' become blanks.
     void setRecoveryNote(const QString& note);
+    // The names this commit's folder may hold as targets, for a commit outside a data folder; the
+    // recovery of an earlier commit of that folder uses it too.
+    void setTargetRule(CommitTargetRule rule) { rule_ = rule; }
 
     // Writes the files. Returns false with a message naming the file and the operating system's
     // reason; the folder is then exactly as before.
@@ -43,6 +51,7 @@ public:
 private:
     std::map<QString, QByteArray> files_;
     QString note_;
+    CommitTargetRule rule_ = nullptr;
 };
 
 // What identifies one version of a file cheaply: a file replaced or written by anyone else gets
@@ -79,7 +88,9 @@ bool checkReplaceable(const QString& path, QString& error);
 // (and empty folders of such a name). Returns false with a message when something could not be
 // completed; `report` says what was done (empty when there was nothing to do). Only a process
 // that holds the folder's lock may call this.
-bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error);
+// `rule` says which names the journal may rename over (the data files when none is given).
+bool finishUnfinishedCommit(const QString& folder, QString& report, QString& error,
+                            CommitTargetRule rule = nullptr);
 
 // True when `folder` holds a journal or a temporary file of a commit that did not finish.
 bool hasUnfinishedCommit(const QString& folder);
