@@ -45,7 +45,6 @@ std::vector<SiteGame> readSiteGames(const Store& store) {
         SiteGame game;
         game.line = line;
         game.start = *start;
-        game.line = line;
         game.home = toNumber(record.home);
         game.away = toNumber(record.away);
         game.homeName = siteTeamName(store, game.home);

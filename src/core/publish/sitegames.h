@@ -13,7 +13,6 @@ class Store;
 struct SiteGame {
     int line = 0;  // the game's line in the league's games file
     QDateTime start;
-    int line = 0;  // the game's line in the schedule
     int home = 0;  // team lines
     int away = 0;
     QString homeName;
