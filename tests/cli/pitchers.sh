@@ -47,12 +47,13 @@ expected=$' Team\t Player\t Last Night\t Pitches
  Foxglove Fireflies\t Ray Hartwell\t 2025-06-10\t 20'
 [ "$(tr -d '\r' <"$tmp/out" | tail -n +1)" = "$expected" ] || fail "without rules: $(cat "$tmp/out")"
 
-# Setting the rules: one line of ours after the leader settings, which come first as defaults.
+# Setting the rules: one line of ours after the leader settings, which come first as defaults
+# (the batting and pitching factors unset, so that they follow the league's innings).
 "$pny" pitchers --folder "$data" --set-max 85 --set-rest 21:1,36:2,51:3,66:4 >"$tmp/out" 2>"$tmp/err" \
     || fail "set: $(cat "$tmp/err")"
 grep -q '^Riverbend Twilight League: daily maximum 85; days of rest 1-20: 0, 21-35: 1, 36-50: 2, 51-65: 3, 66 and more: 4\.$' "$tmp/out" \
     || fail "set summary: $(cat "$tmp/out")"
-[ "$(cat "$data/Y1L1.Leaders")" = $'Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|21:1|36:2|51:3|66:4|\r' ] \
+[ "$(cat "$data/Y1L1.Leaders")" = $'Leaders|\r\n||0.67|10|\r\nPitches|85|21:1|36:2|51:3|66:4|\r' ] \
     || fail "settings file: $(cat -A "$data/Y1L1.Leaders")"
 "$pny" check --folder "$data" >"$tmp/out" 2>&1 || fail "check with rules: $(cat "$tmp/out")"
 # One of the two alone keeps the other.
@@ -132,7 +133,7 @@ exec 3>&-
 wait "$holder" 2>/dev/null
 [ "$(snap)" = "$before" ] || fail "the locked folder changed"
 "$pny" pitchers --folder "$data" --clear-rules >/dev/null 2>&1 || fail "clear rules"
-[ "$(cat "$data/Y1L1.Leaders")" = $'Leaders|\r\n3.1|1.0|0.67|10|\r' ] || fail "cleared: $(cat -A "$data/Y1L1.Leaders")"
+[ "$(cat "$data/Y1L1.Leaders")" = $'Leaders|\r\n||0.67|10|\r' ] || fail "cleared: $(cat -A "$data/Y1L1.Leaders")"
 
 # A symlink in place of the settings file: its target outside the folder is never written.
 printf 'Leaders|\r\n3.1|1.0|0.67|10|\r\n' >"$tmp/outside"

@@ -171,9 +171,10 @@ void TestPitchRules::rulesAndLeaderSettingsShareTheFile() {
     // No file and no rules: nothing is written.
     QVERIFY(writePitchRules(path, std::nullopt, error));
     QVERIFY(!QFileInfo::exists(path));
-    // Rules into a league without a settings file: the leader defaults come first.
+    // Rules into a league without a settings file: the leader defaults come first, the batting
+    // and pitching factors left unset so that they follow the league's innings.
     QVERIFY(writePitchRules(path, youthRules(), error));
-    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n3.1|1.0|0.67|10|\r\nPitches|85|21:1|36:2|51:3|"
+    QCOMPARE(readFile(path), QByteArray("Leaders|\r\n||0.67|10|\r\nPitches|85|21:1|36:2|51:3|"
                                         "66:4|\r\n"));
     LeaderSettings leaders;
     QVERIFY(readLeaderSettings(path, leaders, error));
