@@ -24,7 +24,7 @@ data="$dir/data"
 mkdir "$data"
 "$pny" import "$sample" --folder "$data" >/dev/null || fail "import"
 printf 'notes\r\n' >"$data/Y1L1T1.Notes"
-printf 'the game log\r\n' >"$data/Y1L1.Log"
+printf 'Log|\r\n' >"$data/Y1L1.Log"
 printf 'leaders\r\n' >"$data/Y1L1.Leaders"
 
 # The writers, each with OUT standing for the name the user gives.

@@ -99,7 +99,7 @@ void TestOutputChecks::writersRefuseHostileTargets() {
     QTemporaryDir out;
     writeLeagueFolder(data.path(), "|1|Majors|1|1|", {"|7|Tigers|6|2|||", "|3|Lions|3|1|||"},
                       {playerLine("23", "Lee", {{6, "4"}, {7, "3"}})});
-    writeFile(data.path() + "/Y1L1.Log", "L|\r\n");
+    writeFile(data.path() + "/Y1L1.Log", "Log|\r\n");
     const bool ours = !QStringList{"fifo", "folder", "link"}.contains(target);
     QString path;
     if (ours) {
