@@ -34,7 +34,7 @@ printf 'Y|0||1|||\r\n|2024|Season|1|\r\n' >"$tmp/empty/Baseball.Years"
 printf 'L|\r\n|1|Majors||||\r\n' >"$tmp/empty/Y1.Leagues"
 "$pny" leaders --folder "$tmp/empty" --format html >"$tmp/pages/leaders-empty.html" 2>"$tmp/err" \
     || fail "leaders of an empty league: $(cat "$tmp/err")"
-grep -q '<p class="empty">Nobody qualifies yet.</p>' "$tmp/pages/leaders-empty.html" \
+grep -q '<p class="empty">No batter has an at-bat yet.</p>' "$tmp/pages/leaders-empty.html" \
     || fail "an empty leader table does not say so"
 grep -q '<tbody>' "$tmp/pages/leaders-empty.html" && fail "an empty leader table has a table"
 "$pny" publish --folder "$tmp/data" --year 1 --league 1 --output "$tmp/site" >/dev/null \

@@ -23,6 +23,9 @@ QString joinBlocks(const std::vector<LeaderTable>& tables, const QString& lineEn
 }  // namespace
 
 QString emptyLeaderTableText(const LeaderTable& table) {
+    // The reason the leaders worked out ("No pitcher has a save yet"), as the window shows it.
+    if (!table.emptyReason.empty())
+        return QString::fromStdString(table.emptyReason) + QLatin1Char('.');
     return table.category->qualifier != Qualifier::None ? QStringLiteral("Nobody qualifies yet.")
                                                         : QStringLiteral("Nobody yet.");
 }

@@ -21,8 +21,8 @@ QString exportLeadersCsv(const LeagueLeaders& leaders);
 // the table.
 QString exportLeadersHtml(const LeagueLeaders& leaders);
 
-// What a page shows in place of a table without rows: "Nobody qualifies yet." for a rate table,
-// "Nobody yet." for a count.
+// What a page shows in place of a table without rows: the reason the leaders gave ("No pitcher
+// has a save yet."), else "Nobody qualifies yet." for a rate table and "Nobody yet." for a count.
 QString emptyLeaderTableText(const LeaderTable& table);
 
 // The blocks of the tables alone, for files that hold other tables before them: each block starts
