@@ -83,14 +83,14 @@ QString gameList(const std::vector<const SiteGame*>& games, bool withDate, const
 
 // A leader table as a phone reads it: the rank, the player, the value, then his team.
 QString leaderTable(const SiteLeague& league, const LeaderTable& table) {
-    SiteTableSpec spec;
+    SiteTableLayout layout;
     const QString title = QString::fromUtf8(table.category->title).toHtmlEscaped();
-    spec.caption = title;
-    spec.headers = {QStringLiteral("#"), QStringLiteral("Player"),
-                    QString::fromUtf8(table.category->name).toHtmlEscaped(),
-                    QStringLiteral("Team")};
-    spec.nameColumn = 1;
-    spec.keyColumn = 2;
+    layout.caption = title;
+    layout.headers = {QStringLiteral("#"), QStringLiteral("Player"),
+                      QString::fromUtf8(table.category->name).toHtmlEscaped(),
+                      QStringLiteral("Team")};
+    layout.nameColumn = 1;
+    layout.keyColumn = 2;
     int previous = 0;
     for (const LeaderRow& row : table.rows) {
         SiteTableRow cells;
@@ -103,9 +103,9 @@ QString leaderTable(const SiteLeague& league, const LeaderTable& table) {
                        team ? siteLink(teamFile(row.team), league.teamName(row.team))
                             : siteText(row.teamName)};
         previous = row.rank;
-        spec.rows.push_back(std::move(cells));
+        layout.rows.push_back(std::move(cells));
     }
-    return siteDataTable(spec);
+    return siteDataTable(layout);
 }
 
 QString leaderTables(const SiteLeague& league, const LeagueLeaders& leaders, bool mainOnly) {

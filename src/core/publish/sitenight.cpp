@@ -27,13 +27,13 @@ QString sideTables(const SiteLeague& league, const SiteNight& night, const BoxSc
                   (league.team(side.team) ? siteLink(teamFile(side.team), name) : name) +
                   QStringLiteral("</h2>\n");
 
-    SiteTableSpec batting;
+    SiteTableLayout batting;
     batting.caption = name + QStringLiteral(" batters");
     batting.headers = {QStringLiteral("Batter")};
     for (const QString& header : nightBattingHeaders())
         batting.headers.push_back(header);
     batting.keyColumn = static_cast<int>(batting.headers.size()) - 1;
-    SiteTableSpec pitching;
+    SiteTableLayout pitching;
     pitching.caption = name + QStringLiteral(" pitchers");
     pitching.headers = {QStringLiteral("Pitcher")};
     for (const QString& header : nightPitchingHeaders())

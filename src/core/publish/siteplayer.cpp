@@ -17,16 +17,16 @@ StatValues valuesOf(const PlayerRecord& record) {
 QString seasonTable(const QString& caption, const QString& nameHeader, const QString& name,
                     const std::vector<QString>& headers, int key,
                     const std::vector<QString>& cells) {
-    SiteTableSpec spec;
-    spec.caption = caption;
-    spec.headers = {nameHeader};
-    spec.headers.insert(spec.headers.end(), headers.begin(), headers.end());
-    spec.keyColumn = key + 1;
+    SiteTableLayout layout;
+    layout.caption = caption;
+    layout.headers = {nameHeader};
+    layout.headers.insert(layout.headers.end(), headers.begin(), headers.end());
+    layout.keyColumn = key + 1;
     SiteTableRow row;
     row.cells = {name};
     row.cells.insert(row.cells.end(), cells.begin(), cells.end());
-    spec.rows.push_back(std::move(row));
-    return siteDataTable(spec);
+    layout.rows.push_back(std::move(row));
+    return siteDataTable(layout);
 }
 
 const BoxScoreLine* lineIn(const BoxScoreTeam& side, int player) {
@@ -43,16 +43,16 @@ QString gameLog(const SiteLeague& league, const LeaderTeam& team, const LeaderPl
     if (entries.empty())
         return QStringLiteral("<p>No nights in the game log yet.</p>\n");
     const bool pitched = hasPitched(player.values);
-    SiteTableSpec spec;
-    spec.caption = name + QStringLiteral(" game log");
+    SiteTableLayout layout;
+    layout.caption = name + QStringLiteral(" game log");
     for (const char* header : {"Date", "Opp", "AB", "R", "H", "HR", "RBI", "BB", "SO"})
-        spec.headers.push_back(QString::fromLatin1(header));
+        layout.headers.push_back(QString::fromLatin1(header));
     if (pitched) {
         for (const char* header : {"IP", "ER", "Dec"})
-            spec.headers.push_back(QString::fromLatin1(header));
+            layout.headers.push_back(QString::fromLatin1(header));
     }
-    spec.headers.push_back(QStringLiteral("AVG"));
-    spec.keyColumn = static_cast<int>(spec.headers.size()) - 1;
+    layout.headers.push_back(QStringLiteral("AVG"));
+    layout.keyColumn = static_cast<int>(layout.headers.size()) - 1;
     for (const int entry : entries) {
         const SiteNight* night = league.night(entry);
         if (!night)
@@ -84,31 +84,31 @@ QString gameLog(const SiteLeague& league, const LeaderTeam& team, const LeaderPl
         }
         row.cells.push_back(battingAverage(league.countsAfter(team.line, player.line, entry),
                                            league.inningsPerGame));
-        spec.rows.push_back(std::move(row));
+        layout.rows.push_back(std::move(row));
     }
-    return siteDataTable(spec);
+    return siteDataTable(layout);
 }
 
 QString careerTable(const Career& career, const QString& name) {
-    SiteTableSpec spec;
-    spec.caption = name + QStringLiteral(" career batting");
-    spec.headers = {QStringLiteral("Year"), QStringLiteral("League"), QStringLiteral("Team")};
-    spec.headers.insert(spec.headers.end(), battingHeaders().begin(), battingHeaders().end());
-    spec.keyColumn = 3 + kBattingAvg;
+    SiteTableLayout layout;
+    layout.caption = name + QStringLiteral(" career batting");
+    layout.headers = {QStringLiteral("Year"), QStringLiteral("League"), QStringLiteral("Team")};
+    layout.headers.insert(layout.headers.end(), battingHeaders().begin(), battingHeaders().end());
+    layout.keyColumn = 3 + kBattingAvg;
     for (const CareerSeason& season : career.seasons) {
         SiteTableRow row;
         row.cells = {siteText(season.season), siteText(season.league), siteText(season.team)};
         for (QString& cell : battingCells(valuesOf(season.record), season.inningsPerGame))
             row.cells.push_back(std::move(cell));
-        spec.rows.push_back(std::move(row));
+        layout.rows.push_back(std::move(row));
     }
     SiteTableRow total;
     total.total = true;
     total.cells = {QStringLiteral("Career"), QString(), QString()};
     for (QString& cell : battingCells(career.sums.carried(), 9))
         total.cells.push_back(std::move(cell));
-    spec.rows.push_back(std::move(total));
-    return siteDataTable(spec);
+    layout.rows.push_back(std::move(total));
+    return siteDataTable(layout);
 }
 
 }  // namespace

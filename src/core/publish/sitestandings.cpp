@@ -75,11 +75,11 @@ QString standingsTable(const SiteLeague& league, const std::vector<SiteGame>& ga
         sorted.insert(
             standingsKey(static_cast<int>(team.won), static_cast<int>(team.lost), team.line));
     }
-    SiteTableSpec spec;
-    spec.caption = QStringLiteral("Standings");
+    SiteTableLayout layout;
+    layout.caption = QStringLiteral("Standings");
     for (const char* header :
          {"Team", "W", "L", "T", "PCT", "GB", "RS", "RA", "DIFF", "STRK", "L10", "HOME", "AWAY"}) {
-        spec.headers.push_back(QString::fromLatin1(header));
+        layout.headers.push_back(QString::fromLatin1(header));
     }
     long long leaderWon = 0;
     long long leaderLost = 0;
@@ -113,11 +113,11 @@ QString standingsTable(const SiteLeague& league, const std::vector<SiteGame>& ga
                      form.lastTen.isEmpty() ? QStringLiteral("-") : form.lastTen,
                      form.home,
                      form.away};
-        spec.rows.push_back(std::move(row));
+        layout.rows.push_back(std::move(row));
     }
-    if (spec.rows.empty())
+    if (layout.rows.empty())
         return QStringLiteral("<p>No teams yet.</p>\n");
-    return siteDataTable(spec);
+    return siteDataTable(layout);
 }
 
 }  // namespace pny

@@ -14,13 +14,13 @@ bool alignedAsNumber(const QString& text) {
            (text.startsWith(QLatin1Char('+')) && isNumeric(text.mid(1)));
 }
 
-QString columnClass(const SiteTableSpec& spec, int column, const QString& text) {
+QString columnClass(const SiteTableLayout& layout, int column, const QString& text) {
     QStringList classes;
-    if (column == spec.nameColumn)
+    if (column == layout.nameColumn)
         classes << QStringLiteral("name");
-    if (column == spec.keyColumn)
+    if (column == layout.keyColumn)
         classes << QStringLiteral("key");
-    if (column != spec.nameColumn && alignedAsNumber(text))
+    if (column != layout.nameColumn && alignedAsNumber(text))
         classes << QStringLiteral("n");
     return classes.isEmpty() ? QString() : QStringLiteral(" class=\"") + classes.join(' ') + '"';
 }
@@ -34,41 +34,41 @@ QString siteLink(const QString& file, const QString& text) {
            QStringLiteral("</a>");
 }
 
-QString siteDataTable(const SiteTableSpec& spec) {
+QString siteDataTable(const SiteTableLayout& layout) {
     // The box can be reached with the keyboard and scrolled with the arrow keys, and says which
     // table it holds.
     QString out =
         QStringLiteral("<div class=\"scroll\" tabindex=\"0\" role=\"region\" aria-label=\"") +
-        spec.caption + QStringLiteral("\">\n<table>\n<caption>") + spec.caption +
+        layout.caption + QStringLiteral("\">\n<table>\n<caption>") + layout.caption +
         QStringLiteral("</caption>\n<thead>\n<tr>");
-    for (int c = 0; c < static_cast<int>(spec.headers.size()); ++c) {
+    for (int c = 0; c < static_cast<int>(layout.headers.size()); ++c) {
         QStringList classes;
-        if (c == spec.nameColumn)
+        if (c == layout.nameColumn)
             classes << QStringLiteral("name");
-        if (c == spec.keyColumn)
+        if (c == layout.keyColumn)
             classes << QStringLiteral("key");
         // A heading sits where its column's values sit: numbers to the right.
-        if (c != spec.nameColumn && !spec.rows.empty() &&
-            c < static_cast<int>(spec.rows.front().cells.size()) &&
-            alignedAsNumber(spec.rows.front().cells[static_cast<std::size_t>(c)])) {
+        if (c != layout.nameColumn && !layout.rows.empty() &&
+            c < static_cast<int>(layout.rows.front().cells.size()) &&
+            alignedAsNumber(layout.rows.front().cells[static_cast<std::size_t>(c)])) {
             classes << QStringLiteral("n");
         }
         out += QStringLiteral("<th scope=\"col\"") +
                (classes.isEmpty() ? QString()
                                   : QStringLiteral(" class=\"") + classes.join(' ') + '"') +
-               QLatin1Char('>') + spec.headers[static_cast<std::size_t>(c)] +
+               QLatin1Char('>') + layout.headers[static_cast<std::size_t>(c)] +
                QStringLiteral("</th>");
     }
     out += QStringLiteral("</tr>\n</thead>\n<tbody>\n");
-    for (const SiteTableRow& row : spec.rows) {
+    for (const SiteTableRow& row : layout.rows) {
         out += row.total ? QStringLiteral("<tr class=\"total\">") : QStringLiteral("<tr>");
         for (int c = 0; c < static_cast<int>(row.cells.size()); ++c) {
             const QString& cell = row.cells[static_cast<std::size_t>(c)];
-            if (c == spec.nameColumn) {
-                out += QStringLiteral("<th scope=\"row\"") + columnClass(spec, c, cell) +
+            if (c == layout.nameColumn) {
+                out += QStringLiteral("<th scope=\"row\"") + columnClass(layout, c, cell) +
                        QLatin1Char('>') + cell + QStringLiteral("</th>");
             } else {
-                out += QStringLiteral("<td") + columnClass(spec, c, cell) + QLatin1Char('>') +
+                out += QStringLiteral("<td") + columnClass(layout, c, cell) + QLatin1Char('>') +
                        cell + QStringLiteral("</td>");
             }
         }

@@ -13,7 +13,7 @@ struct SiteTableRow {
     bool total = false;          // a totals row, set apart at the bottom
 };
 
-struct SiteTableSpec {
+struct SiteTableLayout {
     QString caption;               // what the table is, read first by a screen reader
     std::vector<QString> headers;  // the column headings
     int nameColumn = 0;            // the column that names the row; it stays in view
@@ -25,7 +25,7 @@ struct SiteTableSpec {
 // to the box's left edge and the key column to its right edge while the rest scrolls between
 // them, so that on a phone the name and the main value are always in view. Numbers are aligned to
 // the right.
-QString siteDataTable(const SiteTableSpec& spec);
+QString siteDataTable(const SiteTableLayout& layout);
 
 // The rules of these tables, added to the site's stylesheet.
 QByteArray siteTableStylesheet();

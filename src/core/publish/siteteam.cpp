@@ -12,11 +12,11 @@ using CellsOf = std::vector<QString> (*)(const StatValues&, long long);
 QString statTable(const SiteLeague& league, const LeaderTeam& team, const QString& caption,
                   const std::vector<QString>& headers, int keyColumn, CellsOf cells,
                   bool (*shown)(const StatValues&)) {
-    SiteTableSpec spec;
-    spec.caption = caption;
-    spec.headers = {QStringLiteral("Player")};
-    spec.headers.insert(spec.headers.end(), headers.begin(), headers.end());
-    spec.keyColumn = keyColumn + 1;
+    SiteTableLayout layout;
+    layout.caption = caption;
+    layout.headers = {QStringLiteral("Player")};
+    layout.headers.insert(layout.headers.end(), headers.begin(), headers.end());
+    layout.keyColumn = keyColumn + 1;
     for (const LeaderPlayer& player : team.players) {
         if (shown && !shown(player.values))
             continue;
@@ -24,9 +24,9 @@ QString statTable(const SiteLeague& league, const LeaderTeam& team, const QStrin
         row.cells = {playerLink(team, player)};
         for (QString& text : cells(player.values, league.inningsPerGame))
             row.cells.push_back(std::move(text));
-        spec.rows.push_back(std::move(row));
+        layout.rows.push_back(std::move(row));
     }
-    if (spec.rows.empty())
+    if (layout.rows.empty())
         return QStringLiteral("<p>") + caption + QStringLiteral(": nobody yet.</p>\n");
     StatValues sums = teamSums(team);
     sums[StatG] = team.games;
@@ -36,8 +36,8 @@ QString statTable(const SiteLeague& league, const LeaderTeam& team, const QStrin
     total.cells = {QStringLiteral("Totals")};
     for (QString& text : cells(sums, league.inningsPerGame))
         total.cells.push_back(std::move(text));
-    spec.rows.push_back(std::move(total));
-    return siteDataTable(spec);
+    layout.rows.push_back(std::move(total));
+    return siteDataTable(layout);
 }
 
 }  // namespace
