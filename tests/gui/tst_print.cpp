@@ -4,6 +4,7 @@
 #include "print/print.h"
 #include "print/reportengine.h"
 
+#include "printfixture.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -27,78 +28,7 @@
 
 #include <memory>
 
-using Engine = TReportEngine;
-
-namespace {
-
-// A shown table like the main window's: header items, data rows, column 0 the key column.
-std::unique_ptr<QTableWidget> makeTable(const QList<int>& widths, int rows, int viewportWidth = 0,
-                                        const QStringList& headers = {}) {
-    auto table = std::make_unique<QTableWidget>(rows, widths.size());
-    table->verticalHeader()->hide();
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->horizontalHeader()->setMinimumSectionSize(0);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(10);
-    table->setFont(font);
-    int total = 0;
-    for (int c = 0; c < widths.size(); ++c) {
-        const QString header = c == 0 ? "" : headers.value(c - 1, QString("H%1").arg(c));
-        table->setHorizontalHeaderItem(c, new QTableWidgetItem(header));
-        table->setColumnWidth(c, widths.at(c));
-        total += widths.at(c);
-        for (int r = 0; r < rows; ++r)
-            table->setItem(r, c,
-                           new QTableWidgetItem(c == 0 ? QString("KEY%1").arg(r + 1)
-                                                       : QString("r%1c%2").arg(r + 1).arg(c)));
-    }
-    table->resize((viewportWidth > 0 ? viewportWidth : total + 50) + 2 * table->frameWidth(), 300);
-    table->show();
-    return table;
-}
-
-struct Fixture {
-    QTemporaryDir dir;
-    TPrintForm form;
-    Fixture() { form.setOutputFileForTesting(dir.filePath("out.pdf")); }
-    TReportEngine* report() { return form.Report(); }
-    void choose(int lines, int shading, int copies = 1) {
-        form.findChild<TPrintRadioGroup*>("RadioLines")->setCheckedIndex(lines);
-        form.findChild<TPrintRadioGroup*>("RadioShading")->setCheckedIndex(shading);
-        form.findChild<QSpinBox*>("SpinCopies")->setValue(copies);
-    }
-    void print(const QTableWidget& table) {
-        form.setTable(&table, "1999 Majors");
-        Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
-        form.findChild<QPushButton*>("OkButton")->click();
-    }
-    // Makes the paper just high enough for `rows` data rows below the title, blank line and header.
-    void paperFor(int rows, const QTableWidget& table) {
-        TReportEngine probe;
-        probe.printer()->setResolution(report()->printer()->resolution());
-        probe.SelectFont(table.font().family(), table.font().pointSizeF());
-        const double plain = probe.LineHeight();
-        probe.SetBold(true);
-        const double bold = probe.LineHeight();
-        const double height = 1.0 + 3 * bold + (rows + 0.5) * plain;
-        report()->printer()->setPageSize(QPageSize(QSizeF(8.5, height), QPageSize::Inch));
-    }
-};
-
-QList<int> rowsPerPage(const Engine::Job& job) {
-    QList<int> counts;
-    for (const Engine::DrawnPage& page : job.pages)
-        counts << page.lines.size() - 3;
-    return counts;
-}
-
-int pdfPages(const QString& path) {
-    const QByteArray pdf = testsupport::readFile(path);
-    return static_cast<int>(
-        QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page(?![s])")));
-}
-
-}  // namespace
+using namespace printfixture;
 
 class TestPrint : public QObject {
     Q_OBJECT
@@ -122,15 +52,10 @@ private slots:
     void emptyDataRow();
     void tablesKeepHeadingsWithTheirRows();
     void tabShadeIsClamped();
-    void savesAsPdfWithoutAPrinter();
     void headersFitByShrinkingAndTurning_data();
     void headersFitByShrinkingAndTurning();
     void cellTextsAreCutAtTheirRightEdge();
     void everyPageHasAFooter();
-    void dialogKeepsChoicesAndCaption();
-    void previewShowsThePages();
-    void setupAndHelp();
-    void sampleForTheEye();
 };
 
 void TestPrint::cleanup() {
@@ -420,49 +345,6 @@ void TestPrint::tabShadeIsClamped() {
     QCOMPARE(engine.font(), before);
 }
 
-void TestPrint::savesAsPdfWithoutAPrinter() {
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        QSKIP("this machine has printers");
-    QTemporaryDir dir;
-    TPrintForm form;
-    auto table = makeTable({0, 60, 60}, 3);
-    const QString pdf = dir.filePath("Majors.pdf");
-    // The first file dialog is cancelled, the second given a name without an extension.
-    FileDialogs::presetNames({QString(), dir.filePath("Majors")});
-    Messages::presetAnswers({QMessageBox::Ok});
-    QString okText;
-    bool openAfterCancel = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        auto* ok = modal->findChild<QPushButton*>("OkButton");
-        okText = ok->text();
-        ok->click();
-        openAfterCancel = modal->isVisible() && !QFile::exists(pdf);
-        ok->click();
-    });
-    form.PrintTable(table.get(), "1999 Majors", "1999 Majors Teams");
-    QCOMPARE(okText, QString("Save as &PDF..."));
-    QVERIFY(openAfterCancel);
-    // Offered in the documents folder, never in the program's folder.
-    QCOMPARE(FileDialogs::lastStart(),
-             QDir(FileDialogs::documentsFolder()).filePath("1999 Majors Teams.pdf"));
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(pdfPages(pdf), 1);
-    QCOMPARE(form.Report()->jobs().size(), 1);
-    QCOMPARE(form.Report()->jobs().first().outputFile, pdf);
-    QCOMPARE(Messages::shownTexts(),
-             QStringList{"The pages were saved in:\n" + QDir::toNativeSeparators(pdf)});
-    // The next PDF is offered in the folder of this one.
-    FileDialogs::presetNames({QString()});
-    QTimer::singleShot(0, this, [&] {
-        QApplication::activeModalWidget()->findChild<QPushButton*>("OkButton")->click();
-        QApplication::activeModalWidget()->findChild<QPushButton*>("CancelButton")->click();
-    });
-    form.PrintTable(table.get(), "1999 Majors", "1999 Majors Hitting");
-    QCOMPARE(FileDialogs::lastStart(), dir.filePath("1999 Majors Hitting.pdf"));
-}
-
 void TestPrint::headersFitByShrinkingAndTurning_data() {
     QTest::addColumn<QList<int>>("widths");
     QTest::addColumn<QStringList>("headers");
@@ -557,89 +439,6 @@ void TestPrint::everyPageHasAFooter() {
         QVERIFY(top >= page.lines.last().top + f.report()->LineHeight() - 1e-9);
         QVERIFY(page.footer[0].rect.bottom() <= f.report()->PageHeight());
     }
-}
-
-void TestPrint::dialogKeepsChoicesAndCaption() {
-    Fixture f;
-    auto table = makeTable({0, 60, 60}, 2);
-    f.choose(TPrintForm::LinesVertical, TPrintForm::ShadingColumns, 1);
-    QString caption;
-    QTimer::singleShot(0, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        caption = modal->windowTitle();
-        modal->findChild<QPushButton*>("OkButton")->click();
-    });
-    Messages::presetAnswers({QMessageBox::Ok});  // where the pages went
-    f.form.PrintTable(table.get(), "2001 Eastern League");
-    QCOMPARE(caption, QString("2001 Eastern League"));
-    QCOMPARE(f.report()->jobs().size(), 1);
-    QCOMPARE(f.report()->jobs().first().pages.first().lines[0].texts[0].text,
-             QString("2001 Eastern League"));
-
-    QTimer::singleShot(0, this, [&] {
-        QApplication::activeModalWidget()->findChild<QPushButton*>("CancelButton")->click();
-    });
-    f.report()->clearJobs();
-    f.form.PrintTable(table.get(), "2001 Eastern League");
-    QVERIFY(f.report()->jobs().isEmpty());
-    QCOMPARE(f.form.findChild<TPrintRadioGroup*>("RadioLines")->checkedIndex(),
-             int(TPrintForm::LinesVertical));
-    QCOMPARE(f.form.findChild<TPrintRadioGroup*>("RadioShading")->checkedIndex(),
-             int(TPrintForm::ShadingColumns));
-}
-
-void TestPrint::previewShowsThePages() {
-    Fixture f;
-    auto table = makeTable({0, 60, 60}, 100);
-    f.paperFor(40, *table);
-    f.form.setTable(table.get(), "1999 Majors");
-    bool sawPreview = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        sawPreview = preview != nullptr;
-        if (preview) {
-            QTRY_VERIFY(!f.report()->jobs().isEmpty());
-            preview->reject();
-        }
-    });
-    f.form.findChild<QPushButton*>("PreviewButton")->click();
-    QVERIFY(sawPreview);
-    QVERIFY(!f.report()->jobs().isEmpty());
-    QCOMPARE(rowsPerPage(f.report()->jobs().last()), (QList<int>{40, 40, 20}));
-    QVERIFY(f.report()->jobs().last().outputFile.isEmpty());
-    QVERIFY(!QFile::exists(f.dir.filePath("out.pdf")));
-}
-
-void TestPrint::setupAndHelp() {
-    TPrintForm form;
-    form.findChild<QPushButton*>("HelpButton")->click();
-    QCOMPARE(HelpViewer::lastTopic(), QString("Print_Button"));
-    QVERIFY(HelpViewer::urlOfTopic("Print_Button").endsWith("#Print_Button"));
-    bool sawSetup = false;
-    QTimer::singleShot(0, this, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        sawSetup = dialog != nullptr;
-        if (dialog)
-            dialog->reject();
-    });
-    form.findChild<QPushButton*>("SetupButton")->click();
-    QVERIFY(sawSetup);
-    QCOMPARE(form.findChild<QSpinBox*>("SpinCopies")->value(), 1);
-}
-
-void TestPrint::sampleForTheEye() {
-    // PNY_SAMPLE_PDF=file keeps a small printed table for a look.
-    Fixture f;
-    auto table = makeTable({0, 120, 40, 40, 40, 60}, 12);
-    f.choose(TPrintForm::LinesBoth, TPrintForm::ShadingBoth);
-    f.print(*table);
-    const QString sample = qEnvironmentVariable("PNY_SAMPLE_PDF");
-    if (!sample.isEmpty()) {
-        QFile::remove(sample);
-        QVERIFY(QFile::copy(f.dir.filePath("out.pdf"), sample));
-    }
-    QCOMPARE(pdfPages(f.dir.filePath("out.pdf")), 1);
 }
 
 QTEST_MAIN(TestPrint)

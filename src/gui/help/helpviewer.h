@@ -2,11 +2,12 @@
 
 #include <QString>
 
-// The program's manual: HTML pages compiled in as resources, shown in a window of our own and
-// opened at a named topic (an anchor in one of the pages).
+// The one way into the manual for every window: open it at a named topic. Windows include this
+// header only; the help window and the page lookup behind it include no window of ours.
 class HelpViewer {
 public:
-    // Opens the manual at `topic` ("Contents", "Year_Button", ...).
+    // Opens the manual at `topic` ("Contents", "Year_Button", ...); an unknown topic opens the
+    // contents.
     static void showTopic(const QString& topic);
     // The topic opened last, for tests.
     static QString lastTopic();

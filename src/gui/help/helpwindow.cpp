@@ -1,6 +1,6 @@
 #include "help/helpwindow.h"
 
-#include "help/helpviewer.h"
+#include "help/helppages.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ THelpWindow::THelpWindow() {
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this,
-            [this] { openUrl(QUrl(HelpViewer::urlOfTopic(QStringLiteral("Contents")))); });
+            [this] { openUrl(QUrl(HelpPages::urlOfTopic(QStringLiteral("Contents")))); });
     connect(search_, &QLineEdit::returnPressed, this, &THelpWindow::findNext);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     back->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "people/careerform.h"
 
+#include "common/gridtable.h"
 #include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
@@ -21,15 +22,8 @@ TCareerForm::TCareerForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Career"));
     printForm_ = new TPrintForm(this);
 
-    table_ = new QTableWidget(this);
-    table_->setObjectName(QStringLiteral("Table"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table_ = reportTable(this, QStringLiteral("Table"));
     table_->horizontalHeader()->setMinimumSectionSize(0);
-    table_->setWordWrap(false);
 
     QHBoxLayout* buttons =
         reportButtonRow(this, &TCareerForm::PrintButtonClick, &TCareerForm::ExportButtonClick,
@@ -60,20 +54,7 @@ void TCareerForm::ShowCareer(pny::Store& store, int tab, const QString& tabName)
 }
 
 void TCareerForm::showGrid() {
-    table_->clear();
-    table_->setColumnCount(grid_.columnCount());
-    table_->setRowCount(static_cast<int>(grid_.rows.size()));
-    QStringList headers;
-    for (const std::string& text : grid_.headers)
-        headers << pny::fromCodePage(text);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(grid_.rows.size()); ++r) {
-        const std::vector<std::string>& cells = grid_.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table_->setItem(
-                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
-        }
-    }
+    fillGridTable(table_, grid_);
     // The career row stands out as a totals row does on paper.
     if (table_->rowCount() > 1) {
         QFont bold = table_->font();

@@ -1,5 +1,6 @@
 #include "people/historyform.h"
 
+#include "common/gridtable.h"
 #include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
@@ -34,34 +35,14 @@ QSpinBox* figureSpin(QWidget* parent, const char* name, int maximum) {
 }
 
 QTableWidget* gridTable(QWidget* parent, const QString& name) {
-    auto* table = new QTableWidget(parent);
-    table->setObjectName(name);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QTableWidget* table = reportTable(parent, name);
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setWordWrap(false);
     return table;
 }
 
 // Shows a grid's header and rows; the key column is hidden.
 void showGrid(QTableWidget* table, const pny::ViewGrid& grid) {
-    table->clear();
-    table->setColumnCount(grid.columnCount());
-    table->setRowCount(static_cast<int>(grid.rows.size()));
-    QStringList headers;
-    for (const std::string& text : grid.headers)
-        headers << pny::fromCodePage(text);
-    table->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
-        const std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table->setItem(
-                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
-        }
-    }
+    fillGridTable(table, grid);
     if (table->columnCount() > 0)
         table->setColumnHidden(0, true);
     table->resizeColumnsToContents();
@@ -77,20 +58,20 @@ THistoryForm::THistoryForm(QWidget* parent) : QDialog(parent) {
 
     auto* settingsBox = new QGroupBox(QStringLiteral("Qualified for the all-time rates"), this);
     settingsBox->setObjectName(QStringLiteral("SettingsBox"));
-    spinCareerPA_ = figureSpin(settingsBox, "SpinCareerPA", pny::kMaxCareerFigure);
-    spinCareerIP_ = figureSpin(settingsBox, "SpinCareerIP", pny::kMaxCareerFigure);
-    spinCareerG_ = figureSpin(settingsBox, "SpinCareerG", pny::kMaxCareerFigure);
-    spinPlaces_ = figureSpin(settingsBox, "SpinPlaces", pny::kMaxPlaces);
-    spinPlaces_->setMinimum(pny::kMinPlaces);
+    spins_.careerPA = figureSpin(settingsBox, "SpinCareerPA", pny::kMaxCareerFigure);
+    spins_.careerIP = figureSpin(settingsBox, "SpinCareerIP", pny::kMaxCareerFigure);
+    spins_.careerG = figureSpin(settingsBox, "SpinCareerG", pny::kMaxCareerFigure);
+    spins_.places = figureSpin(settingsBox, "SpinPlaces", pny::kMaxPlaces);
+    spins_.places->setMinimum(pny::kMinPlaces);
     auto* applyButton = dialogButton(this, QStringLiteral("ApplyButton"), QStringLiteral("&Apply"),
                                      QStyle::SP_BrowserReload);
     applyButton->setDefault(true);
     applyButton->setAutoDefault(true);
     auto* settingsRow = new QHBoxLayout(settingsBox);
-    const std::pair<QSpinBox*, const char*> spins[] = {{spinCareerPA_, "career PA (batting)"},
-                                                       {spinCareerIP_, "IP (pitching)"},
-                                                       {spinCareerG_, "G (fielding)"},
-                                                       {spinPlaces_, "places"}};
+    const std::pair<QSpinBox*, const char*> spins[] = {{spins_.careerPA, "career PA (batting)"},
+                                                       {spins_.careerIP, "IP (pitching)"},
+                                                       {spins_.careerG, "G (fielding)"},
+                                                       {spins_.places, "places"}};
     for (const auto& [spin, text] : spins) {
         auto* label = new QLabel(QString::fromLatin1(text), settingsBox);
         label->setBuddy(spin);
@@ -175,10 +156,10 @@ void THistoryForm::ShowHistory(pny::Store& store) {
 }
 
 void THistoryForm::showSettings() {
-    spinCareerPA_->setValue(settings_.careerPlateAppearances);
-    spinCareerIP_->setValue(settings_.careerInnings);
-    spinCareerG_->setValue(settings_.careerGames);
-    spinPlaces_->setValue(settings_.places);
+    spins_.careerPA->setValue(settings_.careerPlateAppearances);
+    spins_.careerIP->setValue(settings_.careerInnings);
+    spins_.careerG->setValue(settings_.careerGames);
+    spins_.places->setValue(settings_.places);
 }
 
 void THistoryForm::refresh() {
@@ -272,13 +253,13 @@ void THistoryForm::CategoryChange(int index) {
 }
 
 void THistoryForm::ApplyButtonClick() {
-    for (QSpinBox* spin : {spinCareerPA_, spinCareerIP_, spinCareerG_, spinPlaces_})
+    for (QSpinBox* spin : {spins_.careerPA, spins_.careerIP, spins_.careerG, spins_.places})
         spin->interpretText();
     pny::LeaderSettings settings = settings_;
-    settings.careerPlateAppearances = spinCareerPA_->value();
-    settings.careerInnings = spinCareerIP_->value();
-    settings.careerGames = spinCareerG_->value();
-    settings.places = spinPlaces_->value();
+    settings.careerPlateAppearances = spins_.careerPA->value();
+    settings.careerInnings = spins_.careerIP->value();
+    settings.careerGames = spins_.careerG->value();
+    settings.places = spins_.places->value();
     if (settings != settings_ && store_) {
         QString error;
         if (!pny::writeLeaderSettings(pny::leaderSettingsPath(*store_), settings, error))

@@ -50,10 +50,14 @@ private:
     pny::LeagueHistory history_;
     pny::PeopleLinks links_;
 
-    QSpinBox* spinCareerPA_ = nullptr;
-    QSpinBox* spinCareerIP_ = nullptr;
-    QSpinBox* spinCareerG_ = nullptr;
-    QSpinBox* spinPlaces_ = nullptr;
+    // The leader settings' figures as the settings box shows them.
+    struct SettingSpins {
+        QSpinBox* careerPA = nullptr;
+        QSpinBox* careerIP = nullptr;
+        QSpinBox* careerG = nullptr;
+        QSpinBox* places = nullptr;
+    };
+    SettingSpins spins_;
     QTabWidget* pages_ = nullptr;
     QTableWidget* championsTable_ = nullptr;
     QComboBox* categoryBox_ = nullptr;

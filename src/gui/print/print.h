@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/printsection.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QGroupBox>
@@ -27,14 +29,6 @@ public:
 
 private:
     QButtonGroup* buttons_ = nullptr;
-};
-
-// One table of a printout of several: lines centred above it (the first in bold), then its header
-// row and its rows. Column 0 of the header and of every row is a key column and never printed.
-struct TPrintSection {
-    QStringList headings;
-    QStringList headers;
-    QList<QStringList> rows;
 };
 
 // The print dialog: prints the main window's table with a title line and the header row on every

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/print.h"
+#include "print/printsection.h"
 
 #include <QFont>
 #include <QList>

@@ -1,5 +1,6 @@
 #include "views/eligiblepitchersform.h"
 
+#include "common/gridtable.h"
 #include "common/messages.h"
 #include "common/reportbuttons.h"
 #include "help/helpviewer.h"
@@ -123,20 +124,7 @@ void TEligiblePitchersForm::refresh() {
     grid_ = pny::eligiblePitchers(*store_, log_, rules_, dateEdit_->date(),
                                   teamBox_->currentData().toInt());
     setWindowTitle(pny::fromCodePage(grid_.caption));
-    table_->clear();
-    table_->setColumnCount(grid_.columnCount());
-    table_->setRowCount(static_cast<int>(grid_.rows.size()));
-    QStringList headers;
-    for (const std::string& text : grid_.headers)
-        headers << pny::fromCodePage(text);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(grid_.rows.size()); ++r) {
-        const std::vector<std::string>& cells = grid_.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table_->setItem(
-                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
-        }
-    }
+    fillGridTable(table_, grid_);
     // Column 0 holds the pitcher's key: never shown, as in every table.
     table_->setColumnHidden(0, true);
     table_->resizeColumnsToContents();

@@ -1,5 +1,6 @@
 #include "views/gamelogform.h"
 
+#include "common/gridtable.h"
 #include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "gamelog/playergamelog.h"
@@ -24,15 +25,8 @@ TGameLogForm::TGameLogForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Game Log"));
     printForm_ = new TPrintForm(this);
 
-    table_ = new QTableWidget(this);
-    table_->setObjectName(QStringLiteral("Table"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
+    table_ = reportTable(this, QStringLiteral("Table"));
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    table_->setWordWrap(false);
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { TableDoubleClick(row); });
 
@@ -62,20 +56,7 @@ int TGameLogForm::ShowGameLog(pny::Store& store, int team, int player) {
 
 void TGameLogForm::showGrid() {
     setWindowTitle(pny::fromCodePage(grid_.caption));
-    table_->clear();
-    table_->setColumnCount(grid_.columnCount());
-    table_->setRowCount(static_cast<int>(grid_.rows.size()));
-    QStringList headers;
-    for (const std::string& text : grid_.headers)
-        headers << pny::fromCodePage(text);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(grid_.rows.size()); ++r) {
-        const std::vector<std::string>& cells = grid_.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table_->setItem(
-                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
-        }
-    }
+    const QStringList headers = fillGridTable(table_, grid_);
     // Column 0 holds the night a row belongs to: never shown, as in every table.
     table_->setColumnHidden(0, true);
     // Widths from the font rather than from every cell, so that a long log opens at once: the
