@@ -13,6 +13,8 @@ class TMsgForm;
 
 // What a command unit needs from the window that runs it: the store, the widget its dialogs
 // belong to, the shared pickers and the table's hooks. A test fills it without a main window.
+// A new command joins the unit of its theme (or a new unit on this host); the main window only
+// gains its slot, which forwards and then ends the command, and its button or menu line.
 struct CommandHost {
     explicit CommandHost(pny::Store& store) : store(store) {}
 
