@@ -1,46 +1,31 @@
 #include "main/main.h"
 
-#include "common/filedialogs.h"
 #include "common/icons.h"
 #include "common/messages.h"
-#include "entry/boxscore.h"
-#include "entry/game.h"
-#include "entry/player.h"
-#include "entry/team.h"
 #include "help/helpviewer.h"
-#include "import/importcommand.h"
 #include "main/about.h"
+#include "main/buttonpanel.h"
+#include "main/commitcycle.h"
+#include "main/entrycommands.h"
 #include "main/exporttable.h"
-#include "main/importroster.h"
 #include "main/list.h"
+#include "main/maintable.h"
 #include "main/msg.h"
 #include "main/name.h"
-#include "main/publishsite.h"
+#include "main/reportcommands.h"
+#include "main/savequestions.h"
+#include "main/seasonfilecommands.h"
 #include "main/selection.h"
+#include "main/setupcommands.h"
 #include "main/startguide.h"
 #include "main/windowplacement.h"
 #include "notes/notes.h"
-#include "notes/notescommand.h"
-#include "notes/radio.h"
-#include "people/careerform.h"
-#include "people/historyform.h"
-#include "people/linkplayersform.h"
-#include "print/backup.h"
 #include "print/print.h"
-#include "schedule/field.h"
-#include "schedule/generator.h"
-#include "schedule/make.h"
 #include "store/codepage.h"
 #include "store/filecommit.h"
 #include "store/linecodec.h"
 #include "views/catalogues.h"
 #include "views/fontchooser.h"
-#include "views/gamelogform.h"
-#include "views/eligiblepitchersform.h"
-#include "views/leadersform.h"
-#include "views/psort.h"
-#include "views/setup.h"
-#include "views/ssort.h"
 #include "views/tableview.h"
 
 #include <QAction>
@@ -49,11 +34,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
-#include <QScreen>
 #include <QShortcut>
 #include <QTabBar>
 #include <QTableWidget>
@@ -69,15 +50,22 @@ namespace {
 constexpr int kDesignedWidth = 556;
 constexpr int kDesignedHeight = 365;
 
-const char* const kTabCaptions[] = {"Teams",    "Players",  "Hitting", "Running",
-                                    "Pitching", "Fielding", "Custom",  "Schedule"};
-
 }  // namespace
 
 TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     : QWidget(parent),
       store_(std::make_unique<pny::Store>(dataFolder)),
-      selection_([this] { return makeSelection(); }) {
+      selection_([this] { return makeSelection(); }),
+      entry_([this] {
+          return std::make_unique<EntryCommands>(commandHost(),
+                                                 [this]() -> TNoteForm& { return noteForm(); });
+      }),
+      reports_([this] { return std::make_unique<ReportCommands>(commandHost()); }),
+      seasonFiles_([this] {
+          return std::make_unique<SeasonFileCommands>(
+              commandHost(), [this](const QString& message) { commits_->addError(message); });
+      }),
+      setup_([this] { return std::make_unique<SetupCommands>(commandHost()); }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pennantry"));
     setWindowIcon(icons::application());
@@ -103,35 +91,22 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     // other dialogs wait for their first use.
     msgForm_ = new TMsgForm(this);
 
-    store_->onFileError = [this](const QString& message) { fileErrors_.append(message); };
+    commits_ = std::make_unique<CommitCycle>(*store_, this);
+    store_->onFileError = [this](const QString& message) { commits_->addError(message); };
     store_->onConflict = [this](const QStringList& files) {
-        const auto answer = Messages::ask(
-            this, QMessageBox::Warning,
-            QStringLiteral("%1 %2 changed by another program since Pennantry read it.\n\n"
-                           "Save to write your version over it, Discard to drop your changes not "
-                           "yet saved and read the files again, or Cancel to save nothing now.")
-                .arg(files.join(QStringLiteral(", ")),
-                     files.size() == 1 ? QStringLiteral("was") : QStringLiteral("were")),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer == QMessageBox::Save)
-            return pny::Store::ConflictChoice::KeepMine;
-        if (answer != QMessageBox::Discard)
-            return pny::Store::ConflictChoice::Cancel;
+        const auto choice = savequestions::askOnConflict(this, files);
         // What the table shows came from the files dropped: built again once the commit is over.
-        QTimer::singleShot(0, this, [this] {
-            clearStatsCache();
-            BuildHeaders();
-        });
-        return pny::Store::ConflictChoice::ReloadTheirs;
+        if (choice == pny::Store::ConflictChoice::ReloadTheirs) {
+            QTimer::singleShot(0, this, [this] {
+                clearStatsCache();
+                BuildHeaders();
+            });
+        }
+        return choice;
     };
-    commitTimer_ = new QTimer(this);
-    commitTimer_->setSingleShot(true);
-    commitTimer_->setInterval(500);
-    connect(commitTimer_, &QTimer::timeout, this, [this] {
-        commitChanges();
-        reportFileErrors();
-    });
-    store_->onLeagueRead = [this](const pny::LeagueRecord& league) { applyLeagueFont(league); };
+    store_->onLeagueRead = [this](const pny::LeagueRecord& league) {
+        maintable::applyLeagueFont(*table_, league);
+    };
 
     setSampleSeason(QDir(QCoreApplication::applicationDirPath())
                         .filePath(QStringLiteral("examples/Riverbend.PZS")));
@@ -140,36 +115,8 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-namespace {
-
-// The dialog in `form`, made with `make` when it is not made yet.
-template <class Form, class Make>
-Form& madeOnFirstUse(Form*& form, Make make) {
-    if (!form)
-        form = make();
-    return *form;
-}
-
-}  // namespace
-
 TAboutForm& TMainForm::aboutForm() {
     return madeOnFirstUse(aboutForm_, [this] { return new TAboutForm(this); });
-}
-TBackupForm& TMainForm::backupForm() {
-    return madeOnFirstUse(backupForm_, [this] { return new TBackupForm(this); });
-}
-TFieldForm& TMainForm::fieldForm() {
-    return madeOnFirstUse(fieldForm_, [this] { return new TFieldForm(this); });
-}
-TGameForm& TMainForm::gameForm() {
-    return madeOnFirstUse(gameForm_, [this] {
-        auto* form = new TGameForm(this);
-        // The game dialog's Make fills the schedule from the fields' free time slots.
-        form->makeSchedule = [this, form] {
-            return MakeSchedule(form, *store_, fieldForm(), makeForm());
-        };
-        return form;
-    });
 }
 TListForm& TMainForm::listForm() {
     return madeOnFirstUse(listForm_, [this] {
@@ -178,44 +125,14 @@ TListForm& TMainForm::listForm() {
         return form;
     });
 }
-TMakeForm& TMainForm::makeForm() {
-    return madeOnFirstUse(makeForm_, [this] { return new TMakeForm(this); });
-}
 TNameForm& TMainForm::nameForm() {
     return madeOnFirstUse(nameForm_, [this] { return new TNameForm(this); });
 }
 TNoteForm& TMainForm::noteForm() {
     return madeOnFirstUse(noteForm_, [this] { return new TNoteForm(this); });
 }
-TPlayerForm& TMainForm::playerForm() {
-    return madeOnFirstUse(playerForm_, [this] { return new TPlayerForm(this); });
-}
 TPrintForm& TMainForm::printForm() {
     return madeOnFirstUse(printForm_, [this] { return new TPrintForm(this); });
-}
-TPlayerSortForm& TMainForm::playerSortForm() {
-    return madeOnFirstUse(playerSortForm_, [this] { return new TPlayerSortForm(this); });
-}
-TRadioNoteForm& TMainForm::radioNoteForm() {
-    return madeOnFirstUse(radioNoteForm_, [this] { return new TRadioNoteForm(this); });
-}
-TScheduleSortForm& TMainForm::scheduleSortForm() {
-    return madeOnFirstUse(scheduleSortForm_, [this] { return new TScheduleSortForm(this); });
-}
-TSetupForm& TMainForm::setupForm() {
-    return madeOnFirstUse(setupForm_, [this] { return new TSetupForm(this); });
-}
-TTeamForm& TMainForm::teamForm() {
-    return madeOnFirstUse(teamForm_, [this] { return new TTeamForm(this); });
-}
-TLeadersForm& TMainForm::leadersForm() {
-    return madeOnFirstUse(leadersForm_, [this] { return new TLeadersForm(this); });
-}
-TBoxScoreForm& TMainForm::boxScoreForm() {
-    return madeOnFirstUse(boxScoreForm_, [this] { return new TBoxScoreForm(this); });
-}
-TGameLogForm& TMainForm::gameLogForm() {
-    return madeOnFirstUse(gameLogForm_, [this] { return new TGameLogForm(this); });
 }
 
 std::unique_ptr<SelectionCommands> TMainForm::makeSelection() {
@@ -233,34 +150,33 @@ SelectionCommands& TMainForm::selection() {
     return *selection_;
 }
 
+CommandHost TMainForm::commandHost() {
+    CommandHost host(*store_);
+    host.window = this;
+    host.listForm = [this]() -> TListForm& { return listForm(); };
+    host.progress = msgForm_;
+    host.askLeague = [this] { selection().LeagueButtonClick(); };
+    host.askTeam = [this] { selection().TeamButtonClick(); };
+    host.askPlayer = [this] { selection().PlayerButtonClick(); };
+    host.currentTab = [this] { return currentTab(); };
+    host.tabCaption = [this](int tab) { return bottomTab_->tabText(tab); };
+    host.showTab = [this](int tab) { bottomTab_->setCurrentIndex(tab); };
+    host.grid = [this]() -> const pny::ViewGrid& { return grid_; };
+    host.buildHeaders = [this] { BuildHeaders(); };
+    host.refreshTable = [this] { RefreshTable(); };
+    host.clearStatsCache = [this] { clearStatsCache(); };
+    return host;
+}
+
 QToolButton* TMainForm::addButton(const QString& name, const QString& caption, const QString& icon,
                                   int width, void (TMainForm::*slot)()) {
-    auto* button = new QToolButton(buttonPanel_);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setIcon(icons::button(icon));
-    button->setIconSize(QSize(22, 22));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(width);
-    button->setFixedHeight(49);
-    button->setFocusPolicy(Qt::NoFocus);
+    auto* button = buttonpanel::addButton(buttonPanel_, name, caption, icon, width);
     connect(button, &QToolButton::clicked, this, slot);
-    buttonPanel_->layout()->addWidget(button);
     return button;
 }
 
 void TMainForm::createButtonPanel() {
-    buttonPanel_ = new QFrame(this);
-    buttonPanel_->setObjectName(QStringLiteral("ButtonPanel"));
-    buttonPanel_->setAutoFillBackground(true);
-    QPalette palette = buttonPanel_->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    buttonPanel_->setPalette(palette);
-    auto* row = new QHBoxLayout(buttonPanel_);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-
+    buttonPanel_ = buttonpanel::make(this);
     fileButton_ = addButton("FileButton", "&File", "file", 40, &TMainForm::FileButtonClick);
     addButton("YearButton", "&Year", "year", 42, &TMainForm::YearButtonClick);
     addButton("LeagueButton", "&League", "league", 56, &TMainForm::LeagueButtonClick);
@@ -275,45 +191,11 @@ void TMainForm::createButtonPanel() {
     addButton("HelpButton", "&Help", "help", 40, &TMainForm::HelpButtonClick);
     addButton("QuitButton", "E&xit", "exit", 40, &TMainForm::ExitClick);
 
-    // The panel's own caption shows right of the buttons when the window is wide enough.
-    auto* caption = new QLabel(QStringLiteral("PNY "), buttonPanel_);
-    caption->setObjectName(QStringLiteral("PanelCaption"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(32);
-    font.setBold(true);
-    caption->setFont(font);
-    caption->setStyleSheet(QStringLiteral("color: grey;"));
-    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    caption->setMinimumWidth(0);
-    caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    row->addWidget(caption, 1);
+    buttonpanel::addCaption(buttonPanel_);
 }
 
 void TMainForm::createTable() {
-    table_ = new QTableWidget(this);
-    table_->setObjectName(QStringLiteral("Table"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(17);
-    table_->verticalHeader()->setMinimumSectionSize(8);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    table_->horizontalHeader()->setMinimumSectionSize(0);
-    table_->setWordWrap(false);
-    table_->setTabKeyNavigation(false);  // Tab leaves the table for the tab row
-    table_->setTextElideMode(Qt::ElideNone);
-    table_->setContextMenuPolicy(Qt::CustomContextMenu);
-    QPalette palette = table_->palette();
-    palette.setColor(QPalette::Base, QColor(192, 192, 192));
-    table_->setPalette(palette);
-    QFont font = table_->font();
-    font.setBold(true);
-    font.setPixelSize(13);
-    table_->setFont(font);
+    table_ = maintable::make(this);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { UpdateButtonClick(); });
     connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int, int) { TableSelectCell(row, column); });
@@ -322,14 +204,7 @@ void TMainForm::createTable() {
 }
 
 void TMainForm::createBottomTab() {
-    bottomTab_ = new QTabBar(this);
-    bottomTab_->setObjectName(QStringLiteral("BottomTab"));
-    bottomTab_->setShape(QTabBar::RoundedSouth);
-    bottomTab_->setExpanding(false);
-    // Tab reaches the tab row from the table; the arrow keys then move along the tabs.
-    bottomTab_->setFocusPolicy(Qt::TabFocus);
-    for (const char* caption : kTabCaptions)
-        bottomTab_->addTab(QString::fromLatin1(caption));
+    bottomTab_ = maintable::makeTabRow(this);
     connect(bottomTab_, &QTabBar::currentChanged, this, &TMainForm::BottomTabClick);
 }
 
@@ -417,9 +292,9 @@ void TMainForm::FormShow() {
     QString report;
     QString error;
     if (!pny::finishUnfinishedCommit(store_->dataFolder(), report, error))
-        fileErrors_.append(error);
+        commits_->addError(error);
     store_->loadYears();
-    applyStoredSize();
+    windowplacement::applyStoredSize(*this, store_->header);
     // Maximised over the stored normal size, which un-maximising brings back; once the window
     // is shown, so that the window system's first state of the new window does not undo it.
     if (windowplacement::wasMaximised(store_->dataFolder())) {
@@ -449,43 +324,6 @@ QSize TMainForm::designedSize() const {
     return {width, kDesignedHeight};
 }
 
-void TMainForm::applyStoredSize() {
-    const pny::YearsHeader& header = store_->header;
-    QSize size = this->size();
-    if (pny::toNumber(header.height) > 0)
-        size.setHeight(pny::toNumber(header.height));
-    if (pny::toNumber(header.width) > 0)
-        size.setWidth(pny::toNumber(header.width));
-    // A size stored on a larger screen, or at another scale, is cut to this screen, so that the
-    // whole window with its frame shows; the window is then placed on the screen.
-    const QScreen* screen = this->screen();
-    if (!screen) {
-        resize(size);
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    const QSize frame = frameGeometry().size() - this->size();
-    size = size.boundedTo(available.size() - frame);
-    resize(size);
-    QRect placed(QPoint(0, 0), size + frame);
-    placed.moveCenter(available.center());
-    placed.moveTopLeft(
-        QPoint(std::max(placed.left(), available.left()), std::max(placed.top(), available.top())));
-    move(placed.topLeft());
-}
-
-void TMainForm::rememberSize() {
-    // Only the normal size is remembered, so the next start restores the last normal size.
-    QSize size = this->size();
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
-        if (!store_->header.width.empty() || !normalGeometry().isValid())
-            return;
-        size = normalGeometry().size();
-    }
-    store_->header.height = pny::numberText(size.height()).substr(0, 5);
-    store_->header.width = pny::numberText(size.width()).substr(0, 5);
-}
-
 void TMainForm::setSampleSeason(const QString& path) {
     sampleSeason_ = path;
     if (startGuide_)
@@ -507,18 +345,12 @@ void TMainForm::updateStartGuide() {
         connect(startGuide_, &TStartGuide::openSample, this, &TMainForm::OpenSampleClick);
     }
     startGuide_->setSampleAvailable(!sampleSeason_.isEmpty() && QFileInfo::exists(sampleSeason_));
-    const QRect area = table_->viewport()->rect();
-    QSize size = startGuide_->sizeHint().boundedTo(area.size());
-    size.setHeight(std::max(size.height(), startGuide_->heightForWidth(size.width())));
-    QRect placed(QPoint(0, 0), size);
-    placed.moveCenter(area.center());
-    startGuide_->setGeometry(placed);
+    startGuide_->placeOver(table_->viewport()->rect());
     startGuide_->show();
 }
 
 void TMainForm::OpenSampleClick() {
-    if (importStatisticsFile(this, *store_, sampleSeason_, msgForm_))
-        BuildHeaders();
+    seasonFiles_->OpenSampleClick(sampleSeason_);
     finishCommand();
 }
 
@@ -562,24 +394,11 @@ void TMainForm::RefreshTable() {
 
 void TMainForm::showGrid(const pny::ViewGrid& grid) {
     building_ = true;
-    table_->clear();
-    table_->setColumnCount(grid.columnCount());
-    table_->setRowCount(static_cast<int>(grid.rows.size()));
-    QStringList headers;
-    for (const std::string& text : grid.headers)
-        headers << pny::fromCodePage(text);
-    table_->setHorizontalHeaderLabels(headers);
-    for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
-        const std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            table_->setItem(
-                r, c, new QTableWidgetItem(pny::fromCodePage(cells[static_cast<std::size_t>(c)])));
-        }
-    }
+    maintable::fill(*table_, grid);
     // Until a year and league are chosen the caption would be blank: keep the program's name.
     const QString caption = pny::fromCodePage(grid.caption);
     setWindowTitle(caption.trimmed().isEmpty() ? QStringLiteral("Pennantry") : caption);
-    sizeColumns();
+    maintable::sizeColumns(*table_, grid_);
 
     const pny::CommandStates states = pny::commandStates(*store_, grid);
     setupButton_->setEnabled(states.setup);
@@ -589,34 +408,17 @@ void TMainForm::showGrid(const pny::ViewGrid& grid) {
     printButton_->setEnabled(states.print);
     gameLogItem_->setEnabled(pny::isPlayerTab(currentTab()) && states.notes);
     // The row of the current record is selected; moving there changes no record.
-    if (grid.currentRow > 0 && states.focusColumn > 0) {
-        table_->setCurrentCell(grid.currentRow - 1, states.focusColumn);
-    } else if (grid.hasRecords()) {
-        table_->setCurrentCell(0, 0);
-    } else {
-        table_->setCurrentCell(-1, -1);  // the one blank row is no record to select
-    }
+    maintable::selectCurrentRow(*table_, grid, states.focusColumn);
     if (!bottomTab_->hasFocus())
         table_->setFocus();
     building_ = false;
     updateStartGuide();
 }
 
-void TMainForm::sizeColumns() {
-    const int count = table_->columnCount();
-    if (count == 0)
-        return;
-    const std::vector<int> widths =
-        pny::sizeColumns(count, grid_.wideColumns, table_->viewport()->width());
-    for (int c = 0; c < count && c < static_cast<int>(widths.size()); ++c) {
-        table_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
-    }
-}
-
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    sizeColumns();
-    rememberSize();
+    maintable::sizeColumns(*table_, grid_);
+    windowplacement::rememberSize(*this, store_->header);
     if (startGuide_ && startGuide_->isVisible())
         updateStartGuide();
 }
@@ -628,7 +430,7 @@ void TMainForm::TableSelectCell(int row, int column) {
     if (!key || key->text().isEmpty())
         return;
     pny::selectRecord(*store_, currentTab(), key->text().toStdString());
-    commitTimer_->start();
+    commits_->commitSoon();
 }
 
 void TMainForm::FileButtonClick() {
@@ -656,57 +458,20 @@ void TMainForm::PlayerButtonClick() {
 }
 
 void TMainForm::UpdateButtonClick() {
-    // A missing item is asked for first; when it is still missing, no dialog opens.
-    const int tab = currentTab();
-    if (tab == 0) {
-        if (!store_->hasTeam())
-            selection().TeamButtonClick();
-        if (store_->hasTeam() && teamForm().EnterTeamResult(*store_) != EntryResult::Cancelled) {
-            RefreshTable();
-        }
-    } else if (tab >= 1 && tab <= 6) {
-        if (!store_->hasPlayer())
-            selection().PlayerButtonClick();
-        if (store_->hasPlayer()) {
-            const EntryResult result = playerForm().EnterPlayerStatistics(*store_);
-            if (result != EntryResult::Cancelled)
-                clearStatsCache();
-            if (result == EntryResult::Rebuild)
-                BuildHeaders();
-            if (result == EntryResult::Refresh)
-                RefreshTable();
-        }
-    } else {
-        if (!store_->hasLeague())
-            selection().LeagueButtonClick();
-        if (store_->hasLeague() &&
-            gameForm().EnterGame(*store_, listForm(), grid_.hasRecords()) != EntryResult::Cancelled)
-            RefreshTable();
-    }
+    entry_->UpdateButtonClick();
     finishCommand();
 }
 
 void TMainForm::SetupButtonClick() {
-    // Each tab has its own settings dialog; every one of them stores into the league.
-    const int tab = currentTab();
-    bool rebuild = false;
-    if (tab == 0) {
-        rebuild = setupForm().Execute(*store_);
-        if (rebuild)
-            clearStatsCache();  // the innings per game change every ERA
-    } else if (tab >= 1 && tab <= 6) {
-        rebuild = playerSortForm().Execute(*store_, tab, bottomTab_->tabText(tab));
-    } else {
-        rebuild = scheduleSortForm().Execute(*store_, listForm());
-    }
-    if (rebuild)
-        BuildHeaders();
+    setup_->SetupButtonClick();
     finishCommand();
 }
+
 void TMainForm::NoteButtonClick() {
-    runNoteCommand(*store_, currentTab(), radioNoteForm(), noteForm(), windowTitle(), this);
+    entry_->NoteButtonClick();
     finishCommand();
 }
+
 void TMainForm::FontButtonClick() {
     chooseTableFont(this, *store_, table_);
     finishCommand();
@@ -716,128 +481,60 @@ void TMainForm::PrintButtonClick() {
     finishCommand();
 }
 void TMainForm::BackupItemClick() {
-    // A backup holds what the user sees: whatever is still in memory is saved first.
-    if (!store_->saveAll()) {
-        fileErrors_.append(QStringLiteral(
-            "The backup did not start: your latest changes could not be saved, and a backup "
-            "without them would not be what you see."));
-        reportFileErrors();
+    if (!seasonFiles_->BackupItemClick()) {
+        commits_->reportErrors();
         return;
     }
-    backupForm().BackupAll(store_->dataFolder());
     finishCommand();
 }
+
 void TMainForm::ImportItemClick() {
-    if (runImport(this, *store_, msgForm_))
-        BuildHeaders();
+    seasonFiles_->ImportItemClick();
     finishCommand();
 }
 
 void TMainForm::LeadersItemClick() {
-    if (!store_->hasLeague())
-        selection().LeagueButtonClick();
-    // A double-clicked leader is shown in his team's row on a player tab.
-    if (store_->hasLeague() && leadersForm().ShowLeaders(*store_)) {
-        if (pny::isPlayerTab(currentTab()))
-            RefreshTable();
-        else
-            bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
-    }
+    reports_->LeadersItemClick();
     finishCommand();
 }
 
 void TMainForm::CareerItemClick() {
-    if (!pny::isPlayerTab(currentTab()))
-        return;
-    if (!store_->hasPlayer())
-        selection().PlayerButtonClick();
-    if (store_->hasPlayer()) {
-        auto* form = findChild<TCareerForm*>();
-        (form ? form : new TCareerForm(this))
-            ->ShowCareer(*store_, currentTab(), bottomTab_->tabText(currentTab()));
-    }
-    finishCommand();
+    if (reports_->CareerItemClick())
+        finishCommand();
 }
 
 void TMainForm::LinkPlayersItemClick() {
-    auto* form = findChild<TLinkPlayersForm*>();
-    (form ? form : new TLinkPlayersForm(this))->LinkPlayers(*store_);
+    seasonFiles_->LinkPlayersItemClick();
     finishCommand();
 }
 
 void TMainForm::HistoryItemClick() {
-    if (!store_->hasLeague())
-        selection().LeagueButtonClick();
-    if (store_->hasLeague()) {
-        auto* form = findChild<THistoryForm*>();
-        (form ? form : new THistoryForm(this))->ShowHistory(*store_);
-    }
+    reports_->HistoryItemClick();
     finishCommand();
 }
 
 void TMainForm::PitchersItemClick() {
-    if (!store_->hasLeague())
-        selection().LeagueButtonClick();
-    if (store_->hasLeague()) {
-        auto* form = findChild<TEligiblePitchersForm*>();
-        (form ? form : new TEligiblePitchersForm(this))->ShowPitchers(*store_);
-    }
+    reports_->PitchersItemClick();
     finishCommand();
 }
 
 void TMainForm::BoxScoreItemClick() {
-    if (!store_->hasLeague())
-        selection().LeagueButtonClick();
-    if (store_->hasLeague()) {
-        EntryResult result = EntryResult::Cancelled;
-        const int game = pny::toNumber(store_->league.currentGame);
-        if (currentTab() == pny::kScheduleTab && grid_.hasRecords() && game > 0) {
-            result = boxScoreForm().EnterGameNight(*store_, listForm(), game);
-        } else {
-            result = boxScoreForm().EnterNewNight(*store_, listForm());
-        }
-        if (result != EntryResult::Cancelled)
-            nightChanged();
-    }
+    entry_->BoxScoreItemClick();
     finishCommand();
 }
 
 void TMainForm::GameLogItemClick() {
-    if (!pny::isPlayerTab(currentTab()) || !store_->hasPlayer())
-        return;
-    const int night = gameLogForm().ShowGameLog(*store_, pny::toNumber(store_->league.currentTeam),
-                                                pny::toNumber(store_->team.currentPlayer));
-    if (night > 0 &&
-        boxScoreForm().CorrectNight(*store_, listForm(), night) != EntryResult::Cancelled) {
-        nightChanged();
-    }
-    finishCommand();
-}
-
-void TMainForm::nightChanged() {
-    // A night changes players' totals, the standings and a game's score.
-    clearStatsCache();
-    BuildHeaders();
+    if (entry_->GameLogItemClick())
+        finishCommand();
 }
 
 void TMainForm::RosterItemClick() {
-    if (!store_->hasTeam())
-        selection().TeamButtonClick();
-    if (store_->hasTeam() && importRoster(this, *store_)) {
-        clearStatsCache();
-        if (pny::isPlayerTab(currentTab()))
-            RefreshTable();
-        else
-            bottomTab_->setCurrentIndex(pny::kFirstPlayerTab);
-    }
+    seasonFiles_->RosterItemClick();
     finishCommand();
 }
 
 void TMainForm::PublishItemClick() {
-    if (!store_->hasLeague())
-        selection().LeagueButtonClick();
-    if (store_->hasLeague())
-        publishSite(this, *store_);
+    seasonFiles_->PublishItemClick();
     finishCommand();
 }
 
@@ -855,10 +552,7 @@ void TMainForm::AboutItemClick() {
 }
 
 void TMainForm::SaveItemClick() {
-    // Itself the commit a command ends with: a second one would only ask its questions again.
-    commitTimer_->stop();
-    store_->saveAll();
-    reportFileErrors();
+    commits_->saveNow();
     table_->setFocus();
 }
 
@@ -881,76 +575,18 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 bool TMainForm::FormCloseQuery() {
     // Even a window never resized, on a first start, leaves its size in the years file.
-    rememberSize();
+    windowplacement::rememberSize(*this, store_->header);
     windowplacement::rememberMaximised(store_->dataFolder(), isMaximized());
-    for (;;) {
-        fileErrors_.clear();
-        if (store_->saveAll())
-            return true;
-        const QString text =
-            QStringLiteral(
-                "Your data could not be saved:\n\n%1\n\n"
-                "Retry to try again, Cancel to stay in Pennantry with your changes "
-                "kept, or Discard to close and lose the changes not yet saved.")
-                .arg(fileErrors_.join(QLatin1Char('\n')));
-        fileErrors_.clear();
-        const auto answer = Messages::ask(
-            this, QMessageBox::Critical, text,
-            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
-        if (answer == QMessageBox::Discard)
-            return true;
-        if (answer != QMessageBox::Retry)
-            return false;
-    }
+    return commits_->saveBeforeClosing();
 }
 
 void TMainForm::finishCommand() {
-    commitChanges();
-    reportFileErrors();
+    commits_->commit();
+    commits_->reportErrors();
     if (!bottomTab_->hasFocus())
         table_->setFocus();
 }
 
-void TMainForm::commitChanges() {
-    commitTimer_->stop();
-    store_->commit();
-}
-
-void TMainForm::reportFileErrors() {
-    if (fileErrors_.isEmpty())
-        return;
-    const QString text = fileErrors_.join(QLatin1Char('\n'));
-    fileErrors_.clear();
-    Messages::error(this, text);
-}
-
 void TMainForm::clearStatsCache() {
     viewState_.clearStatsCache();
-}
-
-void TMainForm::applyLeagueFont(const pny::LeagueRecord& league) {
-    // Fields left empty keep what the table has, so it keeps the design font until one is stored.
-    QFont font = table_->font();
-    QPalette palette = table_->palette();
-    if (!league.fontColor.empty()) {
-        const int value = pny::toNumber(league.fontColor);
-        palette.setColor(QPalette::Text,
-                         QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF));
-    }
-    if (!league.fontName.empty())
-        font.setFamily(pny::fromCodePage(league.fontName));
-    if (!league.fontSize.empty() && pny::toNumber(league.fontSize) > 0) {
-        font.setPointSize(pny::toNumber(league.fontSize));
-    }
-    if (league.bold == "1") {
-        font.setBold(true);
-        font.setItalic(false);
-        font.setUnderline(false);
-        font.setStrikeOut(false);
-    }
-    if (league.italic == "1")
-        font.setItalic(true);
-    table_->setFont(font);
-    table_->setPalette(palette);
-    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/madeonfirstuse.h"
+#include "main/commandhost.h"
 #include "store/store.h"
 #include "views/grid.h"
 #include "views/viewstate.h"
@@ -14,30 +15,21 @@ class QAction;
 class QFrame;
 class QMenu;
 class QTabBar;
-class QTimer;
 class QTableWidget;
 class QToolButton;
+class CommitCycle;
+class EntryCommands;
+class ReportCommands;
+class SeasonFileCommands;
 class SelectionCommands;
+class SetupCommands;
 class TAboutForm;
-class TBackupForm;
-class TBoxScoreForm;
 class TPrintForm;
 class TListForm;
 class TMsgForm;
-class TFieldForm;
-class TGameForm;
-class TGameLogForm;
-class TLeadersForm;
-class TMakeForm;
 class TNameForm;
-class TPlayerSortForm;
-class TScheduleSortForm;
-class TSetupForm;
 class TNoteForm;
-class TRadioNoteForm;
-class TPlayerForm;
 class TStartGuide;
-class TTeamForm;
 
 // The main window: the button row, the table and the tab row. It only wires commands to the
 // units that do the work; the data live in the store, the views are built by the core.
@@ -118,58 +110,34 @@ private:
                            int width, void (TMainForm::*slot)());
     // Forgets the derived player statistics, so the next player view computes them again.
     void clearStatsCache();
-    void applyLeagueFont(const pny::LeagueRecord& league);
     void showGrid(const pny::ViewGrid& grid);
-    void sizeColumns();
     // Saves everything; on failure asks whether to retry. Returns true when the window may close.
     bool FormCloseQuery();
     // Every command ends here: file errors gathered meanwhile are reported, the table gets the
     // focus (the tab row keeps it while the keyboard works there).
     void finishCommand();
-    void reportFileErrors();
-    // Commits what the last command changed, so that a confirmed change is on the disk at once.
-    void commitChanges();
-    // Sets the size stored in the years header, at most the screen's, and places the whole
-    // window on the screen.
-    void applyStoredSize();
-    // Writes the window's normal size into the years header.
-    void rememberSize();
     // The guide shows over the empty table while the folder has no season.
     void updateStartGuide();
     // "season league tab", the name a printed or exported table is offered under.
     QString tableFileName() const;
 
     // The dialogs are made on first use, so that the window appears without waiting for them;
-    // once made, they live for the whole run and keep their choices.
+    // once made, they live for the whole run and keep their choices. The dialogs the command
+    // units open are theirs; these few are shared or the window's own.
     TAboutForm& aboutForm();
-    TBackupForm& backupForm();
-    TFieldForm& fieldForm();
-    TGameForm& gameForm();
     TListForm& listForm();
-    TMakeForm& makeForm();
     TNameForm& nameForm();
     TNoteForm& noteForm();
-    TPlayerForm& playerForm();
-    TPlayerSortForm& playerSortForm();
-    TRadioNoteForm& radioNoteForm();
-    TScheduleSortForm& scheduleSortForm();
-    TSetupForm& setupForm();
-    TTeamForm& teamForm();
-    TLeadersForm& leadersForm();
-    TBoxScoreForm& boxScoreForm();
-    TGameLogForm& gameLogForm();
-    // After a night was added, changed or removed: every view shows it.
-    void nightChanged();
     SelectionCommands& selection();
     std::unique_ptr<SelectionCommands> makeSelection();
+    // The store, the dialogs' parent and the table's hooks, as every command unit gets them.
+    CommandHost commandHost();
 
     std::unique_ptr<pny::Store> store_;
     pny::ViewState viewState_;
     pny::ViewGrid grid_;  // the view the table shows
-    QStringList fileErrors_;
-    // Moving through the rows changes the current record of a list; those changes are committed
-    // together a moment after the last move instead of once per row.
-    QTimer* commitTimer_ = nullptr;
+    // Commits what each command changed and reports the file errors gathered meanwhile.
+    std::unique_ptr<CommitCycle> commits_;
     bool shown_ = false;
     bool building_ = false;  // while the table is filled, moving its cursor changes no record
 
@@ -191,23 +159,15 @@ private:
     TListForm* listForm_ = nullptr;
     TNameForm* nameForm_ = nullptr;
     TMsgForm* msgForm_ = nullptr;
-    TPlayerForm* playerForm_ = nullptr;
     TPrintForm* printForm_ = nullptr;
-    TGameForm* gameForm_ = nullptr;
-    TFieldForm* fieldForm_ = nullptr;
-    TMakeForm* makeForm_ = nullptr;
-    TSetupForm* setupForm_ = nullptr;
-    TPlayerSortForm* playerSortForm_ = nullptr;
-    TScheduleSortForm* scheduleSortForm_ = nullptr;
     TNoteForm* noteForm_ = nullptr;
-    TRadioNoteForm* radioNoteForm_ = nullptr;
-    TBackupForm* backupForm_ = nullptr;
-    TTeamForm* teamForm_ = nullptr;
-    TLeadersForm* leadersForm_ = nullptr;
-    TBoxScoreForm* boxScoreForm_ = nullptr;
-    TGameLogForm* gameLogForm_ = nullptr;
     QAction* gameLogItem_ = nullptr;
     // The Year, League, Team and Player commands; every command that asks for a missing level
     // reaches them through here, so they exist whichever command comes first.
     MadeOnFirstUse<SelectionCommands> selection_;
+    // The other commands by theme, each with the dialogs it opens.
+    MadeOnFirstUse<EntryCommands> entry_;
+    MadeOnFirstUse<ReportCommands> reports_;
+    MadeOnFirstUse<SeasonFileCommands> seasonFiles_;
+    MadeOnFirstUse<SetupCommands> setup_;
 };

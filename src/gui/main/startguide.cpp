@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TStartGuide::TStartGuide(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("StartGuide"));
     setFrameShape(QFrame::StyledPanel);
@@ -46,4 +48,12 @@ void TStartGuide::setSampleAvailable(bool available) {
     }
     text_->setText(text);
     sampleButton_->setVisible(available);
+}
+
+void TStartGuide::placeOver(const QRect& area) {
+    QSize size = sizeHint().boundedTo(area.size());
+    size.setHeight(std::max(size.height(), heightForWidth(size.width())));
+    QRect placed(QPoint(0, 0), size);
+    placed.moveCenter(area.center());
+    setGeometry(placed);
 }

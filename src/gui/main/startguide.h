@@ -14,6 +14,8 @@ public:
 
     // Shows the sample button only when there is a sample to open.
     void setSampleAvailable(bool available);
+    // Takes the middle of `area`, as much of it as the guide wants and the area allows.
+    void placeOver(const QRect& area);
 
 signals:
     void startSeason();
