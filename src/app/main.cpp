@@ -1,7 +1,7 @@
 #include "common/icons.h"
 #include "common/messages.h"
 #include "help/helpkey.h"
-#include "import/openedfile.h"
+#include "main/openedfile.h"
 #include "main/main.h"
 
 #include "about/programversion.h"

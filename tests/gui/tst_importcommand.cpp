@@ -1,4 +1,4 @@
-#include "import/importcommand.h"
+#include "main/importcommand.h"
 
 #include "common/filedialogs.h"
 #include "common/messages.h"

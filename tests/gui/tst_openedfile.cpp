@@ -1,4 +1,4 @@
-#include "import/openedfile.h"
+#include "main/openedfile.h"
 
 #include "common/messages.h"
 #include "main/main.h"

@@ -11,7 +11,7 @@
 #include "pitching/eligibility.h"
 #include "pitching/pitchrulesfile.h"
 #include "pitching/pitchsheet.h"
-#include "main/list.h"
+#include "common/recordpicker.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "store/store.h"
@@ -202,7 +202,7 @@ bool TBoxScoreForm::begin(pny::Store& store) {
     return true;
 }
 
-EntryResult TBoxScoreForm::EnterGameNight(pny::Store& store, TListForm& listForm, int game) {
+EntryResult TBoxScoreForm::EnterGameNight(pny::Store& store, RecordPicker& listForm, int game) {
     if (!begin(store) || !store.ensureGames() || !store.games.isValidRecord(game))
         return EntryResult::Cancelled;
     pny::GameLog log;
@@ -243,7 +243,7 @@ EntryResult TBoxScoreForm::EnterGameNight(pny::Store& store, TListForm& listForm
     return run(store, listForm);
 }
 
-EntryResult TBoxScoreForm::EnterNewNight(pny::Store& store, TListForm& listForm) {
+EntryResult TBoxScoreForm::EnterNewNight(pny::Store& store, RecordPicker& listForm) {
     if (!begin(store))
         return EntryResult::Cancelled;
     pny::Night night;
@@ -252,7 +252,7 @@ EntryResult TBoxScoreForm::EnterNewNight(pny::Store& store, TListForm& listForm)
     return run(store, listForm);
 }
 
-EntryResult TBoxScoreForm::CorrectNight(pny::Store& store, TListForm& listForm, int night) {
+EntryResult TBoxScoreForm::CorrectNight(pny::Store& store, RecordPicker& listForm, int night) {
     if (!begin(store))
         return EntryResult::Cancelled;
     pny::GameLog log;
@@ -273,7 +273,7 @@ EntryResult TBoxScoreForm::CorrectNight(pny::Store& store, TListForm& listForm, 
     return run(store, listForm);
 }
 
-EntryResult TBoxScoreForm::run(pny::Store& store, TListForm& listForm) {
+EntryResult TBoxScoreForm::run(pny::Store& store, RecordPicker& listForm) {
     store_ = &store;
     listForm_ = &listForm;
     // A night of the schedule or of the log keeps its date and teams.
@@ -575,7 +575,7 @@ void TBoxScoreForm::pickTeam(TeamPart& part) {
                                       .arg(part.name->text())))
         return;
     bool changed = false;
-    const std::string chosen = listForm_->ListPicker(
+    const std::string chosen = listForm_->pickRecord(
         store_->teams, "Team", part.team > 0 ? pny::numberText(part.team) : std::string(), changed);
     if (changed)
         store_->changed.teams = true;

@@ -18,7 +18,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TListForm;
+class RecordPicker;
 
 namespace pny {
 class Store;
@@ -35,11 +35,11 @@ public:
 
     // Opens the sheet on the schedule's game `game`; when the game has a night in the log, that
     // night is opened for correcting.
-    EntryResult EnterGameNight(pny::Store& store, TListForm& listForm, int game);
+    EntryResult EnterGameNight(pny::Store& store, RecordPicker& listForm, int game);
     // Opens the sheet for a date and two teams chosen in it.
-    EntryResult EnterNewNight(pny::Store& store, TListForm& listForm);
+    EntryResult EnterNewNight(pny::Store& store, RecordPicker& listForm);
     // Opens the night `night` (its entry in the game log) for correcting.
-    EntryResult CorrectNight(pny::Store& store, TListForm& listForm, int night);
+    EntryResult CorrectNight(pny::Store& store, RecordPicker& listForm, int night);
 
     // The night as typed so far.
     pny::Night typedNight() const;
@@ -71,7 +71,7 @@ private:
     // Takes the store and the league's columns; false when the teams cannot be read.
     bool begin(pny::Store& store);
     QWidget* buildTeamPart(TeamPart& part, const QString& prefix, const QString& caption);
-    EntryResult run(pny::Store& store, TListForm& listForm);
+    EntryResult run(pny::Store& store, RecordPicker& listForm);
     // Shows `night` (its teams, lines and scores) with no cell counted as typed.
     void showNight(const pny::Night& night);
     // Makes `team` the team of a part and lists its players; `keep` are players to list even
@@ -87,7 +87,7 @@ private:
     bool checkBeforeAdding();
 
     pny::Store* store_ = nullptr;
-    TListForm* listForm_ = nullptr;
+    RecordPicker* listForm_ = nullptr;
     std::vector<pny::BoxScoreColumn> columns_;
     // The league's pitch rules and the log they are checked against; none without rules.
     std::optional<pny::PitchRules> pitchRules_;

@@ -3,7 +3,7 @@
 #include "common/messages.h"
 #include "entry/schedulelistbox.h"
 #include "help/helpviewer.h"
-#include "main/list.h"
+#include "common/recordpicker.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "store/store.h"
@@ -211,7 +211,7 @@ QToolButton* TGameForm::makeButton(const QString& name, const QString& caption, 
     return button;
 }
 
-EntryResult TGameForm::EnterGame(pny::Store& store, TListForm& listForm, bool viewShowsGames) {
+EntryResult TGameForm::EnterGame(pny::Store& store, RecordPicker& listForm, bool viewShowsGames) {
     if (!store.hasLeague() || !store.ensureGames())
         return EntryResult::Cancelled;
     store.ensureFields();

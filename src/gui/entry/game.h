@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QToolButton;
-class TListForm;
+class RecordPicker;
 
 namespace pny {
 class Store;
@@ -42,7 +42,7 @@ public:
     // `viewShowsGames` is false (the schedule view shows no game) the dialog opens blank and OK
     // adds a game. The current team is read back into its buffer afterwards. Returns Refresh when
     // the main window must refresh the table, Cancelled when nothing changed.
-    EntryResult EnterGame(pny::Store& store, TListForm& listForm, bool viewShowsGames);
+    EntryResult EnterGame(pny::Store& store, RecordPicker& listForm, bool viewShowsGames);
 
     // The schedule generator run by the Make button; returns true when it built a new schedule,
     // which closes the dialog with the schedule-made result. Without it, Make is disabled.
@@ -93,7 +93,7 @@ private:
     EntryResult storeResult(pny::Store& store, int result, bool viewShowsGames);
 
     pny::Store* store_ = nullptr;
-    TListForm* listForm_ = nullptr;
+    RecordPicker* listForm_ = nullptr;
     pny::PickSlots picks_;
     pny::GameMoment moment_;  // the date and time checked by OK or Add
 

@@ -1,6 +1,6 @@
 #include "entry/schedulelistbox.h"
 
-#include "main/list.h"
+#include "common/recordpicker.h"
 #include "store/linecodec.h"
 #include "store/store.h"
 
@@ -25,7 +25,7 @@ void readPicked(pny::Store& store, pny::PickList list, const std::string& refere
 
 }  // namespace
 
-bool ScheduleListBox(pny::Store& store, TListForm& listForm, pny::PickSlots& picks, char code) {
+bool ScheduleListBox(pny::Store& store, RecordPicker& listForm, pny::PickSlots& picks, char code) {
     std::string* slot = picks.slot(code);
     const pny::PickList kind = pny::pickListOf(code);
     if (!slot || kind == pny::PickList::None)
@@ -39,17 +39,17 @@ bool ScheduleListBox(pny::Store& store, TListForm& listForm, pny::PickSlots& pic
     bool changed = false;
     switch (kind) {
         case pny::PickList::Fields:
-            *slot = listForm.ListPicker(store.fields, "Field", *slot, changed);
+            *slot = listForm.pickRecord(store.fields, "Field", *slot, changed);
             if (changed)
                 store.changed.fields = true;
             break;
         case pny::PickList::Teams:
-            *slot = listForm.ListPicker(store.teams, "Team", *slot, changed);
+            *slot = listForm.pickRecord(store.teams, "Team", *slot, changed);
             if (changed)
                 store.changed.teams = true;
             break;
         case pny::PickList::Umpires:
-            *slot = listForm.ListPicker(store.umpires, "Umpire", *slot, changed);
+            *slot = listForm.pickRecord(store.umpires, "Umpire", *slot, changed);
             if (changed)
                 store.changed.umpires = true;
             break;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class TListForm;
+class RecordPicker;
 
 namespace pny {
 class Store;
@@ -19,7 +19,7 @@ class Store;
 // picked record is read into the store's field, team or umpire buffer (an empty reference reads
 // the list's header line: empty number and name). When the picker added, renamed, deleted or
 // restored a record, the list's changed flag is set. Returns that changed indicator.
-bool ScheduleListBox(pny::Store& store, TListForm& listForm, pny::PickSlots& picks, char code);
+bool ScheduleListBox(pny::Store& store, RecordPicker& listForm, pny::PickSlots& picks, char code);
 
 // The number and name of the record the last pick with `code` read into its buffer.
 struct PickedRecord {

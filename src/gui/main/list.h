@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/recordpicker.h"
+
 #include "store/recordlist.h"
 
 #include <QDialog>
@@ -16,7 +18,7 @@ class TNameForm;
 
 // The list picker: chooses, adds, renames, deletes and restores the records of any record list
 // (years, leagues, teams, players, fields, umpires).
-class TListForm : public QDialog {
+class TListForm : public QDialog, public RecordPicker {
     Q_OBJECT
 public:
     // How the dialog was closed; Cancel is also the result of Escape and the close box.
@@ -42,6 +44,10 @@ public:
     // whether a record was added, renamed, deleted or restored.
     std::string ListPicker(pny::RecordList& list, const std::string& kind,
                            const std::string& currentIndex, bool& changed);
+    std::string pickRecord(pny::RecordList& list, const std::string& kind,
+                           const std::string& currentIndex, bool& changed) override {
+        return ListPicker(list, kind, currentIndex, changed);
+    }
 
     // The window the dialog is sized and centred against; without one, the active window.
     void setMainWindow(QWidget* window) { mainWindow_ = window; }

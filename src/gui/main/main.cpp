@@ -7,7 +7,7 @@
 #include "main/buttonpanel.h"
 #include "main/commitcycle.h"
 #include "main/entrycommands.h"
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 #include "main/list.h"
 #include "main/maintable.h"
 #include "main/msg.h"

@@ -1,6 +1,6 @@
 #include "main/seasonfilecommands.h"
 
-#include "import/importcommand.h"
+#include "main/importcommand.h"
 #include "main/importroster.h"
 #include "main/publishsite.h"
 #include "people/linkplayersform.h"

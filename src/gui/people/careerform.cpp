@@ -4,7 +4,7 @@
 #include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 #include "people/career.h"
 #include "people/peoplelinks.h"
 #include "print/print.h"

@@ -4,7 +4,7 @@
 #include "common/messages.h"
 #include "common/reportbuttons.h"
 #include "help/helpviewer.h"
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 #include "pitching/eligiblepitchers.h"
 #include "pitching/pitchrulesfile.h"
 #include "print/print.h"

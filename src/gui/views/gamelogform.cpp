@@ -5,7 +5,7 @@
 #include "common/messages.h"
 #include "gamelog/playergamelog.h"
 #include "help/helpviewer.h"
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 #include "print/print.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"

@@ -3,7 +3,7 @@
 #include "common/reportbuttons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 #include "print/print.h"
 #include "store/codepage.h"
 #include "store/store.h"

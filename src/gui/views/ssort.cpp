@@ -2,7 +2,7 @@
 
 #include "common/dialogbutton.h"
 #include "help/helpviewer.h"
-#include "main/list.h"
+#include "common/recordpicker.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 #include "store/store.h"
@@ -146,7 +146,7 @@ int TScheduleSortForm::directionIndex() const {
     return directionGroup_->checkedId();
 }
 
-bool TScheduleSortForm::Execute(pny::Store& store, TListForm& list) {
+bool TScheduleSortForm::Execute(pny::Store& store, RecordPicker& list) {
     if (!store.ensureLeagues() || !store.hasLeague() ||
         !store.leagues.isValidRecord(pny::toNumber(store.year.currentLeague))) {
         return false;
@@ -217,7 +217,7 @@ void TScheduleSortForm::TeamButtonClick() {
     if (!store_ || !list_)
         return;
     bool changed = false;
-    pendingTeam_ = list_->ListPicker(store_->teams, "Team", pendingTeam_, changed);
+    pendingTeam_ = list_->pickRecord(store_->teams, "Team", pendingTeam_, changed);
     store_->readTeam(pny::toNumber(pendingTeam_));
     if (changed)
         store_->changed.teams = true;
@@ -235,7 +235,7 @@ void TScheduleSortForm::UmpireButtonClick() {
     if (!store_ || !list_)
         return;
     bool changed = false;
-    pendingUmpire_ = list_->ListPicker(store_->umpires, "Umpire", pendingUmpire_, changed);
+    pendingUmpire_ = list_->pickRecord(store_->umpires, "Umpire", pendingUmpire_, changed);
     store_->readUmpire(pny::toNumber(pendingUmpire_));
     if (changed)
         store_->changed.umpires = true;

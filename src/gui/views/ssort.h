@@ -10,7 +10,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TListForm;
+class RecordPicker;
 
 namespace pny {
 class Store;
@@ -27,7 +27,7 @@ public:
     // On OK stores the settings and the filters. Returns true when they changed: the main window
     // then rebuilds the headers and the table. The current team record is read again either
     // way, since the dialog reads other teams to name them.
-    bool Execute(pny::Store& store, TListForm& list);
+    bool Execute(pny::Store& store, RecordPicker& list);
 
     // The checked items of RadioGroup (0 to 4) and RadioAD (0 ascending, 1 descending).
     int sortIndex() const;
@@ -49,7 +49,7 @@ private:
     void showUmpireFilter();
 
     pny::Store* store_ = nullptr;
-    TListForm* list_ = nullptr;
+    RecordPicker* list_ = nullptr;
     std::string pendingTeam_;
     std::string pendingUmpire_;
 

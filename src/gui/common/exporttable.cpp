@@ -1,4 +1,4 @@
-#include "main/exporttable.h"
+#include "common/exporttable.h"
 
 #include "common/filedialogs.h"
 #include "common/messages.h"

@@ -1,7 +1,7 @@
-#include "import/openedfile.h"
+#include "main/openedfile.h"
 
 #include "common/messages.h"
-#include "import/importcommand.h"
+#include "main/importcommand.h"
 #include "main/main.h"
 
 #include "import/legacyimport.h"
