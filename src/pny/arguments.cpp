@@ -2,6 +2,7 @@
 
 #include "store/datafolder.h"
 #include "views/catalogues.h"
+#include "views/leadersettings.h"
 
 namespace pny::cli {
 
@@ -50,6 +51,23 @@ QString readIndex(const CommandArguments& arguments, const QString& option,
     if (!ok || value < 0)
         return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"").arg(option, text);
     index = value;
+    return {};
+}
+
+QString readPlaces(const CommandArguments& arguments, std::optional<int>& places) {
+    const QString option = QStringLiteral("--top");
+    places.reset();
+    if (!arguments.has(option))
+        return {};
+    bool ok = false;
+    const int value = arguments.value(option).toInt(&ok);
+    if (!ok || !validPlaces(value)) {
+        return QStringLiteral("--top takes a number of places from %1 to %2, not \"%3\"")
+            .arg(kMinPlaces)
+            .arg(kMaxPlaces)
+            .arg(arguments.value(option));
+    }
+    places = value;
     return {};
 }
 

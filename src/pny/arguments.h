@@ -39,6 +39,10 @@ QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
 QString readIndex(const CommandArguments& arguments, const QString& option,
                   std::optional<int>& index);
 
+// The number of places "--top" gives, when given. Returns what is wrong with the value (not a
+// number of places a leader list can show), empty when nothing is.
+QString readPlaces(const CommandArguments& arguments, std::optional<int>& places);
+
 // The tab of a name as the tab row shows it ("Hitting"), in any letter case.
 std::optional<int> tabOf(const QString& name);
 

@@ -3,7 +3,6 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
-#include "folderaccess.h"
 #include "printoutput.h"
 
 #include "people/career.h"
@@ -90,13 +89,10 @@ int runCareer(const QStringList& arguments) {
     if (!problem.isEmpty())
         return usageError(kCommand, problem);
 
-    if (!prepareForReading(args.dataFolder(), "career"))
-        return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
+    if (!openForReading(data, kCommand, selection, true))
+        return exitStatus(Outcome::Failure);
     Store& store = data.store;
-    QString error = data.openSelection(selection, true);
-    if (!error.isEmpty())
-        return failure(kCommand, error);
     store.ensurePlayers();
     if (!data.fileError().isEmpty())
         return failure(kCommand, data.fileError());
@@ -115,6 +111,7 @@ int runCareer(const QStringList& arguments) {
 
     PeopleLinks people;
     Career career;
+    QString error;
     if (!readPeople(store, people, error) ||
         !readCareer(store, people.recordsOf(key), career, error))
         return failure(kCommand, error);

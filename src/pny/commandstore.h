@@ -45,6 +45,9 @@ public:
     // commits, so that a year given on the command line is for that run only.
     const std::string& storedYear() const { return storedYear_; }
 
+    // The data folder as the command line gave it.
+    const QString& folder() const { return folder_; }
+
     // The first file that could not be read or written since the store was opened, or empty.
     const QString& fileError() const { return fileError_; }
 
@@ -53,5 +56,11 @@ private:
     QString fileError_;
     std::string storedYear_;
 };
+
+// For a command that only reads: completes a save a crash left unfinished, opens the years file
+// of `data` and chooses the selection (see openSelection). On anything wrong prints it
+// ("pny COMMAND: ...") and returns false.
+bool openForReading(CommandStore& data, const QString& command, const SelectionOptions& selection,
+                    bool withTeam);
 
 }  // namespace pny::cli

@@ -3,13 +3,14 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
-#include "folderaccess.h"
 #include "printoutput.h"
 
 #include "people/leaguehistory.h"
 #include "people/peoplelinks.h"
 #include "store/store.h"
 #include "views/leadersettings.h"
+
+#include <optional>
 
 namespace pny::cli {
 
@@ -40,16 +41,8 @@ int runHistory(const QStringList& arguments) {
     if (problem.isEmpty())
         problem = readSelectionOptions(args, selection);
     std::optional<int> top;
-    if (problem.isEmpty() && args.has(QStringLiteral("--top"))) {
-        bool ok = false;
-        top = args.value(QStringLiteral("--top")).toInt(&ok);
-        if (!ok || !validPlaces(*top)) {
-            problem = QStringLiteral("--top takes a number of places from %1 to %2, not \"%3\"")
-                          .arg(kMinPlaces)
-                          .arg(kMaxPlaces)
-                          .arg(args.value(QStringLiteral("--top")));
-        }
-    }
+    if (problem.isEmpty())
+        problem = readPlaces(args, top);
     QString format;
     const QString formatProblem = readTableFormat(args, format);
     if (problem.isEmpty())
@@ -57,13 +50,11 @@ int runHistory(const QStringList& arguments) {
     if (!problem.isEmpty())
         return usageError(kCommand, problem);
 
-    if (!prepareForReading(args.dataFolder(), "history"))
-        return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
+    if (!openForReading(data, kCommand, selection, false))
+        return exitStatus(Outcome::Failure);
     Store& store = data.store;
-    QString error = data.openSelection(selection, false);
-    if (!error.isEmpty())
-        return failure(kCommand, error);
+    QString error;
 
     LeaderSettings settings;
     PeopleLinks people;
