@@ -20,7 +20,7 @@ expect_status() {  # name, status, command...
     [ $rc -eq "$status" ] || fail "$name: exit $rc, not $status ($(head -c 300 "$tmp/err"))"
 }
 
-commands="backup check export generate import list"
+commands="backup boxscore career check export generate history import leaders list log pitchers publish roster"
 for c in $commands; do
     for h in --help -h; do
         expect_status "$c $h" 0 "$pny" "$c" "$h"
@@ -29,6 +29,12 @@ for c in $commands; do
     done
     # Every command is listed in the general help.
     "$pny" --help | grep -q "^  $c " || fail "pny --help lacks $c"
+done
+
+# A wrong command line reads alike in every command: the problem, then where the usage is.
+for c in $commands; do
+    expect_status "$c unknown option" 2 "$pny" "$c" --bogus
+    grep -q "^pny $c: .*; see pny $c --help\$" "$tmp/err" || fail "$c usage error: $(cat "$tmp/err")"
 done
 
 expect_status "pny --version" 0 "$pny" --version
