@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include "exitstatus.h"
+
 #include "store/datafolder.h"
 #include "views/catalogues.h"
 #include "views/leadersettings.h"
@@ -37,7 +39,27 @@ QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
             return QStringLiteral("option %1 needs a value").arg(name);
         }
     }
-    return {};
+    QString problem = readIndex(result, QStringLiteral("--year"), result.selection.year);
+    if (problem.isEmpty())
+        problem = readIndex(result, QStringLiteral("--league"), result.selection.league);
+    if (problem.isEmpty())
+        problem = readIndex(result, QStringLiteral("--team"), result.selection.team);
+    return problem;
+}
+
+std::optional<int> readCommandLine(const QStringList& arguments, const CommandLine& line,
+                                   CommandArguments& result, const ArgumentCheck& check) {
+    const QString name = QString::fromLatin1(line.name);
+    if (asksForHelp(arguments)) {
+        return showHelp(QStringLiteral("Usage: pny %1\n").arg(QString::fromUtf8(line.usage)) +
+                        QString::fromUtf8(line.help));
+    }
+    QString problem = readArguments(arguments, line.rules, result);
+    if (problem.isEmpty() && check)
+        problem = check(result);
+    if (!problem.isEmpty())
+        return usageError(name, problem);
+    return std::nullopt;
 }
 
 QString readIndex(const CommandArguments& arguments, const QString& option,

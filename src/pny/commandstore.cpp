@@ -41,15 +41,6 @@ QString checkIndex(const RecordList& list, int index, bool given, bool usable,
 
 }  // namespace
 
-QString readSelectionOptions(const CommandArguments& arguments, SelectionOptions& options) {
-    QString problem = readIndex(arguments, QStringLiteral("--year"), options.year);
-    if (problem.isEmpty())
-        problem = readIndex(arguments, QStringLiteral("--league"), options.league);
-    if (problem.isEmpty())
-        problem = readIndex(arguments, QStringLiteral("--team"), options.team);
-    return problem;
-}
-
 CommandStore::CommandStore(const QString& folder)
     : store(QDir(folder).absolutePath()), folder_(folder) {
     store.onFileError = [this](const QString& message) {

@@ -11,18 +11,6 @@
 
 namespace pny::cli {
 
-// The year, league and team that "--year", "--league" and "--team" give by line index, in place
-// of the ones stored in the files.
-struct SelectionOptions {
-    std::optional<int> year;
-    std::optional<int> league;
-    std::optional<int> team;
-};
-
-// Reads the selection options; returns what is wrong with them (a usage error), empty when
-// nothing is.
-QString readSelectionOptions(const CommandArguments& arguments, SelectionOptions& options);
-
 // The store of a command's data folder. The choose functions move the selection in memory only
 // and check the index against its list; each returns what is wrong, naming the indexes that are
 // valid, and an empty text when the level has a usable record.

@@ -32,23 +32,19 @@ const QString kCommand = QStringLiteral("history");
 }  // namespace
 
 int runHistory(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny history [OPTIONS]\n") + kHistoryUsage);
+    const CommandLine syntax{"history",
+                             "history [OPTIONS]",
+                             kHistoryUsage,
+                             {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
     std::optional<int> top;
-    if (problem.isEmpty())
-        problem = readPlaces(args, top);
     QString format;
-    const QString formatProblem = readTableFormat(args, format);
-    if (problem.isEmpty())
-        problem = formatProblem;
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readPlaces(read, top);
+            return problem.isEmpty() ? readTableFormat(read, format) : problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
     CommandStore data(args.dataFolder());
     if (!openForReading(data, kCommand, selection, false))

@@ -31,22 +31,19 @@ const QString kCommand = QStringLiteral("leaders");
 }  // namespace
 
 int runLeaders(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny leaders [OPTIONS]\n") + kLeadersUsage);
+    const CommandLine syntax{"leaders",
+                             "leaders [OPTIONS]",
+                             kLeadersUsage,
+                             {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
     std::optional<int> top;
     QString format;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (problem.isEmpty())
-        problem = readPlaces(args, top);
-    if (problem.isEmpty())
-        problem = readTableFormat(args, format);
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readPlaces(read, top);
+            return problem.isEmpty() ? readTableFormat(read, format) : problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
     CommandStore data(args.dataFolder());
     if (!openForReading(data, kCommand, selection, false))

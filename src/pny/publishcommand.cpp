@@ -30,19 +30,19 @@ const QString kCommand = QStringLiteral("publish");
 }  // namespace
 
 int runPublish(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny publish [OPTIONS]\n") + kPublishUsage);
+    const CommandLine syntax{"publish",
+                             "publish [OPTIONS]",
+                             kPublishUsage,
+                             {{"--folder", "--output", "--year", "--league"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem =
-        readArguments(arguments, {{"--folder", "--output", "--year", "--league"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
+    if (const auto status = readCommandLine(arguments, syntax, args, [](const auto& read) {
+            return read.value(QStringLiteral("--output")).isEmpty()
+                       ? QStringLiteral("give the website's folder with --output DIR")
+                       : QString();
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
     const QString output = args.value(QStringLiteral("--output"));
-    if (problem.isEmpty() && output.isEmpty())
-        problem = QStringLiteral("give the website's folder with --output DIR");
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
 
     CommandStore data(args.dataFolder());
     if (!openForReading(data, kCommand, selection, false))

@@ -67,9 +67,10 @@ QString chooseTeam(CommandStore& data, const SelectionOptions& selection) {
     return data.fileError();
 }
 
-int importRoster(const CommandArguments& args, const SelectionOptions& selection) {
+int importRoster(const CommandArguments& args) {
+    const SelectionOptions& selection = args.selection;
     const QString folder = args.dataFolder();
-    const QString file = args.plain.front();
+    const QString file = args.plain.at(1);
     const bool dryRun = args.flag(QStringLiteral("--dry-run"));
     if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())
         return fail(QStringLiteral("\"%1\" is %2, not a CSV file").arg(file, kind));
@@ -128,7 +129,8 @@ int importRoster(const CommandArguments& args, const SelectionOptions& selection
     return exitStatus(Outcome::Success);
 }
 
-int exportRosterFile(const CommandArguments& args, const SelectionOptions& selection) {
+int exportRosterFile(const CommandArguments& args) {
+    const SelectionOptions& selection = args.selection;
     const QString output = args.value(QStringLiteral("--output"));
     if (!output.isEmpty()) {
         if (const QString refused = refuseOutputPath(output); !refused.isEmpty())
@@ -156,31 +158,30 @@ int exportRosterFile(const CommandArguments& args, const SelectionOptions& selec
 }  // namespace
 
 int runRoster(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny roster import|export [OPTIONS]\n") +
-                        kRosterUsage);
+    // The action comes first; the CSV file to import follows it.
+    const CommandLine syntax{
+        "roster",
+        "roster import|export [OPTIONS]",
+        kRosterUsage,
+        {{"--folder", "--team", "--year", "--league", "--output"}, {"--dry-run"}, 2}};
     const QString action = arguments.value(0);
-    if (action != QLatin1String("import") && action != QLatin1String("export"))
-        return usageError(kCommand, QStringLiteral("say import or export"));
     const bool importing = action == QLatin1String("import");
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(arguments.mid(1),
-                                    {{"--folder", "--team", "--year", "--league", "--output"},
-                                     {"--dry-run"},
-                                     importing ? 1 : 0},
-                                    args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (problem.isEmpty() && !selection.team)
-        problem = QStringLiteral("give the team with --team N");
-    if (problem.isEmpty() && importing && args.plain.size() != 1)
-        problem = QStringLiteral("name the CSV file to import");
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            if (!importing && action != QLatin1String("export"))
+                return QStringLiteral("say import or export");
+            if (!read.selection.team)
+                return QStringLiteral("give the team with --team N");
+            if (importing && read.plain.size() != 2)
+                return QStringLiteral("name the CSV file to import");
+            if (!importing && read.plain.size() > 1)
+                return QStringLiteral("unexpected argument \"%1\"").arg(read.plain.at(1));
+            return QString();
+        }))
+        return *status;
     if (!QFileInfo(args.dataFolder()).isDir())
         return fail(QStringLiteral("no data folder \"%1\"").arg(args.dataFolder()));
-    return importing ? importRoster(args, selection) : exportRosterFile(args, selection);
+    return importing ? importRoster(args) : exportRosterFile(args);
 }
 
 }  // namespace pny::cli
