@@ -1,16 +1,9 @@
 #include "historycommand.h"
 
-#include "arguments.h"
-#include "commandstore.h"
-#include "exitstatus.h"
-#include "printoutput.h"
+#include "leaguelisting.h"
 
 #include "people/leaguehistory.h"
 #include "people/peoplelinks.h"
-#include "store/store.h"
-#include "views/leadersettings.h"
-
-#include <optional>
 
 namespace pny::cli {
 
@@ -25,49 +18,20 @@ const char* const kHistoryUsage =
     "            --top N list N places (default: the league's own, as for leaders)\n"
     "            tsv     (default), csv or html, as for export\n";
 
-namespace {
-
-const QString kCommand = QStringLiteral("history");
-
-}  // namespace
-
 int runHistory(const QStringList& arguments) {
-    const CommandLine syntax{"history",
-                             "history [OPTIONS]",
-                             kHistoryUsage,
-                             {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}};
-    CommandArguments args;
-    std::optional<int> top;
-    QString format;
-    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
-            const QString problem = readPlaces(read, top);
-            return problem.isEmpty() ? readTableFormat(read, format) : problem;
-        }))
+    LeagueListing listing;
+    if (const auto status = listing.open(arguments, "history", "history [OPTIONS]", kHistoryUsage))
         return *status;
-    const SelectionOptions& selection = args.selection;
-
-    CommandStore data(args.dataFolder());
-    if (!openForReading(data, kCommand, selection, false))
-        return exitStatus(Outcome::Failure);
-    Store& store = data.store;
-    QString error;
-
-    LeaderSettings settings;
+    // Linked players' seasons count together in the all-time lists.
     PeopleLinks people;
     LeagueHistory history;
-    if (!readLeaderSettings(leaderSettingsPath(store), settings, error) ||
-        !readPeople(store, people, error)) {
-        return failure(kCommand, error);
-    }
-    if (top)
-        settings.places = *top;
-    if (!buildLeagueHistory(store, people, settings, history, error))
-        return failure(kCommand, error);
-    if (format == QLatin1String("csv"))
-        return printOutput(kCommand, exportHistoryCsv(history));
-    if (format == QLatin1String("html"))
-        return printOutput(kCommand, exportHistoryHtml(history));
-    return printOutput(kCommand, exportHistoryTsv(history));
+    QString error;
+    if (!readPeople(listing.store(), people, error) ||
+        !buildLeagueHistory(listing.store(), people, listing.settings, history, error))
+        return listing.fail(error);
+    return listing.print([&] { return exportHistoryTsv(history); },
+                         [&] { return exportHistoryCsv(history); },
+                         [&] { return exportHistoryHtml(history); });
 }
 
 }  // namespace pny::cli

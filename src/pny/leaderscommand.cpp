@@ -1,16 +1,9 @@
 #include "leaderscommand.h"
 
-#include "arguments.h"
-#include "commandstore.h"
-#include "exitstatus.h"
-#include "printoutput.h"
+#include "leaguelisting.h"
 
-#include "store/store.h"
 #include "views/leaders.h"
 #include "views/leadersexport.h"
-#include "views/leadersettings.h"
-
-#include <optional>
 
 namespace pny::cli {
 
@@ -24,47 +17,17 @@ const char* const kLeadersUsage =
     "                    the League Leaders window)\n"
     "            tsv     (default), csv or html, as for export\n";
 
-namespace {
-
-const QString kCommand = QStringLiteral("leaders");
-
-}  // namespace
-
 int runLeaders(const QStringList& arguments) {
-    const CommandLine syntax{"leaders",
-                             "leaders [OPTIONS]",
-                             kLeadersUsage,
-                             {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}};
-    CommandArguments args;
-    std::optional<int> top;
-    QString format;
-    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
-            const QString problem = readPlaces(read, top);
-            return problem.isEmpty() ? readTableFormat(read, format) : problem;
-        }))
+    LeagueListing listing;
+    if (const auto status = listing.open(arguments, "leaders", "leaders [OPTIONS]", kLeadersUsage))
         return *status;
-    const SelectionOptions& selection = args.selection;
-
-    CommandStore data(args.dataFolder());
-    if (!openForReading(data, kCommand, selection, false))
-        return exitStatus(Outcome::Failure);
-    Store& store = data.store;
-
-    LeaderSettings settings;
-    QString error;
-    if (!readLeaderSettings(leaderSettingsPath(store), settings, error))
-        return failure(kCommand, error);
-    if (top)
-        settings.places = *top;
     LeagueLeaders leaders;
-    if (!buildLeagueLeaders(store, settings, leaders, error))
-        return failure(kCommand, error);
-
-    if (format == QLatin1String("csv"))
-        return printOutput(kCommand, exportLeadersCsv(leaders));
-    if (format == QLatin1String("html"))
-        return printOutput(kCommand, exportLeadersHtml(leaders));
-    return printOutput(kCommand, exportLeadersTsv(leaders));
+    QString error;
+    if (!buildLeagueLeaders(listing.store(), listing.settings, leaders, error))
+        return listing.fail(error);
+    return listing.print([&] { return exportLeadersTsv(leaders); },
+                         [&] { return exportLeadersCsv(leaders); },
+                         [&] { return exportLeadersHtml(leaders); });
 }
 
 }  // namespace pny::cli
