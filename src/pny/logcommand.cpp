@@ -3,14 +3,12 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
-#include "folderaccess.h"
 
 #include "gamelog/gamelog.h"
 #include "gamelog/logtable.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
