@@ -1,7 +1,10 @@
 #include "arguments.h"
 
+#include "exitstatus.h"
+
 #include "store/datafolder.h"
 #include "views/catalogues.h"
+#include "views/leadersettings.h"
 
 namespace pny::cli {
 
@@ -36,7 +39,27 @@ QString readArguments(const QStringList& arguments, const ArgumentRules& rules,
             return QStringLiteral("option %1 needs a value").arg(name);
         }
     }
-    return {};
+    QString problem = readIndex(result, QStringLiteral("--year"), result.selection.year);
+    if (problem.isEmpty())
+        problem = readIndex(result, QStringLiteral("--league"), result.selection.league);
+    if (problem.isEmpty())
+        problem = readIndex(result, QStringLiteral("--team"), result.selection.team);
+    return problem;
+}
+
+std::optional<int> readCommandLine(const QStringList& arguments, const CommandLine& line,
+                                   CommandArguments& result, const ArgumentCheck& check) {
+    const QString name = QString::fromLatin1(line.name);
+    if (asksForHelp(arguments)) {
+        return showHelp(QStringLiteral("Usage: pny %1\n").arg(QString::fromUtf8(line.usage)) +
+                        QString::fromUtf8(line.help));
+    }
+    QString problem = readArguments(arguments, line.rules, result);
+    if (problem.isEmpty() && check)
+        problem = check(result);
+    if (!problem.isEmpty())
+        return usageError(name, problem);
+    return std::nullopt;
 }
 
 QString readIndex(const CommandArguments& arguments, const QString& option,
@@ -50,6 +73,23 @@ QString readIndex(const CommandArguments& arguments, const QString& option,
     if (!ok || value < 0)
         return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"").arg(option, text);
     index = value;
+    return {};
+}
+
+QString readPlaces(const CommandArguments& arguments, std::optional<int>& places) {
+    const QString option = QStringLiteral("--top");
+    places.reset();
+    if (!arguments.has(option))
+        return {};
+    bool ok = false;
+    const int value = arguments.value(option).toInt(&ok);
+    if (!ok || !validPlaces(value)) {
+        return QStringLiteral("--top takes a number of places from %1 to %2, not \"%3\"")
+            .arg(kMinPlaces)
+            .arg(kMaxPlaces)
+            .arg(arguments.value(option));
+    }
+    places = value;
     return {};
 }
 

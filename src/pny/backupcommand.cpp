@@ -18,16 +18,15 @@ const char* const kBackupUsage =
 
 int runBackup(const QStringList& arguments) {
     const QString command = QStringLiteral("backup");
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny backup DEST [--folder DIR]\n") + kBackupUsage);
+    const CommandLine syntax{
+        "backup", "backup DEST [--folder DIR]", kBackupUsage, {{"--folder"}, {}, 1}};
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandArguments args;
-    QString problem = readArguments(arguments, {{"--folder"}, {}, 1}, args);
-    if (problem.isEmpty() && args.plain.isEmpty())
-        problem = QStringLiteral("give the destination folder");
-    if (!problem.isEmpty())
-        return usageError(command, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [](const auto& read) {
+            return read.plain.isEmpty() ? QStringLiteral("give the destination folder") : QString();
+        }))
+        return *status;
     const QString folder = args.dataFolder();
     const QString dest = args.plain.value(0);
     if (!QFileInfo(folder).isDir())

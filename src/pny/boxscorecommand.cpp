@@ -71,24 +71,22 @@ void printWarnings(const Store& store, const Night& night) {
 }  // namespace
 
 int runBoxScore(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny boxscore FILE.csv --game N [OPTIONS]\n") +
-                        kBoxScoreUsage);
+    const CommandLine syntax{"boxscore",
+                             "boxscore FILE.csv --game N [OPTIONS]",
+                             kBoxScoreUsage,
+                             {{"--folder", "--year", "--league", "--game"}, {"--change"}, 1}};
     CommandArguments args;
-    SelectionOptions selection;
     std::optional<int> game;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league", "--game"}, {"--change"}, 1}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (problem.isEmpty())
-        problem = readIndex(args, QStringLiteral("--game"), game);
-    if (problem.isEmpty() && args.plain.isEmpty())
-        problem = QStringLiteral("give the CSV file of the night");
-    if (problem.isEmpty() && !game)
-        problem = QStringLiteral("give the schedule's game with --game N");
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readIndex(read, QStringLiteral("--game"), game);
+            if (problem.isEmpty() && read.plain.isEmpty())
+                return QStringLiteral("give the CSV file of the night");
+            if (problem.isEmpty() && !game)
+                return QStringLiteral("give the schedule's game with --game N");
+            return problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
     const QString file = args.plain.first();
     if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())

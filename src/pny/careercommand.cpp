@@ -3,7 +3,6 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
-#include "folderaccess.h"
 #include "printoutput.h"
 
 #include "people/career.h"
@@ -58,45 +57,43 @@ int findPlayer(const Store& store, const QString& wanted) {
     return byName;
 }
 
+// The player tab "--tab" gives, when given. Returns what is wrong, empty when nothing is.
+QString readPlayerTab(const CommandArguments& args, int& tab) {
+    if (!args.has(QStringLiteral("--tab")))
+        return {};
+    const std::optional<int> chosen = tabOf(args.value(QStringLiteral("--tab")));
+    if (!chosen || !isPlayerTab(*chosen)) {
+        return QStringLiteral(
+                   "\"%1\" is not a player tab; use Players, Hitting, Running, Pitching, "
+                   "Fielding or Custom")
+            .arg(args.value(QStringLiteral("--tab")));
+    }
+    tab = *chosen;
+    return {};
+}
+
 }  // namespace
 
 int runCareer(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny career [OPTIONS]\n") + kCareerUsage);
+    const CommandLine syntax{
+        "career",
+        "career [OPTIONS]",
+        kCareerUsage,
+        {{"--folder", "--year", "--league", "--team", "--player", "--tab", "--format"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(
-        arguments,
-        {{"--folder", "--year", "--league", "--team", "--player", "--tab", "--format"}, {}, 0},
-        args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
     int tab = kFirstPlayerTab;  // Players: games, at bats, hits and the batting rates
-    if (problem.isEmpty() && args.has(QStringLiteral("--tab"))) {
-        const std::optional<int> chosen = tabOf(args.value(QStringLiteral("--tab")));
-        if (!chosen || !isPlayerTab(*chosen)) {
-            problem = QStringLiteral(
-                          "\"%1\" is not a player tab; use Players, Hitting, Running, "
-                          "Pitching, Fielding or Custom")
-                          .arg(args.value(QStringLiteral("--tab")));
-        } else {
-            tab = *chosen;
-        }
-    }
     QString format;
-    const QString formatProblem = readTableFormat(args, format);
-    if (problem.isEmpty())
-        problem = formatProblem;
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readPlayerTab(read, tab);
+            return problem.isEmpty() ? readTableFormat(read, format) : problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
-    if (!prepareForReading(args.dataFolder(), "career"))
-        return exitStatus(Outcome::Failure);
     CommandStore data(args.dataFolder());
+    if (!openForReading(data, kCommand, selection, true))
+        return exitStatus(Outcome::Failure);
     Store& store = data.store;
-    QString error = data.openSelection(selection, true);
-    if (!error.isEmpty())
-        return failure(kCommand, error);
     store.ensurePlayers();
     if (!data.fileError().isEmpty())
         return failure(kCommand, data.fileError());
@@ -115,6 +112,7 @@ int runCareer(const QStringList& arguments) {
 
     PeopleLinks people;
     Career career;
+    QString error;
     if (!readPeople(store, people, error) ||
         !readCareer(store, people.recordsOf(key), career, error))
         return failure(kCommand, error);

@@ -17,12 +17,10 @@ const char* const kCheckUsage =
 
 int runCheck(const QStringList& arguments) {
     const QString command = QStringLiteral("check");
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny check [--folder DIR]\n") + kCheckUsage);
+    const CommandLine syntax{"check", "check [--folder DIR]", kCheckUsage, {{"--folder"}, {}, 0}};
     CommandArguments args;
-    if (const QString problem = readArguments(arguments, {{"--folder"}, {}, 0}, args);
-        !problem.isEmpty())
-        return usageError(command, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args))
+        return *status;
     const QString folder = args.dataFolder();
     if (!QFileInfo(folder).isDir())
         return failure(command, QStringLiteral("no data folder \"%1\"").arg(folder));

@@ -55,6 +55,31 @@ const char* const kExamples =
     "  pny pitchers --team 1 --date 2026-05-12\n"
     "  pny publish --output ~/league-site\n";
 
+// Every command: its name, how it runs and its lines in the general help, in the order the
+// help lists them.
+struct Command {
+    const char* name;
+    int (*run)(const QStringList& arguments);
+    const char* const* usage;
+};
+
+const Command kCommands[] = {
+    {"backup", runBackup, &kBackupUsage},
+    {"boxscore", runBoxScore, &kBoxScoreUsage},
+    {"career", runCareer, &kCareerUsage},
+    {"check", runCheck, &kCheckUsage},
+    {"export", runExport, &kExportUsage},
+    {"generate", runGenerate, &kGenerateUsage},
+    {"history", runHistory, &kHistoryUsage},
+    {"import", runImport, &kImportUsage},
+    {"leaders", runLeaders, &kLeadersUsage},
+    {"list", runList, &kListUsage},
+    {"log", runLog, &kLogUsage},
+    {"pitchers", runPitchers, &kPitchersUsage},
+    {"publish", runPublish, &kPublishUsage},
+    {"roster", runRoster, &kRosterUsage},
+};
+
 }  // namespace
 
 int run(const QStringList& arguments) {
@@ -62,45 +87,21 @@ int run(const QStringList& arguments) {
     QTextStream err(stderr);
     if (arguments.size() < 2 || arguments.at(1) == QLatin1String("--help") ||
         arguments.at(1) == QLatin1String("-h")) {
-        (arguments.size() < 2 ? err : out)
-            << kUsage << kBackupUsage << kBoxScoreUsage << kCareerUsage << kCheckUsage
-            << kExportUsage << kGenerateUsage << kHistoryUsage << kImportUsage << kLeadersUsage
-            << kListUsage << kLogUsage << kPitchersUsage << kPublishUsage << kRosterUsage
-            << kHelpLine << kExamples;
+        QTextStream& help = arguments.size() < 2 ? err : out;
+        help << kUsage;
+        for (const Command& command : kCommands)
+            help << *command.usage;
+        help << kHelpLine << kExamples;
         return exitStatus(arguments.size() < 2 ? Outcome::UsageError : Outcome::Success);
     }
     if (arguments.at(1) == QLatin1String("--version")) {
         out << "pny (Pennantry) " << programVersion() << '\n';
         return exitStatus(Outcome::Success);
     }
-    if (arguments.at(1) == QLatin1String("export"))
-        return runExport(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("check"))
-        return runCheck(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("backup"))
-        return runBackup(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("generate"))
-        return runGenerate(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("import"))
-        return runImport(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("leaders"))
-        return runLeaders(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("career"))
-        return runCareer(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("history"))
-        return runHistory(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("list"))
-        return runList(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("publish"))
-        return runPublish(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("boxscore"))
-        return runBoxScore(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("log"))
-        return runLog(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("pitchers"))
-        return runPitchers(arguments.mid(2));
-    if (arguments.at(1) == QLatin1String("roster"))
-        return runRoster(arguments.mid(2));
+    for (const Command& command : kCommands) {
+        if (arguments.at(1) == QLatin1String(command.name))
+            return command.run(arguments.mid(2));
+    }
     err << "pny: unknown command \"" << arguments.at(1) << "\"; see pny --help\n";
     return exitStatus(Outcome::UsageError);
 }

@@ -1,5 +1,8 @@
 #include "commandstore.h"
 
+#include "exitstatus.h"
+#include "folderaccess.h"
+
 #include "store/codepage.h"
 #include "store/linecodec.h"
 
@@ -38,15 +41,6 @@ QString checkIndex(const RecordList& list, int index, bool given, bool usable,
 
 }  // namespace
 
-QString readSelectionOptions(const CommandArguments& arguments, SelectionOptions& options) {
-    QString problem = readIndex(arguments, QStringLiteral("--year"), options.year);
-    if (problem.isEmpty())
-        problem = readIndex(arguments, QStringLiteral("--league"), options.league);
-    if (problem.isEmpty())
-        problem = readIndex(arguments, QStringLiteral("--team"), options.team);
-    return problem;
-}
-
 CommandStore::CommandStore(const QString& folder)
     : store(QDir(folder).absolutePath()), folder_(folder) {
     store.onFileError = [this](const QString& message) {
@@ -74,6 +68,18 @@ QString CommandStore::openSelection(const SelectionOptions& selection, bool with
     if (error.isEmpty() && withTeam)
         error = chooseTeam(selection.team);
     return error;
+}
+
+bool openForReading(CommandStore& data, const QString& command, const SelectionOptions& selection,
+                    bool withTeam) {
+    // A missing folder is named by open(); there is no save to complete in it.
+    if (QFileInfo(data.folder()).isDir() &&
+        !prepareForReading(data.folder(), command.toUtf8().constData()))
+        return false;
+    const QString error = data.openSelection(selection, withTeam);
+    if (!error.isEmpty())
+        reportProblem(command, error);
+    return error.isEmpty();
 }
 
 QString CommandStore::chooseYear(std::optional<int> index) {

@@ -11,18 +11,6 @@
 
 namespace pny::cli {
 
-// The year, league and team that "--year", "--league" and "--team" give by line index, in place
-// of the ones stored in the files.
-struct SelectionOptions {
-    std::optional<int> year;
-    std::optional<int> league;
-    std::optional<int> team;
-};
-
-// Reads the selection options; returns what is wrong with them (a usage error), empty when
-// nothing is.
-QString readSelectionOptions(const CommandArguments& arguments, SelectionOptions& options);
-
 // The store of a command's data folder. The choose functions move the selection in memory only
 // and check the index against its list; each returns what is wrong, naming the indexes that are
 // valid, and an empty text when the level has a usable record.
@@ -45,6 +33,9 @@ public:
     // commits, so that a year given on the command line is for that run only.
     const std::string& storedYear() const { return storedYear_; }
 
+    // The data folder as the command line gave it.
+    const QString& folder() const { return folder_; }
+
     // The first file that could not be read or written since the store was opened, or empty.
     const QString& fileError() const { return fileError_; }
 
@@ -53,5 +44,11 @@ private:
     QString fileError_;
     std::string storedYear_;
 };
+
+// For a command that only reads: completes a save a crash left unfinished, opens the years file
+// of `data` and chooses the selection (see openSelection). On anything wrong prints it
+// ("pny COMMAND: ...") and returns false.
+bool openForReading(CommandStore& data, const QString& command, const SelectionOptions& selection,
+                    bool withTeam);
 
 }  // namespace pny::cli

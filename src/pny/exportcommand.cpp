@@ -64,38 +64,46 @@ bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
     return writeFileAtomically(path, bytes, error);
 }
 
+// The tab "--tab" gives, when given. Returns what is wrong, empty when nothing is.
+QString readAnyTab(const CommandArguments& args, std::optional<int>& tab) {
+    if (!args.has(QStringLiteral("--tab")))
+        return {};
+    tab = tabOf(args.value(QStringLiteral("--tab")));
+    if (tab)
+        return {};
+    return QStringLiteral(
+               "unknown tab \"%1\"; use Teams, Players, Hitting, Running, Pitching, "
+               "Fielding, Custom or Schedule")
+        .arg(args.value(QStringLiteral("--tab")));
+}
+
+// The format "--format" gives: a table format or the calendar's ics, in lower case.
+QString readExportFormat(const CommandArguments& args, QString& format) {
+    format = args.has(QStringLiteral("--format")) ? args.value(QStringLiteral("--format")).toLower()
+                                                  : QStringLiteral("tsv");
+    if (QStringList{"tsv", "csv", "html", "ics"}.contains(format))
+        return {};
+    return QStringLiteral("unknown format \"%1\"; use tsv, csv, html or ics")
+        .arg(args.value(QStringLiteral("--format")));
+}
+
 }  // namespace
 
 int runExport(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny export [OPTIONS]\n") + kExportUsage);
+    const CommandLine syntax{
+        "export",
+        "export [OPTIONS]",
+        kExportUsage,
+        {{"--folder", "--tab", "--year", "--league", "--team", "--format", "--output"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(
-        arguments,
-        {{"--folder", "--tab", "--year", "--league", "--team", "--format", "--output"}, {}, 0},
-        args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
     std::optional<int> chosenTab;
-    if (problem.isEmpty() && args.has(QStringLiteral("--tab"))) {
-        chosenTab = tabOf(args.value(QStringLiteral("--tab")));
-        if (!chosenTab) {
-            problem = QStringLiteral(
-                          "unknown tab \"%1\"; use Teams, Players, Hitting, Running, Pitching, "
-                          "Fielding, Custom or Schedule")
-                          .arg(args.value(QStringLiteral("--tab")));
-        }
-    }
-    const QString format = args.has(QStringLiteral("--format"))
-                               ? args.value(QStringLiteral("--format")).toLower()
-                               : QStringLiteral("tsv");
-    if (problem.isEmpty() && !QStringList{"tsv", "csv", "html", "ics"}.contains(format)) {
-        problem = QStringLiteral("unknown format \"%1\"; use tsv, csv, html or ics")
-                      .arg(args.value(QStringLiteral("--format")));
-    }
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    QString format;
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readAnyTab(read, chosenTab);
+            return problem.isEmpty() ? readExportFormat(read, format) : problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
     if (QFileInfo(args.dataFolder()).isDir() && !prepareForReading(args.dataFolder(), "export"))
         return exitStatus(Outcome::Failure);

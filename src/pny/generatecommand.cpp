@@ -38,16 +38,14 @@ bool answeredYes() {
 }  // namespace
 
 int runGenerate(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny generate [OPTIONS]\n") + kGenerateUsage);
+    const CommandLine syntax{"generate",
+                             "generate [OPTIONS]",
+                             kGenerateUsage,
+                             {{"--folder", "--year", "--league"}, {"--yes", "--again"}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league"}, {"--yes", "--again"}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args))
+        return *status;
+    const SelectionOptions& selection = args.selection;
     const bool yes = args.flag(QStringLiteral("--yes"));
     const bool again = args.flag(QStringLiteral("--again"));
     if (!QFileInfo(args.dataFolder()).isDir())

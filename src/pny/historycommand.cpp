@@ -1,15 +1,9 @@
 #include "historycommand.h"
 
-#include "arguments.h"
-#include "commandstore.h"
-#include "exitstatus.h"
-#include "folderaccess.h"
-#include "printoutput.h"
+#include "leaguelisting.h"
 
 #include "people/leaguehistory.h"
 #include "people/peoplelinks.h"
-#include "store/store.h"
-#include "views/leadersettings.h"
 
 namespace pny::cli {
 
@@ -24,63 +18,20 @@ const char* const kHistoryUsage =
     "            --top N list N places (default: the league's own, as for leaders)\n"
     "            tsv     (default), csv or html, as for export\n";
 
-namespace {
-
-const QString kCommand = QStringLiteral("history");
-
-}  // namespace
-
 int runHistory(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny history [OPTIONS]\n") + kHistoryUsage);
-    CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league", "--top", "--format"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    std::optional<int> top;
-    if (problem.isEmpty() && args.has(QStringLiteral("--top"))) {
-        bool ok = false;
-        top = args.value(QStringLiteral("--top")).toInt(&ok);
-        if (!ok || !validPlaces(*top)) {
-            problem = QStringLiteral("--top takes a number of places from %1 to %2, not \"%3\"")
-                          .arg(kMinPlaces)
-                          .arg(kMaxPlaces)
-                          .arg(args.value(QStringLiteral("--top")));
-        }
-    }
-    QString format;
-    const QString formatProblem = readTableFormat(args, format);
-    if (problem.isEmpty())
-        problem = formatProblem;
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
-
-    if (!prepareForReading(args.dataFolder(), "history"))
-        return exitStatus(Outcome::Failure);
-    CommandStore data(args.dataFolder());
-    Store& store = data.store;
-    QString error = data.openSelection(selection, false);
-    if (!error.isEmpty())
-        return failure(kCommand, error);
-
-    LeaderSettings settings;
+    LeagueListing listing;
+    if (const auto status = listing.open(arguments, "history", "history [OPTIONS]", kHistoryUsage))
+        return *status;
+    // Linked players' seasons count together in the all-time lists.
     PeopleLinks people;
     LeagueHistory history;
-    if (!readLeaderSettings(leaderSettingsPath(store), settings, error) ||
-        !readPeople(store, people, error)) {
-        return failure(kCommand, error);
-    }
-    if (top)
-        settings.places = *top;
-    if (!buildLeagueHistory(store, people, settings, history, error))
-        return failure(kCommand, error);
-    if (format == QLatin1String("csv"))
-        return printOutput(kCommand, exportHistoryCsv(history));
-    if (format == QLatin1String("html"))
-        return printOutput(kCommand, exportHistoryHtml(history));
-    return printOutput(kCommand, exportHistoryTsv(history));
+    QString error;
+    if (!readPeople(listing.store(), people, error) ||
+        !buildLeagueHistory(listing.store(), people, listing.settings, history, error))
+        return listing.fail(error);
+    return listing.print([&] { return exportHistoryTsv(history); },
+                         [&] { return exportHistoryCsv(history); },
+                         [&] { return exportHistoryHtml(history); });
 }
 
 }  // namespace pny::cli

@@ -20,16 +20,17 @@ const char* const kImportUsage =
 
 int runImport(const QStringList& arguments) {
     const QString command = QStringLiteral("import");
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny import FILE [--again] [--folder DIR]\n") +
-                        kImportUsage);
-    QTextStream out(stdout);
+    const CommandLine syntax{"import",
+                             "import FILE [--again] [--folder DIR]",
+                             kImportUsage,
+                             {{"--folder"}, {"--again"}, 1}};
     CommandArguments args;
-    QString problem = readArguments(arguments, {{"--folder"}, {"--again"}, 1}, args);
-    if (problem.isEmpty() && args.plain.isEmpty())
-        problem = QStringLiteral("give the .PZS file to import");
-    if (!problem.isEmpty())
-        return usageError(command, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [](const auto& read) {
+            return read.plain.isEmpty() ? QStringLiteral("give the .PZS file to import")
+                                        : QString();
+        }))
+        return *status;
+    QTextStream out(stdout);
     const QString folder = args.dataFolder();
     const QString file = args.plain.value(0);
     if (!QFileInfo(folder).isDir())

@@ -22,17 +22,14 @@ const char* const kListUsage =
 
 int runList(const QStringList& arguments) {
     const QString command = QStringLiteral("list");
-    if (asksForHelp(arguments)) {
-        return showHelp(QStringLiteral("Usage: pny list [--folder DIR] [--year N] [--league N]\n") +
-                        kListUsage);
-    }
+    const CommandLine syntax{"list",
+                             "list [--folder DIR] [--year N] [--league N]",
+                             kListUsage,
+                             {{"--folder", "--year", "--league"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
-    QString problem = readArguments(arguments, {{"--folder", "--year", "--league"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (!problem.isEmpty())
-        return usageError(command, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args))
+        return *status;
+    const SelectionOptions& selection = args.selection;
 
     // Like every reader, completes a save a crash interrupted before reading the lists.
     if (QFileInfo(args.dataFolder()).isDir() && !prepareForReading(args.dataFolder(), "list"))

@@ -3,14 +3,12 @@
 #include "arguments.h"
 #include "commandstore.h"
 #include "exitstatus.h"
-#include "folderaccess.h"
 
 #include "gamelog/gamelog.h"
 #include "gamelog/logtable.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
 
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -30,45 +28,39 @@ const QString kCommand = QStringLiteral("log");
 }  // namespace
 
 int runLog(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny log --team N [OPTIONS]\n") + kLogUsage);
+    const CommandLine syntax{"log",
+                             "log --team N [OPTIONS]",
+                             kLogUsage,
+                             {{"--folder", "--year", "--league", "--team", "--player"}, {}, 0}};
     CommandArguments args;
-    SelectionOptions selection;
     std::optional<int> player;
-    QString problem = readArguments(
-        arguments, {{"--folder", "--year", "--league", "--team", "--player"}, {}, 0}, args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (problem.isEmpty())
-        problem = readIndex(args, QStringLiteral("--player"), player);
-    if (problem.isEmpty() && !selection.team)
-        problem = QStringLiteral("give the team with --team N");
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
-    if (!QFileInfo(args.dataFolder()).isDir())
-        return failure(kCommand, QStringLiteral("no data folder \"%1\"").arg(args.dataFolder()));
-    if (!prepareForReading(args.dataFolder(), "log"))
-        return exitStatus(Outcome::Failure);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readIndex(read, QStringLiteral("--player"), player);
+            if (problem.isEmpty() && !read.selection.team)
+                return QStringLiteral("give the team with --team N");
+            return problem;
+        }))
+        return *status;
 
     CommandStore data(args.dataFolder());
+    if (!openForReading(data, kCommand, args.selection, true))
+        return exitStatus(Outcome::Failure);
     Store& store = data.store;
-    if (const QString error = data.openSelection(selection, true); !error.isEmpty())
-        return failure(kCommand, error);
     GameLog log;
     QString error;
     if (!log.read(store, error))
         return failure(kCommand, error);
     if (player) {
         std::vector<std::string> players;
-        if (!store.teamPlayerLines(*selection.team, players, error))
+        if (!store.teamPlayerLines(*args.selection.team, players, error))
             return failure(kCommand, error);
         if (*player < 1 || *player >= static_cast<int>(players.size()))
             return failure(kCommand, QStringLiteral("there is no player %1 on team %2")
                                          .arg(*player)
-                                         .arg(*selection.team));
+                                         .arg(*args.selection.team));
     }
 
-    const ViewGrid grid = gameLogTable(store, log, *selection.team, player.value_or(0));
+    const ViewGrid grid = gameLogTable(store, log, *args.selection.team, player.value_or(0));
     QTextStream out(stdout);
     const auto printRow = [&out](const std::vector<std::string>& cells) {
         for (std::size_t c = 0; c < cells.size(); ++c)

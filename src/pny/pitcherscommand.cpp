@@ -102,33 +102,36 @@ int setRules(const CommandArguments& args, const SelectionOptions& selection) {
                       .arg(fromCodePage(data.store.league.name).trimmed(), rulesSummary(rules)));
 }
 
+// The date "--date" gives, when given. Returns what is wrong, empty when nothing is.
+QString readDate(const CommandArguments& args, QDate& date) {
+    if (!args.has(QStringLiteral("--date")))
+        return {};
+    const QString text = args.value(QStringLiteral("--date"));
+    date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || text.size() != 10)
+        return QStringLiteral("--date takes a date as YYYY-MM-DD, not \"%1\"").arg(text);
+    return {};
+}
+
 }  // namespace
 
 int runPitchers(const QStringList& arguments) {
-    if (asksForHelp(arguments))
-        return showHelp(QStringLiteral("Usage: pny pitchers [OPTIONS]\n") + kPitchersUsage);
+    const CommandLine syntax{"pitchers",
+                             "pitchers [OPTIONS]",
+                             kPitchersUsage,
+                             {{"--folder", "--year", "--league", "--team", "--date", "--format",
+                               "--set-max", "--set-rest"},
+                              {"--clear-rules"},
+                              0}};
     CommandArguments args;
-    SelectionOptions selection;
     QString format;
-    QString problem = readArguments(arguments,
-                                    {{"--folder", "--year", "--league", "--team", "--date",
-                                      "--format", "--set-max", "--set-rest"},
-                                     {"--clear-rules"},
-                                     0},
-                                    args);
-    if (problem.isEmpty())
-        problem = readSelectionOptions(args, selection);
-    if (problem.isEmpty())
-        problem = readTableFormat(args, format);
     QDate date;
-    if (problem.isEmpty() && args.has(QStringLiteral("--date"))) {
-        date = QDate::fromString(args.value(QStringLiteral("--date")), Qt::ISODate);
-        if (!date.isValid() || args.value(QStringLiteral("--date")).size() != 10)
-            problem = QStringLiteral("--date takes a date as YYYY-MM-DD, not \"%1\"")
-                          .arg(args.value(QStringLiteral("--date")));
-    }
-    if (!problem.isEmpty())
-        return usageError(kCommand, problem);
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            const QString problem = readTableFormat(read, format);
+            return problem.isEmpty() ? readDate(read, date) : problem;
+        }))
+        return *status;
+    const SelectionOptions& selection = args.selection;
     if (args.has(QStringLiteral("--set-max")) || args.has(QStringLiteral("--set-rest")) ||
         args.flag(QStringLiteral("--clear-rules"))) {
         return setRules(args, selection);

@@ -1,7 +1,9 @@
 #include "rostercommand.h"
 
+#include "arguments.h"
+#include "commandstore.h"
+#include "exitstatus.h"
 #include "folderaccess.h"
-#include "folderarguments.h"
 
 #include "roster/roster.h"
 #include "roster/rosterplan.h"
@@ -12,7 +14,6 @@
 #include "store/linecodec.h"
 #include "store/store.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -37,83 +38,23 @@ const char* const kRosterUsage =
 
 namespace {
 
-const char* const kUsageLine =
-    "Usage: pny roster import FILE.csv --team N [--dry-run] [--folder DIR] [--year N] [--league "
-    "N]\n"
-    "       pny roster export --team N [--output FILE] [--folder DIR] [--year N] [--league N]\n";
+const QString kCommand = QStringLiteral("roster");
 
-struct RosterOptions {
-    std::optional<int> team;
-    std::optional<int> year;
-    std::optional<int> league;
-    QString output;
-    bool dryRun = false;
-};
-
-int fail(const QString& message, int code = 1) {
-    QTextStream(stderr) << "pny roster: " << message << '\n';
-    return code;
+int fail(const QString& message) {
+    return failure(kCommand, message);
 }
 
-// Takes this command's options out of `arguments`, leaving the file and the folder.
-QString takeOptions(const QStringList& arguments, RosterOptions& options, QStringList& rest) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString option = arguments.at(i);
-        QString value;
-        const qsizetype equals = option.indexOf(QLatin1Char('='));
-        if (equals > 0) {
-            value = option.mid(equals + 1);
-            option.truncate(equals);
-        }
-        if (option == QLatin1String("--dry-run") && equals <= 0) {
-            options.dryRun = true;
-            continue;
-        }
-        const bool ours = option == QLatin1String("--team") || option == QLatin1String("--year") ||
-                          option == QLatin1String("--league") ||
-                          option == QLatin1String("--output");
-        if (!ours) {
-            rest << arguments.at(i);
-            continue;
-        }
-        if (equals <= 0) {
-            if (i + 1 >= arguments.size())
-                return QStringLiteral("option %1 needs a value").arg(option);
-            value = arguments.at(++i);
-        }
-        if (option == QLatin1String("--output")) {
-            options.output = value;
-            continue;
-        }
-        const std::optional<int> index = lineIndexArgument(value);
-        if (!index) {
-            return QStringLiteral("%1 takes a line index (0 or more), not \"%2\"")
-                .arg(option, value);
-        }
-        if (option == QLatin1String("--team"))
-            options.team = index;
-        else
-            (option == QLatin1String("--year") ? options.year : options.league) = index;
-    }
-    if (!options.team)
-        return QStringLiteral("give the team with --team N");
-    return {};
-}
-
-// Chooses the league and the team in memory and loads the team's players. Returns what is wrong.
-QString chooseTeam(Store& store, const RosterOptions& options) {
-    const QString chosen = chooseLeague(store, options.year, options.league);
+// Opens the years file, chooses the year and league the options give and the team, in memory,
+// and loads the team's players. Returns what is wrong.
+QString chooseTeam(CommandStore& data, const SelectionOptions& selection) {
+    const QString chosen = data.openSelection(selection, false);
     if (!chosen.isEmpty())
         return chosen;
-    QString fileError;
-    store.onFileError = [&fileError](const QString& message) {
-        if (fileError.isEmpty())
-            fileError = message;
-    };
+    Store& store = data.store;
     store.ensureTeams();
-    const int team = *options.team;
-    if (!fileError.isEmpty())
-        return fileError;
+    const int team = *selection.team;
+    if (!data.fileError().isEmpty())
+        return data.fileError();
     if (!store.teams.isValidRecord(team) ||
         !TeamRecord::parse(store.teams.line(team)).flag.empty()) {
         return QStringLiteral("there is no team %1 in \"%2\"")
@@ -123,10 +64,14 @@ QString chooseTeam(Store& store, const RosterOptions& options) {
     store.league.currentTeam = numberText(team);
     store.readTeam(team);
     store.ensurePlayers();
-    return fileError;
+    return data.fileError();
 }
 
-int importRoster(const QString& folder, const QString& file, const RosterOptions& options) {
+int importRoster(const CommandArguments& args) {
+    const SelectionOptions& selection = args.selection;
+    const QString folder = args.dataFolder();
+    const QString file = args.plain.at(1);
+    const bool dryRun = args.flag(QStringLiteral("--dry-run"));
     if (const QString kind = nonOrdinaryKind(file); !kind.isEmpty())
         return fail(QStringLiteral("\"%1\" is %2, not a CSV file").arg(file, kind));
     QFile input(file);
@@ -139,23 +84,21 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
 
     // A dry run only reads: it needs no lock, so it also works while the window has the folder.
     FolderLock lock(folder);
-    if (options.dryRun) {
+    if (dryRun) {
         if (!prepareForReading(folder, "roster"))
-            return 1;
+            return exitStatus(Outcome::Failure);
     } else if (const int status = lockForWriting(lock, "roster")) {
         return status;
     }
-    Store store(QDir(folder).absolutePath());
-    // The year given here is for this run only: the selection stored in the years file stays.
-    store.loadYears();
-    const std::string storedYear = store.header.currentYear;
-    const QString problem = chooseTeam(store, options);
+    CommandStore data(folder);
+    Store& store = data.store;
+    const QString problem = chooseTeam(data, selection);
     if (!problem.isEmpty())
         return fail(problem);
 
     const RosterPlan plan = planRoster(store, roster);
     QTextStream out(stdout);
-    out << "Team " << *options.team << ": " << plan.team << '\n';
+    out << "Team " << *selection.team << ": " << plan.team << '\n';
     std::vector<std::pair<int, QString>> rows;
     for (const RosterPlayer& player : plan.adds)
         rows.emplace_back(player.line, rosterAddText(player));
@@ -167,14 +110,15 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
         out << row.second << '\n';
     const int count = static_cast<int>(plan.adds.size());
     const QString players = count == 1 ? QStringLiteral("player") : QStringLiteral("players");
-    if (options.dryRun) {
+    if (dryRun) {
         out << "Would add " << count << ' ' << players << " to " << plan.teamName << "; skip "
             << plan.skips.size() << ". Nothing was written (--dry-run).\n";
-        return 0;
+        return exitStatus(Outcome::Success);
     }
 
     applyRosterPlan(store, plan);
-    store.header.currentYear = storedYear;
+    // The year given here is for this run only: the selection stored in the years file stays.
+    store.header.currentYear = data.storedYear();
     QString saveError;
     store.onFileError = [&saveError](const QString& message) { saveError = message; };
     if (count > 0 && !store.commit())
@@ -182,64 +126,62 @@ int importRoster(const QString& folder, const QString& file, const RosterOptions
                                         : saveError);
     out << "Added " << count << ' ' << players << " to " << plan.teamName << "; skipped "
         << plan.skips.size() << ".\n";
-    return 0;
+    return exitStatus(Outcome::Success);
 }
 
-int exportRosterFile(const QString& folder, const RosterOptions& options) {
-    if (!options.output.isEmpty()) {
-        if (const QString refused = refuseOutputPath(options.output); !refused.isEmpty())
+int exportRosterFile(const CommandArguments& args) {
+    const SelectionOptions& selection = args.selection;
+    const QString output = args.value(QStringLiteral("--output"));
+    if (!output.isEmpty()) {
+        if (const QString refused = refuseOutputPath(output); !refused.isEmpty())
             return fail(refused);
     }
-    if (!prepareForReading(folder, "roster"))
-        return 1;
-    Store store(QDir(folder).absolutePath());
-    const QString problem = chooseTeam(store, options);
+    if (!prepareForReading(args.dataFolder(), "roster"))
+        return exitStatus(Outcome::Failure);
+    CommandStore data(args.dataFolder());
+    const QString problem = chooseTeam(data, selection);
     if (!problem.isEmpty())
         return fail(problem);
-    const QByteArray bytes = exportRoster(store);
+    const QByteArray bytes = exportRoster(data.store);
     QString error;
-    if (!options.output.isEmpty()) {
-        if (!writeFileAtomically(options.output, bytes, error))
+    if (!output.isEmpty()) {
+        if (!writeFileAtomically(output, bytes, error))
             return fail(error);
-        return 0;
+        return exitStatus(Outcome::Success);
     }
     const auto size = static_cast<std::size_t>(bytes.size());
     if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
         return fail(QStringLiteral("cannot write to standard output"));
-    return 0;
+    return exitStatus(Outcome::Success);
 }
 
 }  // namespace
 
 int runRoster(const QStringList& arguments) {
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        QTextStream(stdout) << kUsageLine << kRosterUsage;
-        return 0;
-    }
+    // The action comes first; the CSV file to import follows it.
+    const CommandLine syntax{
+        "roster",
+        "roster import|export [OPTIONS]",
+        kRosterUsage,
+        {{"--folder", "--team", "--year", "--league", "--output"}, {"--dry-run"}, 2}};
     const QString action = arguments.value(0);
-    if (action != QLatin1String("import") && action != QLatin1String("export")) {
-        QTextStream(stderr) << "pny roster: say import or export\n" << kUsageLine;
-        return 2;
-    }
-    RosterOptions options;
-    QStringList rest;
-    const QString problem = takeOptions(arguments.mid(1), options, rest);
-    if (!problem.isEmpty()) {
-        QTextStream(stderr) << "pny roster: " << problem << '\n' << kUsageLine;
-        return 2;
-    }
     const bool importing = action == QLatin1String("import");
-    FolderArguments folder;
-    if (!readFolderArguments(rest, importing ? 1 : 0, "roster", kUsageLine, folder))
-        return 2;
-    if (importing && folder.plain.size() != 1) {
-        QTextStream(stderr) << "pny roster: name the CSV file to import\n" << kUsageLine;
-        return 2;
-    }
-    if (!QFileInfo(folder.folder).isDir())
-        return fail(QStringLiteral("no data folder \"%1\"").arg(folder.folder));
-    return importing ? importRoster(folder.folder, folder.plain.front(), options)
-                     : exportRosterFile(folder.folder, options);
+    CommandArguments args;
+    if (const auto status = readCommandLine(arguments, syntax, args, [&](const auto& read) {
+            if (!importing && action != QLatin1String("export"))
+                return QStringLiteral("say import or export");
+            if (!read.selection.team)
+                return QStringLiteral("give the team with --team N");
+            if (importing && read.plain.size() != 2)
+                return QStringLiteral("name the CSV file to import");
+            if (!importing && read.plain.size() > 1)
+                return QStringLiteral("unexpected argument \"%1\"").arg(read.plain.at(1));
+            return QString();
+        }))
+        return *status;
+    if (!QFileInfo(args.dataFolder()).isDir())
+        return fail(QStringLiteral("no data folder \"%1\"").arg(args.dataFolder()));
+    return importing ? importRoster(args) : exportRosterFile(args);
 }
 
 }  // namespace pny::cli

@@ -20,7 +20,7 @@ expect_status() {  # name, status, command...
     [ $rc -eq "$status" ] || fail "$name: exit $rc, not $status ($(head -c 300 "$tmp/err"))"
 }
 
-commands="backup check export generate import list"
+commands="backup boxscore career check export generate history import leaders list log pitchers publish roster"
 for c in $commands; do
     for h in --help -h; do
         expect_status "$c $h" 0 "$pny" "$c" "$h"
@@ -30,6 +30,28 @@ for c in $commands; do
     # Every command is listed in the general help.
     "$pny" --help | grep -q "^  $c " || fail "pny --help lacks $c"
 done
+
+# A wrong command line reads alike in every command: the problem, then where the usage is.
+for c in $commands; do
+    expect_status "$c unknown option" 2 "$pny" "$c" --bogus
+    grep -q "^pny $c: .*; see pny $c --help\$" "$tmp/err" || fail "$c usage error: $(cat "$tmp/err")"
+done
+
+# The selection options are read alike wherever they are taken, in both spellings.
+for c in boxscore career export generate history leaders list log pitchers publish "roster export"; do
+    expect_status "$c --year=x" 2 "$pny" $c --year=x
+    grep -q "^pny ${c%% *}: --year takes a line index (0 or more), not \"x\"" "$tmp/err" ||
+        fail "$c --year=x: $(cat "$tmp/err")"
+    expect_status "$c --league -1" 2 "$pny" $c --league -1
+    grep -q -- '--league takes a line index' "$tmp/err" || fail "$c --league -1: $(cat "$tmp/err")"
+done
+# roster: the action comes first, export takes no file, import takes one.
+expect_status "roster action after an option" 2 "$pny" roster --team 1 export
+grep -q 'say import or export' "$tmp/err" || fail "roster action last: $(cat "$tmp/err")"
+expect_status "roster export with a file" 2 "$pny" roster export extra.csv --team 1
+grep -q 'unexpected argument "extra.csv"' "$tmp/err" || fail "roster export file: $(cat "$tmp/err")"
+expect_status "roster import two files" 2 "$pny" roster import a.csv b.csv --team 1
+expect_status "roster help after the action" 0 "$pny" roster import --help
 
 expect_status "pny --version" 0 "$pny" --version
 grep -Eq '^pny \(Pennantry\) [0-9]+\.[0-9]+\.[0-9]+$' "$tmp/out" || fail "version: $(cat "$tmp/out")"
