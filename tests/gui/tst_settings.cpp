@@ -1,112 +1,12 @@
-#include "help/helpviewer.h"
-#include "leaguefolder.h"
-#include "main/list.h"
-#include "main/name.h"
-#include "modalscript.h"
-#include "store/linecodec.h"
-#include "store/records.h"
-#include "store/store.h"
-#include "testsupport.h"
-#include "views/fontchooser.h"
-#include "views/psort.h"
-#include "views/setup.h"
-#include "views/ssort.h"
-#include "views/catalogues.h"
-#include "views/tableview.h"
+#include "settingsfixture.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-
-#include <algorithm>
-#include <functional>
-#include <memory>
 
 using namespace pny;
+using namespace settingsfixture;
 
-namespace {
-
-// Runs `steps` on the modal dialog once it shows.
-void whenShown(std::function<void(QWidget*)> steps) {
-    QTimer::singleShot(0, [steps] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
-            steps(dialog);
-    });
-}
-
-template <typename T = QAbstractButton>
-T* child(QWidget* dialog, const QString& name) {
-    return dialog->findChild<T*>(name);
-}
-
-void click(QWidget* dialog, const QString& name) {
-    if (auto* button = child(dialog, name))
-        button->click();
-}
-
-// Clicks a button that opens a nested dialog once the current step has returned, so that the
-// script's timer can answer the nested dialog.
-void clickLater(QWidget* dialog, const QString& name) {
-    if (auto* button = child(dialog, name))
-        QTimer::singleShot(0, button, &QAbstractButton::click);
-}
-
-QRadioButton* radio(QWidget* group, const QString& caption) {
-    for (QRadioButton* button : group->findChildren<QRadioButton*>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
-}
-
-// The text of field `n` (from 1) of a record line.
-QString field(const std::string& line, int n) {
-    return QString::fromLatin1(QByteArray::fromStdString(line)).section('|', n - 1, n - 1);
-}
-
-bool hasHeader(const ViewGrid& grid, const std::string& header) {
-    return std::find(grid.headers.begin(), grid.headers.end(), header) != grid.headers.end();
-}
-
-int code(const std::string& text, int position) {
-    return static_cast<unsigned char>(text[static_cast<std::size_t>(position - 1)]);
-}
-
-// The visible part of a list picker row: number and name.
-int pickerRow(QWidget* picker, const QString& numberAndName) {
-    auto* box = picker->findChild<QListWidget*>("ListBox");
-    for (int i = 0; i < box->count(); ++i) {
-        const QString text = box->item(i)->text();
-        if (text.mid(1, 5).trimmed() + ' ' + text.mid(8, 40).trimmed() == numberAndName)
-            return i;
-    }
-    return -1;
-}
-
-ModalScript::Action pick(const QString& numberAndName) {
-    return [numberAndName](QWidget* picker) {
-        const int row = pickerRow(picker, numberAndName);
-        QVERIFY2(row >= 0, qPrintable(numberAndName));
-        picker->findChild<QListWidget*>("ListBox")->setCurrentRow(row);
-        click(picker, "OkButton");
-    };
-}
-
-}  // namespace
-
-class TestSettings : public QObject {
+// The setup, player sort and schedule filter dialogs and what they store.
+class TestSettings : public QObject, private SettingsFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -123,33 +23,11 @@ private slots:
     void scheduleFilterOneTeamThenAll();
     void scheduleFilterUmpireAndSettings();
     void scheduleCancelChangesNothing();
-    void fontStored_data();
-    void fontStored();
-    void fontCancelledChangesNothing();
-    void fontDialogChoosesColour();
-    void helpTopics();
-
-private:
-    void load(const LeagueRecord& league);
-    static LeagueRecord freshLeague();
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<Store> store_;
-    TSetupForm* setup_ = nullptr;
-    TPlayerSortForm* psort_ = nullptr;
-    TScheduleSortForm* ssort_ = nullptr;
-    TNameForm* nameForm_ = nullptr;
-    TListForm* listForm_ = nullptr;
 };
 
 void TestSettings::initTestCase() {
     testsupport::pinLocale();
-    // The dialogs live for the whole run, as in the program.
-    setup_ = new TSetupForm;
-    psort_ = new TPlayerSortForm;
-    ssort_ = new TScheduleSortForm;
-    nameForm_ = new TNameForm;
-    listForm_ = new TListForm(*nameForm_);
+    makeDialogs();
 }
 
 void TestSettings::init() {
@@ -163,30 +41,6 @@ void TestSettings::cleanup() {
     presetFontChoices({});
     store_.reset();
     dir_.reset();
-}
-
-LeagueRecord TestSettings::freshLeague() {
-    // A league made by the choice list: three fields until it is first written.
-    return LeagueRecord::parse("|1|Majors|");
-}
-
-void TestSettings::load(const LeagueRecord& league) {
-    LeagueRecord stored = league;
-    stored.currentTeam = "1";
-    testsupport::writeLeagueFolder(
-        dir_->path(), QByteArray::fromStdString(stored.build()),
-        {"|1|Eagles|3|1||1|", "|2|Tigers|2|2|||", "|3|Owls|1|3|||"},
-        {testsupport::playerLine("7", "Lee", {{10, "2"}}), testsupport::playerLine("9", "Kim")});
-    testsupport::writeFile(dir_->path() + "/Y1L1.Umpires", "U|\r\n|7|Blue|\r\n|8|Gray|\r\n");
-    store_ = std::make_unique<Store>(dir_->path() + '/');
-    store_->loadYears();
-    QVERIFY(store_->ensureTeams());
-    QVERIFY(store_->ensurePlayers());
-    QVERIFY(store_->ensureGames());
-    store_->ensureFields();
-    store_->ensureUmpires();
-    QCOMPARE(store_->team.name, std::string("Eagles"));
-    store_->changed = {};
 }
 
 void TestSettings::setupShowsNineAndStoresIt() {
@@ -500,112 +354,6 @@ void TestSettings::scheduleCancelChangesNothing() {
     QVERIFY(!store_->changed.leagues);
     QCOMPARE(store_->team.name, std::string("Eagles"));
     QCOMPARE(store_->team.won, std::string("3"));
-}
-
-void TestSettings::fontStored_data() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QString>("fields");  // fields 7 to 11
-
-    QTest::newRow("black") << "Sans Serif" << 10 << false << false << QColor(Qt::black)
-                           << "|Sans Serif|10||";
-    QTest::newRow("red bold") << "Serif" << 12 << true << false << QColor(255, 0, 0)
-                              << "255|Serif|12|1|";
-    QTest::newRow("blue italic") << "Monospace" << 8 << false << true << QColor(0, 0, 255)
-                                 << "16711680|Monospace|8||1";
-}
-
-void TestSettings::fontStored() {
-    QFETCH(QString, family);
-    QFETCH(int, points);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(QColor, colour);
-    QFETCH(QString, fields);
-    LeagueRecord league = freshLeague();
-    league.fontColor = "65280";
-    league.bold = "1";
-    load(league);
-    QTableWidget table;
-    QFont font(family, points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    presetFontChoices({FontChoice{font, colour}});
-    QVERIFY(chooseTableFont(nullptr, *store_, &table));
-    QCOMPARE(field(store_->leagues.line(1), 7) + '|' + field(store_->leagues.line(1), 8) + '|' +
-                 field(store_->leagues.line(1), 9) + '|' + field(store_->leagues.line(1), 10) +
-                 '|' + field(store_->leagues.line(1), 11),
-             fields);
-    QCOMPARE(table.font().pointSize(), points);
-    QCOMPARE(table.font().bold(), bold);
-    QCOMPARE(table.palette().color(QPalette::Text), colour);
-    QCOMPARE(table.verticalHeader()->defaultSectionSize(), QFontMetrics(font).height() + 4);
-    QVERIFY(store_->changed.leagues);
-}
-
-void TestSettings::fontCancelledChangesNothing() {
-    load(freshLeague());
-    QTableWidget table;
-    const QFont before = table.font();
-    const std::string line = store_->leagues.line(1);
-    presetFontChoices({std::nullopt});
-    QVERIFY(!chooseTableFont(nullptr, *store_, &table));
-    QCOMPARE(table.font(), before);
-    QCOMPARE(store_->leagues.line(1), line);
-    QVERIFY(!store_->changed.leagues);
-}
-
-void TestSettings::fontDialogChoosesColour() {
-    load(freshLeague());
-    QTableWidget table;
-    QFont start(QStringLiteral("Serif"), 9);
-    table.setFont(start);
-    QPalette palette = table.palette();
-    palette.setColor(QPalette::Text, QColor(0, 128, 0));
-    table.setPalette(palette);
-    QColor startColour;
-    int startSize = 0;
-    whenShown([&](QWidget* d) {
-        auto* dialog = qobject_cast<TFontDialog*>(d);
-        QVERIFY(dialog);
-        QCOMPARE(d->objectName(), QStringLiteral("FontDialog"));
-        startColour = dialog->chosenColour();
-        startSize = dialog->chosenFont().pointSize();
-        QFont chosen(QStringLiteral("Serif"), 14);
-        chosen.setItalic(true);
-        dialog->setChoice(chosen, QColor(0, 0, 128));
-        click(d, "OkButton");
-    });
-    QVERIFY(chooseTableFont(nullptr, *store_, &table));
-    QCOMPARE(startColour, QColor(0, 128, 0));
-    QCOMPARE(startSize, 9);
-    QCOMPARE(field(store_->leagues.line(1), 7), QStringLiteral("8388608"));
-    QCOMPARE(field(store_->leagues.line(1), 9), QStringLiteral("14"));
-    QCOMPARE(field(store_->leagues.line(1), 11), QStringLiteral("1"));
-    QCOMPARE(table.palette().color(QPalette::Text), QColor(0, 0, 128));
-}
-
-void TestSettings::helpTopics() {
-    for (const char* topic : {"Sort_Button", "Player_Statistics", "Font_Button"})
-        QVERIFY2(HelpViewer::urlOfTopic(QLatin1String(topic)).contains("settings.html"), topic);
-    load(freshLeague());
-    whenShown([](QWidget* d) {
-        click(d, "HelpButton");
-        QCOMPARE(HelpViewer::lastTopic(), QStringLiteral("Sort_Button"));
-        click(d, "CancelButton");
-    });
-    setup_->Execute(*store_);
-    QCOMPARE(HelpViewer::lastTopic(), QStringLiteral("Sort_Button"));
-    whenShown([](QWidget* d) {
-        click(d, "HelpButton");
-        QVERIFY(QApplication::activeModalWidget() == d);
-        click(d, "CancelButton");
-    });
-    psort_->Execute(*store_, 3, QStringLiteral("Running"));
-    QCOMPARE(HelpViewer::lastTopic(), QStringLiteral("Player_Statistics"));
 }
 
 QTEST_MAIN(TestSettings)
