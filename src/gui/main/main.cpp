@@ -423,8 +423,11 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
         updateStartGuide();
 }
 
-void TMainForm::TableSelectCell(int row, int column) {
-    if (building_ || column <= 0 || row < 0)
+void TMainForm::TableSelectCell(int row, int /*column*/) {
+    // The record is the highlighted row's wherever the cursor sits in it, the key column
+    // included (Ctrl+Home and the arrows move along it); only the table's own filling moves the
+    // cursor without choosing a record.
+    if (building_ || row < 0)
         return;
     const QTableWidgetItem* key = table_->item(row, 0);
     if (!key || key->text().isEmpty())
