@@ -1,8 +1,8 @@
 #include "common/icons.h"
 #include "common/messages.h"
 #include "help/helpkey.h"
-#include "main/openedfile.h"
 #include "main/main.h"
+#include "main/openedfile.h"
 
 #include "about/programversion.h"
 #include "about/startarguments.h"

@@ -100,6 +100,7 @@ private slots:
     void windowAndPnyShowTheSameCells_data();
     void windowAndPnyShowTheSameCells();
     void rulesAreEditedInTheDialog();
+    void anEmptyTableSaysWhy();
     void exportsTheTable();
     void printsTheTable();
 
@@ -190,6 +191,35 @@ void TestEligiblePitchersForm::windowAndPnyShowTheSameCells() {
     if (team > 0)
         arguments << "--team" << QString::number(team);
     QCOMPARE(runPny(arguments), shown);
+}
+
+// A date with nobody who pitched in the 14 days before it shows an empty table and says why.
+void TestEligiblePitchersForm::anEmptyTableSaysWhy() {
+    int rowsThen = -1;
+    int rowsLater = -1;
+    bool shownThen = true;
+    bool shownLater = false;
+    QString why;
+    ModalScript none;
+    inPitchers(
+        [&](QWidget* dialog) {
+            auto* date = dialog->findChild<QDateEdit*>("DateEdit");
+            auto* table = dialog->findChild<QTableWidget*>("Table");
+            auto* empty = dialog->findChild<QLabel*>("EmptyLabel");
+            date->setDate(QDate(2026, 5, 10));
+            rowsThen = table->rowCount();
+            shownThen = empty->isVisibleTo(dialog);
+            date->setDate(QDate(2026, 6, 10));
+            rowsLater = table->rowCount();
+            shownLater = empty->isVisibleTo(dialog);
+            why = empty->text();
+        },
+        none);
+    QVERIFY(rowsThen > 1);
+    QVERIFY(!shownThen);
+    QVERIFY(rowsLater <= 1);
+    QVERIFY(shownLater);
+    QCOMPARE(why, QString("Nobody pitched in the 14 days before 2026-06-10."));
 }
 
 void TestEligiblePitchersForm::rulesAreEditedInTheDialog() {

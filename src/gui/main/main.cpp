@@ -1,5 +1,6 @@
 #include "main/main.h"
 
+#include "common/exporttable.h"
 #include "common/icons.h"
 #include "common/messages.h"
 #include "help/helpviewer.h"
@@ -7,7 +8,6 @@
 #include "main/buttonpanel.h"
 #include "main/commitcycle.h"
 #include "main/entrycommands.h"
-#include "common/exporttable.h"
 #include "main/list.h"
 #include "main/maintable.h"
 #include "main/msg.h"

@@ -1,15 +1,15 @@
 #include "people/historyform.h"
 
-#include "common/gridtable.h"
-#include "common/reportbuttons.h"
-#include "common/messages.h"
-#include "help/helpviewer.h"
 #include "common/exporttable.h"
+#include "common/gridtable.h"
+#include "common/messages.h"
+#include "common/reportbuttons.h"
+#include "help/helpviewer.h"
 #include "people/peoplelinks.h"
 #include "print/print.h"
-#include "views/leadersform.h"
 #include "store/codepage.h"
 #include "store/store.h"
+#include "views/leadersform.h"
 
 #include <QComboBox>
 #include <QGroupBox>

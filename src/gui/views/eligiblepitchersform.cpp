@@ -1,10 +1,10 @@
 #include "views/eligiblepitchersform.h"
 
+#include "common/exporttable.h"
 #include "common/gridtable.h"
 #include "common/messages.h"
 #include "common/reportbuttons.h"
 #include "help/helpviewer.h"
-#include "common/exporttable.h"
 #include "pitching/eligiblepitchers.h"
 #include "pitching/pitchrulesfile.h"
 #include "print/print.h"
@@ -53,6 +53,11 @@ TEligiblePitchersForm::TEligiblePitchersForm(QWidget* parent) : QDialog(parent) 
     top->addWidget(teamBox_, 1);
     top->addWidget(rulesButton);
 
+    emptyLabel_ = new QLabel(this);
+    emptyLabel_->setObjectName(QStringLiteral("EmptyLabel"));
+    emptyLabel_->setWordWrap(true);
+    emptyLabel_->hide();
+
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("Table"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -64,6 +69,7 @@ TEligiblePitchersForm::TEligiblePitchersForm(QWidget* parent) : QDialog(parent) 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(rulesLabel_);
+    layout->addWidget(emptyLabel_);
     layout->addWidget(table_, 1);
     layout->addLayout(reportButtonRow(this, &TEligiblePitchersForm::PrintButtonClick,
                                       &TEligiblePitchersForm::ExportButtonClick,
@@ -128,6 +134,12 @@ void TEligiblePitchersForm::refresh() {
     // Column 0 holds the pitcher's key: never shown, as in every table.
     table_->setColumnHidden(0, true);
     table_->resizeColumnsToContents();
+    // An empty table says why rather than showing nothing.
+    const QDate date = dateEdit_->date();
+    emptyLabel_->setText(QStringLiteral("Nobody pitched in the %1 days before %2.")
+                             .arg(pny::kPitchersLookBackDays)
+                             .arg(date.toString(Qt::ISODate)));
+    emptyLabel_->setVisible(!grid_.hasRecords());
 }
 
 void TEligiblePitchersForm::RulesButtonClick() {

@@ -52,6 +52,7 @@ private:
     QDateEdit* dateEdit_ = nullptr;
     QComboBox* teamBox_ = nullptr;
     QLabel* rulesLabel_ = nullptr;
+    QLabel* emptyLabel_ = nullptr;  // says why the table has no pitcher
     QTableWidget* table_ = nullptr;
     TPitchRulesForm* rulesForm_ = nullptr;
     TPrintForm* printForm_ = nullptr;

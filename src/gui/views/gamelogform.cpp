@@ -1,11 +1,11 @@
 #include "views/gamelogform.h"
 
+#include "common/exporttable.h"
 #include "common/gridtable.h"
-#include "common/reportbuttons.h"
 #include "common/messages.h"
+#include "common/reportbuttons.h"
 #include "gamelog/playergamelog.h"
 #include "help/helpviewer.h"
-#include "common/exporttable.h"
 #include "print/print.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"

@@ -1,9 +1,9 @@
 #include "views/leadersform.h"
 
-#include "common/reportbuttons.h"
-#include "common/messages.h"
-#include "help/helpviewer.h"
 #include "common/exporttable.h"
+#include "common/messages.h"
+#include "common/reportbuttons.h"
+#include "help/helpviewer.h"
 #include "print/print.h"
 #include "store/codepage.h"
 #include "store/store.h"
