@@ -13,6 +13,7 @@
 
 #include "modalscript.h"
 #include "seasonsfolder.h"
+#include "mainwindowfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -80,7 +81,7 @@ std::map<QString, QByteArray> recordFilesOf(const QString& folder) {
 
 }  // namespace
 
-class TestCareerForms : public QObject {
+class TestCareerForms : public QObject, private MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { pinLocale(); }
@@ -100,28 +101,14 @@ private:
     // `closeButton` unless the steps did.
     void inDialog(const char* item, const QString& dialog, const QString& closeButton,
                   const std::function<void(QWidget*)>& steps);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
 };
 
 void TestCareerForms::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    writeThreeSeasons(dir_->path());
-    Messages::clearShown();
-    form_ = std::make_unique<TMainForm>(dir_->path());
-    form_->show();
+    openMainWindow(writeThreeSeasons);
 }
 
 void TestCareerForms::cleanup() {
-    Messages::presetAnswers({});
-    FileDialogs::presetNames({});
-    while (QWidget* modal = QApplication::activeModalWidget())
-        modal->close();
-    if (form_)
-        form_->close();
-    form_.reset();
-    dir_.reset();
+    closeMainWindow();
 }
 
 void TestCareerForms::inDialog(const char* item, const QString& dialog, const QString& closeButton,

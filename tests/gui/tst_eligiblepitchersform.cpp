@@ -9,6 +9,7 @@
 
 #include "leaguefolder.h"
 #include "modalscript.h"
+#include "mainwindowfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ QString runPny(const QStringList& arguments) {
 
 }  // namespace
 
-class TestEligiblePitchersForm : public QObject {
+class TestEligiblePitchersForm : public QObject, private MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { pinLocale(); }
@@ -106,28 +107,14 @@ private slots:
 
 private:
     void inPitchers(const std::function<void(QWidget*)>& steps, ModalScript& script);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
 };
 
 void TestEligiblePitchersForm::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    writeSeason(dir_->path());
-    Messages::clearShown();
-    form_ = std::make_unique<TMainForm>(dir_->path());
-    form_->show();
+    openMainWindow(writeSeason);
 }
 
 void TestEligiblePitchersForm::cleanup() {
-    Messages::presetAnswers({});
-    FileDialogs::presetNames({});
-    while (QWidget* modal = QApplication::activeModalWidget())
-        modal->close();
-    if (form_)
-        form_->close();
-    form_.reset();
-    dir_.reset();
+    closeMainWindow();
 }
 
 void TestEligiblePitchersForm::inPitchers(const std::function<void(QWidget*)>& steps,

@@ -10,6 +10,7 @@
 
 #include "leaguefolder.h"
 #include "modalscript.h"
+#include "mainwindowfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -131,7 +132,7 @@ QString runPny(const QStringList& arguments) {
 
 }  // namespace
 
-class TestLeadersForm : public QObject {
+class TestLeadersForm : public QObject, private MainWindowFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { pinLocale(); }
@@ -148,28 +149,14 @@ private slots:
 private:
     // Opens the window from the menu, runs `steps` in it and closes it unless the steps did.
     void inLeaders(const std::function<void(QWidget*)>& steps);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
 };
 
 void TestLeadersForm::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    writeLeague(dir_->path());
-    Messages::clearShown();
-    form_ = std::make_unique<TMainForm>(dir_->path());
-    form_->show();
+    openMainWindow(writeLeague);
 }
 
 void TestLeadersForm::cleanup() {
-    Messages::presetAnswers({});
-    FileDialogs::presetNames({});
-    while (QWidget* modal = QApplication::activeModalWidget())
-        modal->close();
-    if (form_)
-        form_->close();
-    form_.reset();
-    dir_.reset();
+    closeMainWindow();
 }
 
 void TestLeadersForm::inLeaders(const std::function<void(QWidget*)>& steps) {
