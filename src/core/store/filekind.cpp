@@ -6,40 +6,38 @@
 
 namespace pny {
 
+namespace {
+
+PathType typeOfMode(mode_t mode) {
+    if (S_ISREG(mode))
+        return PathType::File;
+    if (S_ISDIR(mode))
+        return PathType::Folder;
+    if (S_ISFIFO(mode))
+        return PathType::Fifo;
+    if (S_ISLNK(mode))
+        return PathType::SymLink;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return PathType::Device;
+    if (S_ISSOCK(mode))
+        return PathType::Socket;
+    return PathType::Other;
+}
+
+}  // namespace
+
 QString nonOrdinaryKind(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return QString();  // nothing there (or a dangling link): an ordinary new file
-    if (S_ISREG(info.st_mode))
-        return QString();
-    if (S_ISDIR(info.st_mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(info.st_mode))
-        return QStringLiteral("a FIFO");
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return QStringLiteral("a device");
-    if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not an ordinary file");
+    return describePathType(typeOfMode(info.st_mode));
 }
 
 PathType pathTypeOf(const QString& path) {
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return PathType::Missing;
-    if (S_ISREG(info.st_mode))
-        return PathType::File;
-    if (S_ISDIR(info.st_mode))
-        return PathType::Folder;
-    if (S_ISFIFO(info.st_mode))
-        return PathType::Fifo;
-    if (S_ISLNK(info.st_mode))
-        return PathType::SymLink;
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
-        return PathType::Device;
-    if (S_ISSOCK(info.st_mode))
-        return PathType::Socket;
-    return PathType::Other;
+    return typeOfMode(info.st_mode);
 }
 
 QString describePathType(PathType type) {
