@@ -7,6 +7,7 @@
 #include "pitching/pitchrules.h"
 #include "pitching/pitchcount.h"
 #include "pitching/pitchrulesfile.h"
+#include "gamelog/scorerline.h"
 #include "pitching/pitchsheet.h"
 #include "store/store.h"
 
@@ -428,25 +429,29 @@ void TestPitching::sheetColumnsTakeNpAndS() {
     }
     QCOMPARE(captions, (QStringList{"ST>NP", "BT>S"}));
     // 66 pitches, 40 strikes typed: stored as 40 strikes and 26 balls, shown again as typed.
-    StatValues typed{};
-    typed[StatBT] = 66;
-    typed[StatST] = 40;
-    storeTypedPitches(counted, typed);
-    QCOMPARE(typed[StatST], 40LL);
-    QCOMPARE(typed[StatBT], 26LL);
-    QStringList shown;
-    for (const BoxScoreColumn& column : counted) {
-        if (column.caption == "NP" || column.caption == "S")
-            shown << QString::fromStdString(column.caption) + '=' +
-                         QString::number(sheetValue(column, typed));
+    std::vector<std::string> cells(counted.size());
+    for (std::size_t c = 0; c < counted.size(); ++c) {
+        if (counted[c].caption == "NP")
+            cells[c] = "66";
+        else if (counted[c].caption == "S")
+            cells[c] = "40";
     }
-    QCOMPARE(shown, (QStringList{"NP=66", "S=40"}));
+    const ScorerLine typed = scorerLine(counted, cells);
+    QVERIFY(typed.problem.isEmpty());
+    QCOMPARE(typed.values[StatST], 40LL);
+    QCOMPARE(typed.values[StatBT], 26LL);
+    std::vector<std::string> shown;
+    QVERIFY(scorerCells(counted, typed.values, shown));
+    QCOMPARE(shown, cells);
     // Without pitch counts the typed ST and BT are stored as they are.
-    StatValues plainTyped{};
-    plainTyped[StatST] = 40;
-    plainTyped[StatBT] = 26;
-    storeTypedPitches(plain, plainTyped);
-    QCOMPARE(plainTyped[StatBT], 26LL);
+    std::vector<std::string> plainCells(plain.size());
+    for (std::size_t c = 0; c < plain.size(); ++c) {
+        if (plain[c].stat == StatST)
+            plainCells[c] = "40";
+        else if (plain[c].stat == StatBT)
+            plainCells[c] = "26";
+    }
+    QCOMPARE(scorerLine(plain, plainCells).values[StatBT], 26LL);
 }
 
 void TestPitching::csvReadsNpAndS_data() {

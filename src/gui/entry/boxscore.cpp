@@ -7,6 +7,7 @@
 #include "gamelog/boxscorewarnings.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/nightentry.h"
+#include "gamelog/scorerline.h"
 #include "help/helpviewer.h"
 #include "pitching/eligibility.h"
 #include "pitching/pitchrulesfile.h"
@@ -56,10 +57,6 @@ QString timeText(const std::string& time) {
     if (time.size() != 4)
         return QString::fromStdString(time);
     return QString::fromStdString(time.substr(0, 2) + ':' + time.substr(2, 2));
-}
-
-QString countText(long long value) {
-    return value == 0 ? QString() : QString::number(value);
 }
 
 }  // namespace
@@ -381,11 +378,11 @@ void TBoxScoreForm::fillLines(TeamPart& part, const pny::BoxScoreTeam& team) {
         if (row == part.rows.end())
             continue;
         const int r = static_cast<int>(row - part.rows.begin());
-        for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
-            part.grid->setCellText(
-                r, c,
-                countText(pny::sheetValue(columns_[static_cast<std::size_t>(c)], line.values)));
-        }
+        std::vector<std::string> cells;
+        pny::scorerCells(columns_, line.values, cells);
+        for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
+            part.grid->setCellText(r, c,
+                                   QString::fromStdString(cells[static_cast<std::size_t>(c)]));
     }
 }
 
@@ -396,17 +393,13 @@ pny::BoxScoreTeam TBoxScoreForm::typedTeam(const TeamPart& part,
     for (int r = 0; r < part.grid->playerRows() && r < static_cast<int>(part.rows.size()); ++r) {
         pny::BoxScoreLine line;
         line.player = part.rows[static_cast<std::size_t>(r)].player;
-        bool typed = false;
-        for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
-            const QString text = part.grid->cellText(r, c);
-            if (text.isEmpty())
-                continue;
-            typed = true;
-            line.values[columns_[static_cast<std::size_t>(c)].stat] = text.toLongLong();
-        }
-        if (!typed)
+        std::vector<std::string> cells;
+        for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
+            cells.push_back(part.grid->cellText(r, c).toStdString());
+        const pny::ScorerLine typed = pny::scorerLine(columns_, cells);
+        if (!typed.typed)
             continue;
-        pny::storeTypedPitches(columns_, line.values);
+        line.values = typed.values;
         team.lines.push_back(line);
         if (rowOfLine)
             rowOfLine->push_back(r);
@@ -443,7 +436,7 @@ void TBoxScoreForm::updateSheet() {
         const pny::StatValues totals = pny::boxScoreTotals(team->lines);
         QStringList texts;
         for (const pny::BoxScoreColumn& column : columns_)
-            texts << countText(pny::sheetValue(column, totals));
+            texts << QString::fromStdString(pny::totalsCell(column, totals));
         part->grid->setTotals(texts);
     }
 
