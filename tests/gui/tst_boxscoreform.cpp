@@ -116,8 +116,8 @@ void TestBoxScoreForm::wholeNightByKeyboardAlone() {
             focusPath << d->focusWidget()->objectName();
         };
         focusPath << d->focusWidget()->objectName();
+        typeTeam(kTigersNight, 3);  // the visitors first, as in a box score
         typeTeam(kEaglesNight, 5);
-        typeTeam(kTigersNight, 3);
         shown << warnings(d, "HomeWarnings") << warnings(d, "AwayWarnings")
               << grid(d, "HomeGrid")->cellText(3, columnOf(StatRS))
               << grid(d, "HomeGrid")->cellText(3, columnOf(StatPA));
@@ -125,7 +125,7 @@ void TestBoxScoreForm::wholeNightByKeyboardAlone() {
     });
     QCOMPARE(shown, (QStringList{"", "", "5", "10"}));  // no warning; the totals rows
     QCOMPARE(focusPath,
-             (QStringList{"HomeGrid", "HomeScore", "AwayGrid", "AwayScore", "AddButton"}));
+             (QStringList{"AwayGrid", "AwayScore", "HomeGrid", "HomeScore", "AddButton"}));
     // Only digits and one key per cell moved, and the one key that adds the night.
     int expectedDigits = 2;  // the two scores
     for (const auto* night : {&kEaglesNight, &kTigersNight}) {

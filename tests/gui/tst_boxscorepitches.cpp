@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -103,7 +104,8 @@ private slots:
     void pitchesAreTypedAsNpAndS();
 
 private:
-    void runSheet(bool rules, const std::function<void(QWidget*)>& steps);
+    // Unless `scorerTerms`, the sheet is switched to all statistics first.
+    void runSheet(bool rules, const std::function<void(QWidget*)>& steps, bool scorerTerms = false);
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<TMainForm> main_;
@@ -117,14 +119,17 @@ void TestBoxScorePitches::cleanup() {
     dir_.reset();
 }
 
-void TestBoxScorePitches::runSheet(bool rules, const std::function<void(QWidget*)>& steps) {
+void TestBoxScorePitches::runSheet(bool rules, const std::function<void(QWidget*)>& steps,
+                                   bool scorerTerms) {
     dir_ = std::make_unique<QTemporaryDir>();
     writeSeason(dir_->path(), rules);
     main_ = std::make_unique<TMainForm>(dir_->path());
     main_->show();
     main_->SaveItemClick();
     ModalScript script;
-    script.then("BoxScoreForm", [steps](QWidget* d) {
+    script.then("BoxScoreForm", [steps, scorerTerms](QWidget* d) {
+        if (!scorerTerms)
+            d->findChild<QCheckBox*>("AllStatisticsCheck")->click();
         steps(d);
         if (d->isVisible())
             qobject_cast<QDialog*>(d)->done(QDialog::Rejected);
@@ -136,25 +141,35 @@ void TestBoxScorePitches::runSheet(bool rules, const std::function<void(QWidget*
 
 void TestBoxScorePitches::columnsFollowTheRules_data() {
     QTest::addColumn<bool>("rules");
+    QTest::addColumn<bool>("scorerTerms");
     QTest::addColumn<QStringList>("pitchColumns");
-    QTest::newRow("league without rules") << false << QStringList{"ST", "BT"};
-    QTest::newRow("league with rules") << true << QStringList{"NP", "S"};
+    QTest::newRow("league without rules") << false << false << QStringList{"ST", "BT"};
+    QTest::newRow("league with rules") << true << false << QStringList{"NP", "S"};
+    // A box score without pitch counts shows none; with them, NP and S.
+    QTest::newRow("box score, no rules") << false << true << QStringList{};
+    QTest::newRow("box score with rules") << true << true << QStringList{"NP", "S"};
 }
 
 void TestBoxScorePitches::columnsFollowTheRules() {
     QFETCH(bool, rules);
+    QFETCH(bool, scorerTerms);
     QFETCH(QStringList, pitchColumns);
     QStringList captions;
-    runSheet(rules, [&](QWidget* d) {
-        const auto* home = d->findChild<BoxScoreGrid*>("HomeGrid");
-        for (const QString& caption : {"ST", "BT", "NP", "S"}) {
-            if (columnCaptioned(home, caption) >= 0)
-                captions << caption;
-        }
-        // They stand where ST and BT stand, side by side.
-        QCOMPARE(columnCaptioned(home, pitchColumns.last()),
-                 columnCaptioned(home, pitchColumns.first()) + 1);
-    });
+    runSheet(
+        rules,
+        [&](QWidget* d) {
+            const auto* home = d->findChild<BoxScoreGrid*>("HomeGrid");
+            for (const char* caption : {"ST", "BT", "NP", "S"}) {
+                if (columnCaptioned(home, caption) >= 0)
+                    captions << caption;
+            }
+            // They stand side by side.
+            if (!pitchColumns.isEmpty()) {
+                QCOMPARE(columnCaptioned(home, pitchColumns.last()),
+                         columnCaptioned(home, pitchColumns.first()) + 1);
+            }
+        },
+        scorerTerms);
     QCOMPARE(captions, pitchColumns);
 }
 

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
@@ -192,8 +193,9 @@ inline const std::vector<Stats> kTigersNight = {
 class BoxScoreFixture {
 protected:
     TMainForm& openMain(const char* tab = "7");
-    // Opens the sheet through its menu command and runs `steps` in it.
-    void runSheet(const std::function<void(QWidget*)>& steps);
+    // Opens the sheet through its menu command and runs `steps` in it. Unless `scorerTerms`, the
+    // sheet is first switched to all statistics, where each column is a stored statistic.
+    void runSheet(const std::function<void(QWidget*)>& steps, bool scorerTerms = false);
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<TMainForm> main_;
 };
@@ -208,9 +210,13 @@ inline TMainForm& BoxScoreFixture::openMain(const char* tab) {
     return *main_;
 }
 
-inline void BoxScoreFixture::runSheet(const std::function<void(QWidget*)>& steps) {
+inline void BoxScoreFixture::runSheet(const std::function<void(QWidget*)>& steps,
+                                      bool scorerTerms) {
     ModalScript script;
-    script.then("BoxScoreForm", [steps](QWidget* d) {
+    script.then("BoxScoreForm", [steps, scorerTerms](QWidget* d) {
+        auto* all = d->findChild<QCheckBox*>("AllStatisticsCheck");
+        if (!scorerTerms && !all->isChecked())
+            all->click();
         steps(d);
         // A step that failed half-way leaves the sheet open: it is closed without questions.
         if (d->isVisible())

@@ -7,6 +7,7 @@
 #include "gamelog/boxscorewarnings.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/nightentry.h"
+#include "gamelog/nightnames.h"
 #include "gamelog/scorerline.h"
 #include "help/helpviewer.h"
 #include "pitching/eligibility.h"
@@ -17,6 +18,7 @@
 #include "store/linecodec.h"
 #include "store/store.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -31,20 +33,6 @@
 #include <algorithm>
 
 namespace {
-
-QString groupCaption(pny::EntryGroup group) {
-    switch (group) {
-        case pny::EntryGroup::Offense:
-            return QStringLiteral("Batting");
-        case pny::EntryGroup::Pitching:
-            return QStringLiteral("Pitching");
-        case pny::EntryGroup::Defense:
-            return QStringLiteral("Fielding");
-        case pny::EntryGroup::Custom:
-            return QStringLiteral("User");
-    }
-    return {};
-}
 
 // "yyyymmdd" as the sheet shows it.
 QString dateText(const std::string& date) {
@@ -73,14 +61,27 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     dateEdit_->setCalendarPopup(true);
     auto* dateLabel = new QLabel(QStringLiteral("&Date"), this);
     dateLabel->setBuddy(dateEdit_);
+    captionLabel_ = new QLabel(this);
+    captionLabel_->setObjectName(QStringLiteral("CaptionLabel"));
+    captionLabel_->setTextFormat(Qt::PlainText);
+    QFont large = captionLabel_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.2);
+    captionLabel_->setFont(large);
     nightLabel_ = new QLabel(this);
     nightLabel_->setObjectName(QStringLiteral("NightLabel"));
     nightLabel_->setTextFormat(Qt::PlainText);
+    allStatisticsCheck_ = new QCheckBox(QStringLiteral("All &statistics"), this);
+    allStatisticsCheck_->setObjectName(QStringLiteral("AllStatisticsCheck"));
+    allStatisticsCheck_->setToolTip(
+        QStringLiteral("Every stored statistic (PA, 1B, IP and thirds...) in place of the box "
+                       "score columns"));
     auto* top = new QHBoxLayout;
     top->addWidget(dateLabel);
     top->addWidget(dateEdit_);
     top->addSpacing(16);
     top->addWidget(nightLabel_, 1);
+    top->addWidget(allStatisticsCheck_);
 
     QWidget* homePart =
         buildTeamPart(home_, QStringLiteral("Home"), QStringLiteral("&Home Team..."));
@@ -103,15 +104,18 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(helpButton);
     buttons->addWidget(cancelButton);
 
+    // The visitors first, as a box score has them: they bat first.
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(captionLabel_);
     layout->addLayout(top);
-    layout->addWidget(homePart, 1);
     layout->addWidget(awayPart, 1);
+    layout->addWidget(homePart, 1);
     layout->addLayout(buttons);
 
-    const QList<QWidget*> keyboardOrder{
-        dateEdit_,   home_.pickButton, home_.grid,    home_.score, away_.pickButton, away_.grid,
-        away_.score, addButton_,       removeButton_, helpButton,  cancelButton};
+    const QList<QWidget*> keyboardOrder{dateEdit_,     allStatisticsCheck_, away_.pickButton,
+                                        away_.grid,    away_.score,         home_.pickButton,
+                                        home_.grid,    home_.score,         addButton_,
+                                        removeButton_, helpButton,          cancelButton};
     for (int i = 1; i < keyboardOrder.size(); ++i)
         setTabOrder(keyboardOrder[i - 1], keyboardOrder[i]);
 
@@ -122,6 +126,10 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     connect(home_.pickButton, &QPushButton::clicked, this, &TBoxScoreForm::HomeButtonClick);
     connect(away_.pickButton, &QPushButton::clicked, this, &TBoxScoreForm::AwayButtonClick);
     connect(dateEdit_, &QDateEdit::dateChanged, this, [this] { typed_ = true; });
+    connect(allStatisticsCheck_, &QCheckBox::clicked, this, &TBoxScoreForm::AllStatisticsClick);
+    // Enter in a team's runs goes on, as it does from a grid's last row.
+    home_.score->installEventFilter(this);
+    away_.score->installEventFilter(this);
 
     // Room for two teams of a dozen players on a 1280 by 800 screen.
     QSize size(1240, 740);
@@ -195,7 +203,10 @@ bool TBoxScoreForm::begin(pny::Store& store) {
     pitchLog_ = pny::GameLog();
     if (pitchRules_ && !pitchLog_.read(store, error))
         pitchLog_ = pny::GameLog();
-    columns_ = pny::sheetColumns(pny::boxScoreColumns(store.league), pitchRules_.has_value());
+    store.ensureFields();
+    scorerColumns_ = pny::defaultScorerColumns(store.league, pitchRules_.has_value());
+    columns_ = scorerColumns_;
+    allStatisticsCheck_->setChecked(false);
     return true;
 }
 
@@ -279,17 +290,16 @@ EntryResult TBoxScoreForm::run(pny::Store& store, RecordPicker& listForm) {
     home_.pickButton->setVisible(free);
     away_.pickButton->setVisible(free);
     removeButton_->setVisible(night_ > 0);
-    setWindowTitle(
-        QStringLiteral("%1 %2 Box Score")
-            .arg(pny::fromCodePage(store.year.number), pny::fromCodePage(store.league.name))
-            .simplified());
     typed_ = false;
+    doneText_.clear();
+    doneGame_ = 0;
     updateSheet();
+    showHeading(typedNight());
     if (free) {
         dateEdit_->setFocus();
     } else {
-        home_.grid->setFocus();
-        home_.grid->setCurrentCell(0, 0);
+        away_.grid->setFocus();
+        away_.grid->setCurrentCell(0, 0);
     }
     const int result = exec();
     store_ = nullptr;
@@ -306,6 +316,19 @@ void TBoxScoreForm::showNight(const pny::Night& night) {
             QDate::fromString(QString::fromStdString(night.date), QStringLiteral("yyyyMMdd"));
         dateEdit_->setDate(date.isValid() ? date : QDate::currentDate());
     }
+    // A past night opens in the box score columns when they show every line of it exactly, and
+    // else with all statistics, so that nothing it holds is hidden.
+    columns_ = scorerColumns_;
+    bool shown = true;
+    for (const pny::BoxScoreTeam* team : {&night.home, &night.away}) {
+        for (const pny::BoxScoreLine& line : team->lines) {
+            std::vector<std::string> cells;
+            shown = shown && pny::scorerCells(columns_, line.values, cells);
+        }
+    }
+    if (!shown)
+        columns_ = allColumns();
+    allStatisticsCheck_->setChecked(!shown);
     for (const auto& [part, team] :
          {std::pair<TeamPart*, const pny::BoxScoreTeam*>{&home_, &night.home},
           std::pair<TeamPart*, const pny::BoxScoreTeam*>{&away_, &night.away}}) {
@@ -319,6 +342,8 @@ void TBoxScoreForm::showNight(const pny::Night& night) {
     QString what;
     if (night_ > 0) {
         what = QStringLiteral("Correcting the night of %1").arg(dateText(night.date));
+        if (!shown)
+            what += QStringLiteral(" (it holds statistics the box score columns do not show)");
     } else if (game_ > 0) {
         what =
             QStringLiteral("The game of %1 at %2").arg(dateText(night.date), timeText(night.time));
@@ -328,153 +353,25 @@ void TBoxScoreForm::showNight(const pny::Night& night) {
     nightLabel_->setText(what);
 }
 
-void TBoxScoreForm::setTeam(TeamPart& part, int team, const std::vector<int>& keep) {
-    part.team = team;
-    part.rows.clear();
-    if (store_ && store_->teams.isValidRecord(team)) {
-        const pny::TeamRecord record = pny::TeamRecord::parse(store_->teams.line(team));
-        part.name->setText(pny::fromCodePage(record.name));
-        QString error;
-        // A team whose players cannot be read shows none, after saying why.
-        if (!pny::readBoxScoreRows(*store_, team, part.rows, error, keep))
-            Messages::error(this, error);
-    } else {
-        part.team = 0;
-        part.name->setText(QStringLiteral("(no team chosen)"));
-    }
-    QStringList rowCaptions;
-    for (const pny::BoxScoreRow& row : part.rows) {
-        rowCaptions << QStringLiteral("%1  %2").arg(pny::fromCodePage(row.number).trimmed(),
-                                                    pny::fromCodePage(row.name));
-    }
-    QStringList columnCaptions;
-    QList<GroupCaptionBar::Group> groups;
-    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
-        const pny::BoxScoreColumn& column = columns_[static_cast<std::size_t>(c)];
-        columnCaptions << pny::fromCodePage(column.caption);
-        if (groups.isEmpty() || groups.last().caption != groupCaption(column.group)) {
-            groups.append({c, 0, groupCaption(column.group)});
-        }
-        ++groups.last().columnCount;
-    }
-    part.grid->setShape(rowCaptions, columnCaptions);
-    part.captions->setGroups(groups);
-    // Both grids' columns line up under each other.
-    int captionWidth = 0;
-    for (const TeamPart* each : {&home_, &away_}) {
-        each->grid->verticalHeader()->setMinimumWidth(0);
-        each->grid->verticalHeader()->setMaximumWidth(QWIDGETSIZE_MAX);
-        captionWidth = std::max(captionWidth, each->grid->verticalHeader()->sizeHint().width());
-    }
-    for (const TeamPart* each : {&home_, &away_})
-        each->grid->verticalHeader()->setFixedWidth(captionWidth);
+void TBoxScoreForm::showHeading(const pny::Night& night) {
+    QString heading = QStringLiteral("Box Score");
+    if (store_ && night.home.team > 0 && night.away.team > 0)
+        heading += QStringLiteral(": ") + pny::nightHeading(*store_, night);
+    setWindowTitle(heading);
+    captionLabel_->setText(heading);
 }
 
-void TBoxScoreForm::fillLines(TeamPart& part, const pny::BoxScoreTeam& team) {
-    for (const pny::BoxScoreLine& line : team.lines) {
-        const auto row =
-            std::find_if(part.rows.begin(), part.rows.end(),
-                         [&](const pny::BoxScoreRow& r) { return r.player == line.player; });
-        if (row == part.rows.end())
-            continue;
-        const int r = static_cast<int>(row - part.rows.begin());
-        std::vector<std::string> cells;
-        pny::scorerCells(columns_, line.values, cells);
-        for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
-            part.grid->setCellText(r, c,
-                                   QString::fromStdString(cells[static_cast<std::size_t>(c)]));
-    }
+std::vector<pny::BoxScoreColumn> TBoxScoreForm::allColumns() const {
+    return store_ ? pny::sheetColumns(pny::boxScoreColumns(store_->league), pitchRules_.has_value())
+                  : std::vector<pny::BoxScoreColumn>();
 }
 
-pny::BoxScoreTeam TBoxScoreForm::typedTeam(const TeamPart& part,
-                                           std::vector<int>* rowOfLine) const {
-    pny::BoxScoreTeam team;
-    team.team = part.team;
-    for (int r = 0; r < part.grid->playerRows() && r < static_cast<int>(part.rows.size()); ++r) {
-        pny::BoxScoreLine line;
-        line.player = part.rows[static_cast<std::size_t>(r)].player;
-        std::vector<std::string> cells;
-        for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
-            cells.push_back(part.grid->cellText(r, c).toStdString());
-        const pny::ScorerLine typed = pny::scorerLine(columns_, cells);
-        if (!typed.typed)
-            continue;
-        line.values = typed.values;
-        team.lines.push_back(line);
-        if (rowOfLine)
-            rowOfLine->push_back(r);
-    }
-    if (!part.score->text().isEmpty())
-        team.score = part.score->text().toLongLong();
-    return team;
-}
-
-pny::Night TBoxScoreForm::typedNight() const {
-    pny::Night night;
-    night.date = dateEdit_->date().toString(QStringLiteral("yyyyMMdd")).toStdString();
-    night.time = time_;
-    night.game = game_;
-    night.home = typedTeam(home_, nullptr);
-    night.away = typedTeam(away_, nullptr);
-    return night;
-}
-
-void TBoxScoreForm::markTyped() {
-    typed_ = true;
-    updateSheet();
-}
-
-void TBoxScoreForm::updateSheet() {
-    pny::Night night = typedNight();
-    std::vector<int> homeRows;
-    std::vector<int> awayRows;
-    night.home = typedTeam(home_, &homeRows);
-    night.away = typedTeam(away_, &awayRows);
-    for (const auto& [part, team] :
-         {std::pair<TeamPart*, const pny::BoxScoreTeam*>{&home_, &night.home},
-          std::pair<TeamPart*, const pny::BoxScoreTeam*>{&away_, &night.away}}) {
-        const pny::StatValues totals = pny::boxScoreTotals(team->lines);
-        QStringList texts;
-        for (const pny::BoxScoreColumn& column : columns_)
-            texts << QString::fromStdString(pny::totalsCell(column, totals));
-        part->grid->setTotals(texts);
-    }
-
-    std::vector<pny::BoxScoreWarning> warnings;
-    if (store_ && home_.team > 0 && away_.team > 0)
-        warnings = pny::boxScoreWarnings(*store_, night);
-    if (store_ && pitchRules_ && home_.team > 0 && away_.team > 0) {
-        // Under the team's grid: the text names the pitcher.
-        for (const pny::PitchWarning& pitch :
-             pny::pitchWarnings(*store_, pitchLog_, *pitchRules_, night, night_)) {
-            warnings.push_back(
-                {pny::BoxScoreProblem::PitchCount, pitch.team == night.home.team, -1, pitch.text});
-        }
-    }
-    for (TeamPart* part : {&home_, &away_}) {
-        const std::vector<int>& rowOfLine = part == &home_ ? homeRows : awayRows;
-        QStringList strip;
-        QList<QString> rowTexts(part->grid->playerRows());
-        for (const pny::BoxScoreWarning& warning : warnings) {
-            if (warning.home != (part == &home_))
-                continue;
-            const bool onRow =
-                warning.line >= 0 && warning.line < static_cast<int>(rowOfLine.size());
-            if (!onRow) {
-                strip << warning.text;
-                continue;
-            }
-            const int row = rowOfLine[static_cast<std::size_t>(warning.line)];
-            QString& text = rowTexts[row];
-            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + warning.text;
-            // Under the grid the warning names its player.
-            strip << part->grid->verticalHeaderItem(row)->text().simplified() +
-                         QStringLiteral(": ") + warning.text;
-        }
-        for (int r = 0; r < part->grid->playerRows(); ++r)
-            part->grid->setRowWarning(r, rowTexts.at(r));
-        part->warnings->setText(strip.join(QLatin1Char('\n')));
-        part->warnings->setVisible(!strip.isEmpty());
+void TBoxScoreForm::AllStatisticsClick() {
+    const bool all = allStatisticsCheck_->isChecked();
+    QString reason;
+    if (!showColumns(all ? allColumns() : scorerColumns_, reason)) {
+        allStatisticsCheck_->setChecked(!all);
+        Messages::error(this, reason);
     }
 }
 
@@ -509,6 +406,11 @@ void TBoxScoreForm::AddButtonClick() {
     away_.grid->finishEditing();
     if (!checkBeforeAdding())
         return;
+    const QString problem = firstLineProblem();
+    if (!problem.isEmpty()) {
+        Messages::error(this, QStringLiteral("Nothing was added: %1.").arg(problem));
+        return;
+    }
     const pny::Night night = typedNight();
     const pny::NightOutcome outcome =
         night_ > 0 ? pny::changeNight(*store_, night_, night) : pny::addNight(*store_, night);
@@ -517,6 +419,9 @@ void TBoxScoreForm::AddButtonClick() {
         Messages::error(this, outcome.refusal);
         return;
     }
+    doneText_ = (night_ > 0 ? QStringLiteral("Corrected: ") : QStringLiteral("Added: ")) +
+                pny::nightSummary(*store_, night);
+    doneGame_ = night.game;
     typed_ = false;
     accept();
 }
@@ -528,11 +433,14 @@ void TBoxScoreForm::RemoveButtonClick() {
                                                  "total, result and score it added is taken "
                                                  "back.")))
         return;
+    const pny::Night night = typedNight();
     const pny::NightOutcome outcome = pny::removeNight(*store_, night_);
     if (!outcome.accepted) {
         Messages::error(this, outcome.refusal);
         return;
     }
+    doneText_ = QStringLiteral("Removed: ") + pny::nightSummary(*store_, night);
+    doneGame_ = night.game;
     typed_ = false;
     accept();
 }
@@ -545,6 +453,18 @@ void TBoxScoreForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TBoxScoreForm::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == home_.score || watched == away_.score) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && key->modifiers() == Qt::NoModifier) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TBoxScoreForm::HelpButtonClick() {
@@ -577,6 +497,7 @@ void TBoxScoreForm::pickTeam(TeamPart& part) {
         setTeam(part, team);
         typed_ = true;
         updateSheet();
+        showHeading(typedNight());
     }
     part.grid->setFocus();
 }

@@ -16,25 +16,57 @@
 
 namespace {
 
-const QRegularExpression& cellPattern() {
-    static const QRegularExpression pattern(QStringLiteral("^-?[0-9]{0,4}$"));
-    return pattern;
+using CellKind = BoxScoreGrid::CellKind;
+
+const QRegularExpression& cellPattern(CellKind kind) {
+    static const QRegularExpression count(QStringLiteral("^-?[0-9]{0,4}$"));
+    static const QRegularExpression innings(QStringLiteral("^[0-9]{0,4}(\\.[0-9]?)?$"));
+    static const QRegularExpression decision(QStringLiteral("^[WwLlSs]?$"));
+    switch (kind) {
+        case CellKind::Innings:
+            return innings;
+        case CellKind::Decision:
+            return decision;
+        default:
+            return count;
+    }
 }
 
-// The editor of a cell opened with F2 or a double click takes what a cell may hold.
+// Whether a cell of that kind is complete once it holds `text`, so that the cursor moves on.
+bool isComplete(CellKind kind, const QString& text) {
+    static const QRegularExpression outs(QStringLiteral("\\.[0-9]$"));
+    switch (kind) {
+        case CellKind::Digit:
+            return !text.isEmpty() && text.back().isDigit();
+        case CellKind::Innings:
+            return outs.match(text).hasMatch();
+        case CellKind::Decision:
+            return !text.isEmpty();
+        case CellKind::Number:
+            break;
+    }
+    return false;
+}
+
+// The editor of a cell opened with F2 or a double click takes what a cell may hold, and as
+// many digits as a count may have.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellDelegate(BoxScoreGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
             edit->setObjectName(QStringLiteral("CellEditor"));
-            edit->setValidator(new QRegularExpressionValidator(cellPattern(), edit));
-            edit->setMaxLength(5);
+            edit->setValidator(new QRegularExpressionValidator(
+                cellPattern(grid_->columnKind(index.column())), edit));
+            edit->setMaxLength(7);
         }
         return editor;
     }
+
+private:
+    BoxScoreGrid* grid_;
 };
 
 bool isTypingKey(const QKeyEvent* event) {
@@ -61,8 +93,29 @@ BoxScoreGrid::BoxScoreGrid(QWidget* parent) : QTableWidget(parent) {
     });
 }
 
-bool BoxScoreGrid::isCellText(const QString& text) {
-    return cellPattern().match(text).hasMatch();
+bool BoxScoreGrid::isCellText(CellKind kind, const QString& text) {
+    return cellPattern(kind).match(text).hasMatch();
+}
+
+void BoxScoreGrid::setColumnKinds(const QList<CellKind>& kinds) {
+    kinds_ = kinds;
+}
+
+BoxScoreGrid::CellKind BoxScoreGrid::columnKind(int column) const {
+    return column >= 0 && column < kinds_.size() ? kinds_.at(column) : CellKind::Number;
+}
+
+void BoxScoreGrid::setParts(const QList<QPair<QChar, int>>& parts) {
+    parts_ = parts;
+}
+
+int BoxScoreGrid::partStart(int column) const {
+    int start = 0;
+    for (const auto& part : parts_) {
+        if (part.second <= column)
+            start = std::max(start, part.second);
+    }
+    return start;
 }
 
 void BoxScoreGrid::setShape(const QStringList& rowCaptions, const QStringList& columnCaptions) {
@@ -230,8 +283,7 @@ void BoxScoreGrid::keyPressEvent(QKeyEvent* event) {
                 event->ignore();
                 return;
             }
-            if (current.isValid() && current.row() + 1 < playerRows_)
-                setCurrentCell(current.row() + 1, current.column());
+            endRow();
             return;
         case Qt::Key_Delete:
             clearSelectedCells();
@@ -246,7 +298,8 @@ void BoxScoreGrid::keyPressEvent(QKeyEvent* event) {
             break;
     }
     if (isTypingKey(event)) {
-        typeText(event->text());
+        if (!jumpToPart(event->text()))
+            typeText(event->text());
         return;
     }
     QTableWidget::keyPressEvent(event);
@@ -256,14 +309,48 @@ void BoxScoreGrid::typeText(const QString& text) {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || current.row() >= playerRows_)
         return;
+    const CellKind kind = columnKind(current.column());
     const QString typed = (fresh_ ? QString() : cellText(current.row(), current.column())) + text;
-    // Anything but an optional minus and digits is refused as it is typed.
-    if (!isCellText(typed)) {
+    // Anything the cell cannot hold is refused as it is typed.
+    if (!isCellText(kind, typed)) {
         QApplication::beep();
         return;
     }
     fresh_ = false;
     item(current.row(), current.column())->setText(typed);
+    if (isComplete(kind, typed)) {
+        const QModelIndex next = cellAcross(current, true);
+        if (next.isValid())
+            setCurrentIndex(next);
+    }
+}
+
+bool BoxScoreGrid::jumpToPart(const QString& text) {
+    const QModelIndex current = currentIndex();
+    if (text.size() != 1 || !current.isValid() || current.row() >= playerRows_)
+        return false;
+    // A decision cell takes its own letters.
+    if (isCellText(columnKind(current.column()), text) && !text.at(0).isDigit())
+        return false;
+    for (const auto& part : parts_) {
+        if (part.first.toUpper() == text.at(0).toUpper()) {
+            setCurrentCell(current.row(), part.second);
+            return true;
+        }
+    }
+    return false;
+}
+
+void BoxScoreGrid::endRow() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    if (current.row() + 1 < playerRows_) {
+        setCurrentCell(current.row() + 1, partStart(current.column()));
+        return;
+    }
+    // After the last player the team's runs are next.
+    focusNextChild();
 }
 
 void BoxScoreGrid::eraseLast() {
@@ -311,9 +398,10 @@ void BoxScoreGrid::paste() {
         QStringList cells = lines.at(r).split(QLatin1Char('\t'));
         for (int c = 0; c < cells.size(); ++c) {
             cells[c] = cells.at(c).trimmed();
-            if (!isCellText(cells.at(c))) {
+            if (!isCellText(columnKind(current.column() + c), cells.at(c))) {
                 Messages::error(this, QStringLiteral("Nothing was pasted: \"%1\" (row %2, column "
-                                                     "%3 of the copied cells) is not a number.")
+                                                     "%3 of the copied cells) does not fit its "
+                                                     "cell.")
                                           .arg(cells.at(c))
                                           .arg(r + 1)
                                           .arg(c + 1));
