@@ -331,7 +331,7 @@ void TestBoxScoreForm::cellsTakeOnlyNumbers() {
         texts << home->cellText(0, 0);
         QTest::keyClick(home, Qt::Key_Delete);
         texts << home->cellText(0, 0);
-        QTest::keyClick(home, Qt::Key_Return);  // Enter moves down
+        QTest::keyClick(home, Qt::Key_Return);  // Enter ends the row: the next row's first cell
         texts << QString::number(home->currentRow()) + ',' + QString::number(home->currentColumn());
         // From a row's last cell Tab goes on to the next row.
         home->setCurrentCell(0, 42);

@@ -185,6 +185,10 @@ QWidget* TBoxScoreForm::buildTeamPart(TeamPart& part, const QString& prefix,
     layout->addWidget(part.warnings);
 
     connect(part.grid, &BoxScoreGrid::cellsEdited, this, &TBoxScoreForm::markTyped);
+    connect(part.grid, &BoxScoreGrid::passedLastRow, this, [&part] {
+        part.score->setFocus();
+        part.score->selectAll();
+    });
     connect(part.score, &QLineEdit::textEdited, this, &TBoxScoreForm::markTyped);
     return box;
 }
@@ -460,7 +464,12 @@ bool TBoxScoreForm::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && key->modifiers() == Qt::NoModifier) {
-            focusNextChild();
+            // On to the other team's grid, or from the last team's runs to Add to Season.
+            if (watched == away_.score) {
+                home_.grid->setFocus();
+            } else {
+                addButton_->setFocus();
+            }
             return true;
         }
     }

@@ -350,7 +350,7 @@ void BoxScoreGrid::endRow() {
         return;
     }
     // After the last player the team's runs are next.
-    focusNextChild();
+    emit passedLastRow();
 }
 
 void BoxScoreGrid::eraseLast() {

@@ -56,6 +56,8 @@ public:
 signals:
     // The user changed one or more cells.
     void cellsEdited();
+    // Enter ended the last row.
+    void passedLastRow();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -48,19 +48,23 @@ QChar partLetter(pny::EntryGroup group) {
     }
 }
 
-// How a column is typed: the batter's counts stay under 10 in a game, so one digit is enough
-// and moves on; every other count may need more.
+// How a column is typed. In the scorer's terms a batter's or pitcher's count stays under 10 in a
+// game, so one digit is enough and moves on (F2 opens the cell for more, and the proofs show a
+// number that went wrong); pitches, fielding and the user columns take more digits.
 BoxScoreGrid::CellKind cellKind(const pny::BoxScoreColumn& column, bool scorerTerms) {
     switch (column.cell) {
         case pny::SheetCell::Innings:
             return BoxScoreGrid::CellKind::Innings;
         case pny::SheetCell::Decision:
             return BoxScoreGrid::CellKind::Decision;
+        case pny::SheetCell::Pitches:
+            return BoxScoreGrid::CellKind::Number;
         default:
             break;
     }
-    const bool batting = column.group == pny::EntryGroup::Offense;
-    return scorerTerms && batting ? BoxScoreGrid::CellKind::Digit : BoxScoreGrid::CellKind::Number;
+    const bool oneDigit = column.group == pny::EntryGroup::Offense ||
+                          (column.group == pny::EntryGroup::Pitching && column.stat != pny::StatST);
+    return scorerTerms && oneDigit ? BoxScoreGrid::CellKind::Digit : BoxScoreGrid::CellKind::Number;
 }
 
 bool inScorerTerms(const std::vector<pny::BoxScoreColumn>& columns) {
