@@ -1,7 +1,7 @@
 #include "gamelog/boxscorecsv.h"
 
 #include "gamelog/boxscorecolumns.h"
-#include "pitching/pitchcount.h"
+#include "gamelog/scorerline.h"
 #include "roster/rostercsv.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -40,14 +40,65 @@ std::optional<long long> cellValue(const QString& cell) {
     return text.toLongLong();
 }
 
-// What one block of the file is being read into.
+// The stored statistics a column gives: AB gives PA, IP as 5.2 gives IP and its thirds...
+std::vector<PlayerStat> statsOf(const BoxScoreColumn& column) {
+    switch (column.cell) {
+        case SheetCell::Innings:
+            return {StatIP, StatIP3};
+        case SheetCell::Decision:
+            return {StatWon, StatLost, StatSv};
+        case SheetCell::Pitches:
+            return {StatST, StatBT};
+        default:
+            return {column.stat};
+    }
+}
+
+// Two columns that give the same statistic two ways (AB and PA, H and 1B, DEC and Won...).
+// NP and S give the pitches together.
+bool sameStatistic(const BoxScoreColumn& a, const BoxScoreColumn& b) {
+    const auto isStrikes = [](const BoxScoreColumn& c) { return c.name == "S"; };
+    if ((a.cell == SheetCell::Pitches && isStrikes(b)) ||
+        (b.cell == SheetCell::Pitches && isStrikes(a))) {
+        return false;
+    }
+    for (PlayerStat x : statsOf(a)) {
+        for (PlayerStat y : statsOf(b)) {
+            if (x == y)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool gives(const std::vector<BoxScoreColumn>& columns, PlayerStat stat) {
+    for (const BoxScoreColumn& column : columns) {
+        for (PlayerStat given : statsOf(column)) {
+            if (given == stat)
+                return true;
+        }
+    }
+    return false;
+}
+
+const BoxScoreColumn* columnCalled(const std::vector<BoxScoreColumn>& columns,
+                                   const QString& name) {
+    for (const BoxScoreColumn& column : columns) {
+        if (name.compare(fromCodePage(column.name), Qt::CaseInsensitive) == 0)
+            return &column;
+    }
+    return nullptr;
+}
+
+// What one block of the file is being read into: the header's columns as the sheet's, each
+// row's cells converted as the sheet converts a line.
 struct Block {
     BoxScoreTeam* side = nullptr;
     std::vector<std::string> players;  // the team's players file
     int numberColumn = -1;
-    std::vector<std::pair<int, PlayerStat>> columns;  // file column, statistic
-    int pitchesColumn = -1;                           // NP, stored as ST and BT
-    int strikesColumn = -1;                           // S
+    // The header's columns, then the ones it leaves empty on every row (see readHeader).
+    std::vector<BoxScoreColumn> columns;
+    std::vector<int> fileColumns;  // the file column of each of the header's columns
     bool haveHeader = false;
 };
 
@@ -133,8 +184,39 @@ private:
         return true;
     }
 
+    // A header cell as a column of the sheet. IP is the whole innings when the header also
+    // names 3IP (the thirds), otherwise IP in baseball notation (5.2). The stored statistics'
+    // captions come first (a user column among them), then the box score's names; HB is the
+    // batter's HBP. `scorersTerms` becomes true for a name the stored captions do not have.
+    std::optional<BoxScoreColumn> columnNamed(const QString& cell, bool thirds,
+                                              bool& scorersTerms) const {
+        const std::vector<BoxScoreColumn> stored = boxScoreColumns(store_.league);
+        const std::vector<BoxScoreColumn> scorer = scorerColumns(store_.league);
+        if (cell.compare(QLatin1String("IP"), Qt::CaseInsensitive) == 0)
+            return *columnCalled(thirds ? stored : scorer, cell);
+        if (const BoxScoreColumn* column = columnCalled(stored, cell))
+            return *column;
+        QString name = cell;
+        if (cell.compare(QLatin1String("HB"), Qt::CaseInsensitive) == 0)
+            name = QStringLiteral("HBP");
+        else if (cell.compare(QLatin1String("P.HBP"), Qt::CaseInsensitive) == 0)
+            name = QStringLiteral("P.HB");
+        const BoxScoreColumn* column = columnCalled(scorer, name);
+        if (!column)
+            return std::nullopt;
+        // NP and S were read before the box score's names were.
+        if (column->name != "NP" && column->name != "S")
+            scorersTerms = true;
+        return *column;
+    }
+
     bool readHeader(const CsvRow& row) {
-        const std::vector<BoxScoreColumn> known = boxScoreColumns(store_.league);
+        bool thirds = false;
+        for (const QString& cell : row.cells)
+            thirds =
+                thirds || cell.trimmed().compare(QLatin1String("3IP"), Qt::CaseInsensitive) == 0;
+        bool scorersTerms = false;
+        std::vector<QString> captions;
         for (int c = 0; c < row.cells.size(); ++c) {
             const QString cell = row.cells[c].trimmed();
             if (cell.isEmpty() || isNameCaption(cell))
@@ -143,35 +225,41 @@ private:
                 block_.numberColumn = c;
                 continue;
             }
-
-            bool found = false;
-            for (const BoxScoreColumn& column : known) {
-                if (cell.compare(fromCodePage(column.caption), Qt::CaseInsensitive) == 0) {
-                    block_.columns.emplace_back(c, column.stat);
-                    found = true;
-                    break;
-                }
-            }
-            // The pitch count as a box score gives it (a user column of that name comes first).
-            if (!found && (cell.compare(QLatin1String("NP"), Qt::CaseInsensitive) == 0 ||
-                           cell.compare(QLatin1String("S"), Qt::CaseInsensitive) == 0)) {
-                (cell.size() == 2 ? block_.pitchesColumn : block_.strikesColumn) = c;
-                found = true;
-            }
-            if (!found)
+            const std::optional<BoxScoreColumn> column = columnNamed(cell, thirds, scorersTerms);
+            if (!column)
                 return fail(row.line, QStringLiteral("\"%1\" names no statistic").arg(cell));
+            for (std::size_t k = 0; k < block_.columns.size(); ++k) {
+                if (!sameStatistic(block_.columns[k], *column))
+                    continue;
+                if (captions[k].compare(cell, Qt::CaseInsensitive) == 0)
+                    return fail(row.line,
+                                QStringLiteral("the header names \"%1\" twice").arg(cell));
+                return fail(row.line, QStringLiteral("the header names \"%1\" and \"%2\": they "
+                                                     "give the same statistic two ways, keep one")
+                                          .arg(captions[k], cell));
+            }
+            namesPutouts_ = namesPutouts_ || column->stat == StatPO;
+            block_.columns.push_back(*column);
+            block_.fileColumns.push_back(c);
+            captions.push_back(cell);
         }
         if (block_.numberColumn < 0)
             return fail(row.line, QStringLiteral("the header names no \"No\" column"));
-        if (block_.pitchesColumn >= 0 || block_.strikesColumn >= 0) {
-            for (const auto& [column, stat] : block_.columns) {
-                if (stat == StatST || stat == StatBT) {
-                    return fail(row.line,
-                                QStringLiteral("give the pitches as NP and S or as ST and BT, "
-                                               "not both"));
-                }
-            }
+        // A file in the stored statistics' names is read as it always was: every statistic it
+        // does not name is 0, none is worked out (G and GP included), as with the sheet's "All
+        // statistics". In the box score's names the sheet's conversion works out PA, 1B, G and
+        // GP; 1B stays 0 when the file names neither H nor 1B.
+        std::vector<BoxScoreColumn> unnamed;
+        for (const BoxScoreColumn& column : boxScoreColumns(store_.league)) {
+            const bool wanted = scorersTerms ? column.stat == Stat1B : true;
+            if (wanted && !gives(block_.columns, column.stat))
+                unnamed.push_back(column);
         }
+        // S alone is refused as it always was: the strikes need the pitches they are part of.
+        const bool strikes = columnCalled(block_.columns, QStringLiteral("S")) != nullptr;
+        if (strikes && !gives(block_.columns, StatBT))
+            unnamed.push_back(*columnCalled(scorerColumns(store_.league), QStringLiteral("NP")));
+        block_.columns.insert(block_.columns.end(), unnamed.begin(), unnamed.end());
         block_.haveHeader = true;
         return true;
     }
@@ -196,37 +284,18 @@ private:
             if (line.player == player)
                 return fail(row.line, QStringLiteral("player %1 has a second row").arg(number));
         }
+        std::vector<std::string> cells(block_.columns.size());
+        for (std::size_t k = 0; k < block_.fileColumns.size(); ++k)
+            cells[k] = row.cells.value(block_.fileColumns[k]).trimmed().toLatin1().toStdString();
+        const ScorerLine converted = scorerLine(block_.columns, cells);
+        if (!converted.problem.isEmpty()) {
+            const QString name =
+                trimmedText(PlayerRecord::parse(block_.players[std::size_t(player)]).name);
+            return fail(row.line, QStringLiteral("%1: %2").arg(name, converted.problem));
+        }
         BoxScoreLine line;
         line.player = player;
-        for (const auto& [column, stat] : block_.columns) {
-            const std::optional<long long> value = cellValue(row.cells.value(column));
-            if (!value) {
-                return fail(
-                    row.line,
-                    QStringLiteral("\"%1\" is no count").arg(row.cells.value(column).trimmed()));
-            }
-            line.values[stat] = *value;
-        }
-        if (block_.pitchesColumn >= 0 || block_.strikesColumn >= 0) {
-            const auto typed = [&row](int column) -> std::optional<long long> {
-                if (column < 0 || row.cells.value(column).trimmed().isEmpty())
-                    return std::nullopt;
-                return cellValue(row.cells.value(column));
-            };
-            for (int column : {block_.pitchesColumn, block_.strikesColumn}) {
-                if (column >= 0 && !cellValue(row.cells.value(column))) {
-                    return fail(row.line, QStringLiteral("\"%1\" is no count")
-                                              .arg(row.cells.value(column).trimmed()));
-                }
-            }
-            QString problem;
-            const std::optional<PitchCount> count =
-                pitchCountOf(typed(block_.pitchesColumn), typed(block_.strikesColumn), problem);
-            if (!count)
-                return fail(row.line, problem);
-            line.values[StatST] = count->strikes;
-            line.values[StatBT] = count->balls;
-        }
+        line.values = converted.values;
         block_.side->lines.push_back(line);
         return true;
     }
@@ -236,13 +305,25 @@ private:
     QString& error_;
     int game_;
     Block block_;
+
+public:
+    bool namesPutouts_ = false;  // some header names PO
 };
 
 }  // namespace
 
 bool readBoxScoreCsv(const Store& store, const QByteArray& bytes, int game, Night& night,
                      QString& error) {
-    return Reader(store, game, night, error).read(bytes);
+    bool namesPutouts = false;
+    return readBoxScoreCsv(store, bytes, game, night, error, namesPutouts);
+}
+
+bool readBoxScoreCsv(const Store& store, const QByteArray& bytes, int game, Night& night,
+                     QString& error, bool& namesPutouts) {
+    Reader reader(store, game, night, error);
+    const bool read = reader.read(bytes);
+    namesPutouts = reader.namesPutouts_;
+    return read;
 }
 
 }  // namespace pny
