@@ -31,9 +31,10 @@ const char* const kBoxScoreUsage =
     "            columns: AB R H 2B 3B HR RBI BB SO HBP SH SF SB CS, DEC (W, L or S), IP\n"
     "            as 5.2, the pitcher's H R BB SO HB as P.H P.R P.BB P.SO P.HB, ER WP BK,\n"
     "            PO A E; or the stored captions PA, 1B, ... IP and 3IP, Won ...) and a\n"
-    "            row per player by number. Players' totals, both teams' won/lost/tied,\n"
-    "            the game's score and the game log are saved at once; the sheet's\n"
-    "            warnings are printed. --change replaces the night the game already has.\n"
+    "            row per player by number; a second header row may start the pitching.\n"
+    "            Players' totals, both teams' won/lost/tied, the game's score and the\n"
+    "            game log are saved at once; the sheet's warnings are printed.\n"
+    "            --change replaces the night the game already has.\n"
     "            NP and S give the pitches and strikes (stored as ST = S, BT = NP - S; with\n"
     "            S empty all of NP counts as balls); pitchers who were not yet eligible\n"
     "            under the league's pitch rules or went over its daily maximum are warned of.\n";

@@ -88,6 +88,22 @@ private slots:
         QTest::newRow("IP as 5.2 among today's names")
             << QByteArray("No,PA,IP\n21,3,2.1\n") << "PA=3 IP=2 3IP=1" << QString();
 
+        QTest::newRow("a pitcher who bats: his rows make one line")
+            << QByteArray("No,Name,AB,H\n21,Cy Young,3,1\nNo,Name,IP,DEC\n21,Cy Young,6,W\n")
+            << "PA=3 1B=1 G=1 GP=1 IP=6 Won=1" << QString();
+        QTest::newRow("a name both headers give is one column")
+            << QByteArray("No,AB,ER\n21,3,\nNo,IP,ER\n21,6,2\n") << "PA=3 G=1 GP=1 IP=6 ER=2"
+            << QString();
+
+        QTest::newRow("the same cell in two rows")
+            << QByteArray("No,AB\n21,3\nNo,AB,IP\n21,2,1\n") << QString()
+            << "Line 5: player 21 has AB in two rows";
+        QTest::newRow("a second row under one header")
+            << QByteArray("No,AB\n21,3\n21,2\n") << QString()
+            << "Line 4: player 21 has a second row";
+        QTest::newRow("a statistic two ways in two headers")
+            << QByteArray("No,AB\n7,3\nNo,PA\n") << QString()
+            << "Line 4: the header names \"AB\" and \"PA\"";
         QTest::newRow("IP 4.3") << QByteArray("No,AB,IP\n21,,4.3\n") << QString()
                                 << "Line 3: Cy Young: IP 4.3 is no number of innings";
         QTest::newRow("a decision without pitching")

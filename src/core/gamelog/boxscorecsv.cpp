@@ -90,17 +90,39 @@ const BoxScoreColumn* columnCalled(const std::vector<BoxScoreColumn>& columns,
     return nullptr;
 }
 
-// What one block of the file is being read into: the header's columns as the sheet's, each
-// row's cells converted as the sheet converts a line.
+// One player's cells in a block, gathered from every section (batting, pitching...) he has a row
+// in, by the block's columns.
+struct PlayerCells {
+    int player = 0;
+    int line = 0;  // his last row
+    std::vector<std::string> cells;
+};
+
+// What one block of the file is being read into: the columns of its header rows as the sheet's,
+// each player's cells, converted as the sheet converts a line once the block is complete.
 struct Block {
     BoxScoreTeam* side = nullptr;
     std::vector<std::string> players;  // the team's players file
-    int numberColumn = -1;
-    // The header's columns, then the ones it leaves empty on every row (see readHeader).
+    // Every header's columns in the order first named, then, once the block is complete, those
+    // no header names (see finishBlock).
     std::vector<BoxScoreColumn> columns;
-    std::vector<int> fileColumns;  // the file column of each of the header's columns
+    std::vector<QString> captions;  // each column as the file names it
+    bool scorersTerms = false;      // some header uses a box score name
+    std::vector<PlayerCells> rows;
+    // The section under the latest header row.
     bool haveHeader = false;
+    int numberColumn = -1;
+    std::vector<std::pair<int, std::size_t>> sectionColumns;  // file column, index in `columns`
+    std::vector<int> sectionPlayers;
 };
+
+bool isHeaderRow(const CsvRow& row) {
+    for (const QString& cell : row.cells) {
+        if (isNumberCaption(cell.trimmed()))
+            return true;
+    }
+    return false;
+}
 
 class Reader {
 public:
@@ -124,17 +146,19 @@ public:
         for (const CsvRow& row : parseCsv(decodeRosterText(bytes))) {
             const QString first = row.cells.value(0).trimmed();
             if (first.compare(QLatin1String("Team"), Qt::CaseInsensitive) == 0) {
-                if (!startBlock(row, homeSeen, awaySeen))
+                if (!finishBlock() || !startBlock(row, homeSeen, awaySeen))
                     return false;
             } else if (!block_.side) {
                 return fail(row.line, QStringLiteral("the file must begin with a \"Team\" row"));
-            } else if (!block_.haveHeader) {
+            } else if (!block_.haveHeader || isHeaderRow(row)) {
                 if (!readHeader(row))
                     return false;
             } else if (!readPlayer(row)) {
                 return false;
             }
         }
+        if (!finishBlock())
+            return false;
         if (!homeSeen || !awaySeen) {
             return fail(0, QStringLiteral("the file needs a block for each team of the game"));
         }
@@ -210,13 +234,17 @@ private:
         return *column;
     }
 
+    // A header row starts a section of the block (a box score's batting, then its pitching):
+    // its columns join the block's, a name already given by an earlier header is the same
+    // column, and a statistic given two ways is refused.
     bool readHeader(const CsvRow& row) {
         bool thirds = false;
         for (const QString& cell : row.cells)
             thirds =
                 thirds || cell.trimmed().compare(QLatin1String("3IP"), Qt::CaseInsensitive) == 0;
-        bool scorersTerms = false;
-        std::vector<QString> captions;
+        block_.numberColumn = -1;
+        block_.sectionColumns.clear();
+        block_.sectionPlayers.clear();
         for (int c = 0; c < row.cells.size(); ++c) {
             const QString cell = row.cells[c].trimmed();
             if (cell.isEmpty() || isNameCaption(cell))
@@ -225,33 +253,53 @@ private:
                 block_.numberColumn = c;
                 continue;
             }
-            const std::optional<BoxScoreColumn> column = columnNamed(cell, thirds, scorersTerms);
+            const std::optional<BoxScoreColumn> column =
+                columnNamed(cell, thirds, block_.scorersTerms);
             if (!column)
                 return fail(row.line, QStringLiteral("\"%1\" names no statistic").arg(cell));
+            std::size_t index = block_.columns.size();
             for (std::size_t k = 0; k < block_.columns.size(); ++k) {
-                if (!sameStatistic(block_.columns[k], *column))
+                const BoxScoreColumn& known = block_.columns[k];
+                if (known.name == column->name && known.cell == column->cell &&
+                    known.stat == column->stat) {
+                    index = k;
+                    break;
+                }
+                if (!sameStatistic(known, *column))
                     continue;
-                if (captions[k].compare(cell, Qt::CaseInsensitive) == 0)
-                    return fail(row.line,
-                                QStringLiteral("the header names \"%1\" twice").arg(cell));
                 return fail(row.line, QStringLiteral("the header names \"%1\" and \"%2\": they "
                                                      "give the same statistic two ways, keep one")
-                                          .arg(captions[k], cell));
+                                          .arg(block_.captions[k], cell));
+            }
+            for (const auto& [file, known] : block_.sectionColumns) {
+                if (known == index)
+                    return fail(row.line,
+                                QStringLiteral("the header names \"%1\" twice").arg(cell));
+            }
+            if (index == block_.columns.size()) {
+                block_.columns.push_back(*column);
+                block_.captions.push_back(cell);
             }
             namesPutouts_ = namesPutouts_ || column->stat == StatPO;
-            block_.columns.push_back(*column);
-            block_.fileColumns.push_back(c);
-            captions.push_back(cell);
+            block_.sectionColumns.emplace_back(c, index);
         }
         if (block_.numberColumn < 0)
             return fail(row.line, QStringLiteral("the header names no \"No\" column"));
-        // A file in the stored statistics' names is read as it always was: every statistic it
-        // does not name is 0, none is worked out (G and GP included), as with the sheet's "All
-        // statistics". In the box score's names the sheet's conversion works out PA, 1B, G and
-        // GP; 1B stays 0 when the file names neither H nor 1B.
+        block_.haveHeader = true;
+        return true;
+    }
+
+    // Converts every player's cells of the block, as the sheet converts a line. A block in the
+    // stored statistics' names alone is read as it always was: every statistic it does not name
+    // is 0 and none is worked out (G and GP included), as with the sheet's "All statistics". In
+    // the box score's names the conversion works out PA, 1B, G and GP; 1B stays 0 when the
+    // block names neither H nor 1B.
+    bool finishBlock() {
+        if (!block_.side)
+            return true;
         std::vector<BoxScoreColumn> unnamed;
         for (const BoxScoreColumn& column : boxScoreColumns(store_.league)) {
-            const bool wanted = scorersTerms ? column.stat == Stat1B : true;
+            const bool wanted = block_.scorersTerms ? column.stat == Stat1B : true;
             if (wanted && !gives(block_.columns, column.stat))
                 unnamed.push_back(column);
         }
@@ -259,8 +307,19 @@ private:
         const bool strikes = columnCalled(block_.columns, QStringLiteral("S")) != nullptr;
         if (strikes && !gives(block_.columns, StatBT))
             unnamed.push_back(*columnCalled(scorerColumns(store_.league), QStringLiteral("NP")));
-        block_.columns.insert(block_.columns.end(), unnamed.begin(), unnamed.end());
-        block_.haveHeader = true;
+        std::vector<BoxScoreColumn> columns = block_.columns;
+        columns.insert(columns.end(), unnamed.begin(), unnamed.end());
+        for (PlayerCells& row : block_.rows) {
+            row.cells.resize(columns.size());
+            const ScorerLine converted = scorerLine(columns, row.cells);
+            if (!converted.problem.isEmpty()) {
+                const QString name =
+                    trimmedText(PlayerRecord::parse(block_.players[std::size_t(row.player)]).name);
+                return fail(row.line, QStringLiteral("%1: %2").arg(name, converted.problem));
+            }
+            block_.side->lines.push_back({row.player, converted.values});
+        }
+        block_.side = nullptr;
         return true;
     }
 
@@ -280,23 +339,32 @@ private:
             return fail(row.line,
                         QStringLiteral("the team has no player numbered \"%1\"").arg(number));
         }
-        for (const BoxScoreLine& line : block_.side->lines) {
-            if (line.player == player)
+        for (int seen : block_.sectionPlayers) {
+            if (seen == player)
                 return fail(row.line, QStringLiteral("player %1 has a second row").arg(number));
         }
-        std::vector<std::string> cells(block_.columns.size());
-        for (std::size_t k = 0; k < block_.fileColumns.size(); ++k)
-            cells[k] = row.cells.value(block_.fileColumns[k]).trimmed().toLatin1().toStdString();
-        const ScorerLine converted = scorerLine(block_.columns, cells);
-        if (!converted.problem.isEmpty()) {
-            const QString name =
-                trimmedText(PlayerRecord::parse(block_.players[std::size_t(player)]).name);
-            return fail(row.line, QStringLiteral("%1: %2").arg(name, converted.problem));
+        block_.sectionPlayers.push_back(player);
+        PlayerCells* cells = nullptr;
+        for (PlayerCells& known : block_.rows) {
+            if (known.player == player)
+                cells = &known;
         }
-        BoxScoreLine line;
-        line.player = player;
-        line.values = converted.values;
-        block_.side->lines.push_back(line);
+        if (!cells) {
+            block_.rows.push_back({player, row.line, {}});
+            cells = &block_.rows.back();
+        }
+        cells->line = row.line;
+        cells->cells.resize(block_.columns.size());
+        for (const auto& [file, index] : block_.sectionColumns) {
+            const std::string text = row.cells.value(file).trimmed().toLatin1().toStdString();
+            if (text.empty())
+                continue;
+            if (!cells->cells[index].empty()) {
+                return fail(row.line, QStringLiteral("player %1 has %2 in two rows")
+                                          .arg(number, block_.captions[index]));
+            }
+            cells->cells[index] = text;
+        }
         return true;
     }
 
