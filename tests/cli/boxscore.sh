@@ -66,6 +66,8 @@ sed -i 's/^11,Max Ashgrove,4,/11,Max Ashgrove,3,/' "$tmp/night.csv"
 "$pny" boxscore "$tmp/night.csv" --folder "$data" --game 16 --change >"$tmp/out" 2>"$tmp/err" \
     || fail "change exited $?: $(cat "$tmp/err")"
 [ "$(field Y1L1T6.Players 2 6)" = 20 ] || fail "Max's PA after the change: $(sed -n 2p "$data/Y1L1T6.Players")"
+[ "$(cat "$tmp/out")" = "Changed in 2025 Riverbend Twilight League: game 16, Tue 2025-06-10, Harbor Herons 3 at Foxglove Fireflies 5" ] \
+    || fail "change message: $(cat "$tmp/out")"
 [ "$(field Y1L1.Teams 7 4)" = 5 ] || fail "the change counted the win twice"
 
 # pny log: a team's lines and one player's, tab-separated, with his running night.
