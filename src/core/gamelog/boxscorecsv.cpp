@@ -165,6 +165,8 @@ public:
         return true;
     }
 
+    bool namesPutouts() const { return namesPutouts_; }
+
 private:
     bool fail(int line, const QString& reason) {
         error_ = line > 0 ? QStringLiteral("Line %1: %2.").arg(line).arg(reason) : reason;
@@ -374,7 +376,6 @@ private:
     int game_;
     Block block_;
 
-public:
     bool namesPutouts_ = false;  // some header names PO
 };
 
@@ -390,7 +391,7 @@ bool readBoxScoreCsv(const Store& store, const QByteArray& bytes, int game, Nigh
                      QString& error, bool& namesPutouts) {
     Reader reader(store, game, night, error);
     const bool read = reader.read(bytes);
-    namesPutouts = reader.namesPutouts_;
+    namesPutouts = reader.namesPutouts();
     return read;
 }
 
