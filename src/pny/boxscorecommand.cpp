@@ -9,6 +9,7 @@
 #include "gamelog/boxscorewarnings.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/nightentry.h"
+#include "gamelog/nightnames.h"
 #include "pitching/eligibility.h"
 #include "pitching/pitchrulesfile.h"
 #include "store/codepage.h"
@@ -26,11 +27,14 @@ namespace pny::cli {
 const char* const kBoxScoreUsage =
     "  boxscore FILE.csv --game N [--change] [--folder DIR] [--year N] [--league N]\n"
     "            add the night of schedule game N from a CSV file, one block per team:\n"
-    "            a row \"Team,NAME,Score,RUNS\", a header row (No, then the statistics\n"
-    "            by the captions the box score sheet shows: PA, 1B, ... 3IP, ER ...) and\n"
-    "            a row per player by number. Players' totals, both teams' won/lost/tied,\n"
-    "            the game's score and the game log are saved at once; the sheet's\n"
-    "            warnings are printed. --change replaces the night the game already has.\n"
+    "            a row \"Team,NAME,Score,RUNS\", a header row (No, then the box score's\n"
+    "            columns: AB R H 2B 3B HR RBI BB SO HBP SH SF SB CS, DEC (W, L or S), IP\n"
+    "            as 5.2, the pitcher's H R BB SO HB as P.H P.R P.BB P.SO P.HB, ER WP BK,\n"
+    "            PO A E; or the stored captions PA, 1B, ... IP and 3IP, Won ...) and a\n"
+    "            row per player by number; a second header row may start the pitching.\n"
+    "            Players' totals, both teams' won/lost/tied, the game's score and the\n"
+    "            game log are saved at once; the sheet's warnings are printed.\n"
+    "            --change replaces the night the game already has.\n"
     "            NP and S give the pitches and strikes (stored as ST = S, BT = NP - S; with\n"
     "            S empty all of NP counts as balls); pitchers who were not yet eligible\n"
     "            under the league's pitch rules or went over its daily maximum are warned of.\n";
@@ -54,9 +58,12 @@ QString playerName(const Store& store, int team, int player) {
         .trimmed();
 }
 
-void printWarnings(const Store& store, const Night& night) {
+// The sheet's warnings; those that refuse the night are told by the refusal itself.
+void printWarnings(const Store& store, const Night& night, bool fieldingShown) {
     QTextStream err(stderr);
-    for (const BoxScoreWarning& warning : boxScoreWarnings(store, night)) {
+    for (const BoxScoreWarning& warning : boxScoreWarnings(store, night, fieldingShown)) {
+        if (warning.refuses)
+            continue;
         const BoxScoreTeam& side = warning.home ? night.home : night.away;
         err << "warning: " << teamName(store, side.team);
         if (warning.line >= 0) {
@@ -114,7 +121,8 @@ int runBoxScore(const QStringList& arguments) {
 
     Night night;
     QString error;
-    if (!readBoxScoreCsv(store, bytes, *game, night, error))
+    bool namesPutouts = false;
+    if (!readBoxScoreCsv(store, bytes, *game, night, error, namesPutouts))
         return failure(kCommand, QStringLiteral("%1: %2").arg(file, error));
     GameLog log;
     if (!log.read(store, error))
@@ -131,7 +139,7 @@ int runBoxScore(const QStringList& arguments) {
     if (existing == 0 && change)
         return failure(kCommand, QStringLiteral("game %1 has no night to change").arg(*game));
 
-    printWarnings(store, night);
+    printWarnings(store, night, namesPutouts);
     // Pitchers who were not eligible or went over the daily maximum: warned of, never refused.
     std::optional<PitchRules> rules;
     if (!readPitchRules(pitchRulesPath(store), rules, error))
@@ -154,13 +162,8 @@ int runBoxScore(const QStringList& arguments) {
                                      : data.fileError());
     }
     QTextStream out(stdout);
-    const auto score = [](const BoxScoreTeam& side) {
-        return side.score ? QString::number(*side.score) : QStringLiteral("-");
-    };
-    out << (change ? "Changed" : "Added") << " the night of game " << *game << ": "
-        << teamName(store, night.home.team) << ' ' << score(night.home) << ", "
-        << teamName(store, night.away.team) << ' ' << score(night.away) << " (game log entry "
-        << outcome.entry << ").\n";
+    out << (change ? "Changed in " : "Added to ") << seasonAndLeague(store) << ": "
+        << nightSummary(store, night) << '\n';
     return exitStatus(Outcome::Success);
 }
 

@@ -38,10 +38,15 @@ before=$(snap)
 cp -a "$data" "$tmp/killed"
 "$pny" boxscore "$tmp/night.csv" --folder "$data" --year 1 --league 1 --game 16 >"$tmp/out" 2>"$tmp/err" \
     || fail "boxscore exited $?: $(cat "$tmp/err")"
-grep -q '^Added the night of game 16: Foxglove Fireflies 5, Harbor Herons 3 (game log entry 2)\.$' "$tmp/out" \
+grep -q '^Added to 2025 Riverbend Twilight League: game 16, Tue 2025-06-10, Harbor Herons 3 at Foxglove Fireflies 5$' "$tmp/out" \
     || fail "summary: $(cat "$tmp/out")"
-# The Herons' pitcher got 20 outs in a game the home team won: no warning. Max's line is sound.
-[ ! -s "$tmp/err" ] || fail "unexpected warnings: $(cat "$tmp/err")"
+# The Herons' pitcher got 20 outs in a game the home team won: no warning of outs, and Max's line
+# is sound. The file gives no hits allowed, and Max allowed 3 runs where the Herons scored 3: the
+# box score's proof names what the pitchers' lines lack, and nothing else.
+[ "$(cat "$tmp/err")" = "warning: Foxglove Fireflies: H 4, the Harbor Herons' pitchers allowed 0
+warning: Foxglove Fireflies: R 5, the Harbor Herons' pitchers allowed 0
+warning: Harbor Herons: H 2, the Foxglove Fireflies' pitchers allowed 0" ] \
+    || fail "warnings: $(cat "$tmp/err")"
 [ "$(field Y1L1.Games 17 11)/$(field Y1L1.Games 17 12)" = 5/3 ] || fail "score: $(sed -n 17p "$data/Y1L1.Games")"
 [ "$(field Y1L1.Teams 7 4)/$(field Y1L1.Teams 7 5)" = 5/1 ] || fail "Fireflies: $(sed -n 7p "$data/Y1L1.Teams")"
 [ "$(field Y1L1.Teams 2 4)/$(field Y1L1.Teams 2 5)" = 2/4 ] || fail "Herons: $(sed -n 2p "$data/Y1L1.Teams")"
@@ -61,6 +66,8 @@ sed -i 's/^11,Max Ashgrove,4,/11,Max Ashgrove,3,/' "$tmp/night.csv"
 "$pny" boxscore "$tmp/night.csv" --folder "$data" --game 16 --change >"$tmp/out" 2>"$tmp/err" \
     || fail "change exited $?: $(cat "$tmp/err")"
 [ "$(field Y1L1T6.Players 2 6)" = 20 ] || fail "Max's PA after the change: $(sed -n 2p "$data/Y1L1T6.Players")"
+[ "$(cat "$tmp/out")" = "Changed in 2025 Riverbend Twilight League: game 16, Tue 2025-06-10, Harbor Herons 3 at Foxglove Fireflies 5" ] \
+    || fail "change message: $(cat "$tmp/out")"
 [ "$(field Y1L1.Teams 7 4)" = 5 ] || fail "the change counted the win twice"
 
 # pny log: a team's lines and one player's, tab-separated, with his running night.

@@ -95,7 +95,7 @@ grep -q '^warning: Max Ashgrove was not eligible to pitch on 2025-06-17: he thre
     || fail "eligibility warning: $(cat "$tmp/err")"
 grep -q '^warning: Ray Hartwell threw 90 pitches on 2025-06-17, over the daily maximum of 85\.$' "$tmp/err" \
     || fail "maximum warning: $(cat "$tmp/err")"
-grep -q 'Added the night of game 20' "$tmp/out" || fail "night 20 not added: $(cat "$tmp/out")"
+grep -q '^Added to 2025 Riverbend Twilight League: game 20, ' "$tmp/out" || fail "night 20 not added: $(cat "$tmp/out")"
 [ "$(grep -c '^warning:' "$tmp/err")" -eq 2 ] || fail "warnings: $(cat "$tmp/err")"
 
 # A correction counts at once: Max threw 20 on game 16, not 66.

@@ -1,5 +1,7 @@
 #include "gamelog/boxscorewarnings.h"
 
+#include "entry/playerentry.h"
+#include "gamelog/nightdecisions.h"
 #include "gamelog/totalsarithmetic.h"
 #include "store/codepage.h"
 #include "store/linecodec.h"
@@ -43,10 +45,90 @@ void lineWarnings(const Store& store, const BoxScoreTeam& side, bool home,
             const QString refusal = addToTotals(PlayerRecord::parse(players[p]), v, after);
             if (!refusal.isEmpty()) {
                 out.push_back({BoxScoreProblem::TotalOutOfRange, home, index,
-                               refusal.section(QLatin1Char('\n'), 0, 0)});
+                               refusal.section(QLatin1Char('\n'), 0, 0), true});
             }
         }
     }
+}
+
+long long sumOf(const BoxScoreTeam& side, PlayerStat stat) {
+    long long sum = 0;
+    for (const BoxScoreLine& line : side.lines)
+        sum += line.values[stat];
+    return sum;
+}
+
+long long outsPitched(const BoxScoreTeam& side) {
+    long long outs = 0;
+    for (const BoxScoreLine& line : side.lines)
+        outs += outsOf(line.values[StatIP], line.values[StatIP3]);
+    return outs;
+}
+
+// Whether some line of the team has a number in that group of the player dialog (G counts for
+// batting, GP for pitching).
+bool hasGroup(const BoxScoreTeam& side, EntryGroup group) {
+    for (const BoxScoreLine& line : side.lines) {
+        for (const PlayerEntryRow& row : playerEntryRows()) {
+            if (row.group == group && isNightStat(row.stat) && line.values[row.stat] != 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// "the Harbor Herons' pitchers", "the City Otter's pitchers"
+QString pitchersOf(const Store& store, int team) {
+    QString name = fromCodePage(TeamRecord::parse(store.teams.line(team)).name).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("team %1").arg(team);
+    const bool plural = name.endsWith(QLatin1Char('s')) || name.endsWith(QLatin1Char('S'));
+    return QStringLiteral("the %1%2 pitchers").arg(name, QLatin1String(plural ? "'" : "'s"));
+}
+
+// A team's batting against what the other team's pitchers say they allowed.
+void againstPitchers(const Store& store, const BoxScoreTeam& side, const BoxScoreTeam& other,
+                     bool home, std::vector<BoxScoreWarning>& out) {
+    if (!hasGroup(side, EntryGroup::Offense) || !hasGroup(other, EntryGroup::Pitching))
+        return;
+    struct Pair {
+        BoxScoreProblem problem;
+        const char* caption;
+        long long batting;
+        PlayerStat allowed;
+        const char* verb;
+    };
+    const Pair pairs[] = {
+        {BoxScoreProblem::HitsNotAllowed, "H",
+         sumOf(side, Stat1B) + sumOf(side, Stat2B) + sumOf(side, Stat3B) + sumOf(side, StatHR),
+         StatHA, "allowed"},
+        {BoxScoreProblem::RunsNotAllowed, "R", sumOf(side, StatRS), StatRA, "allowed"},
+        {BoxScoreProblem::WalksNotAllowed, "BB", sumOf(side, StatBB), StatWA, "walked"},
+        {BoxScoreProblem::StrikeoutsNotAllowed, "SO", sumOf(side, StatSO), StatBSO, "struck out"},
+        {BoxScoreProblem::HitBattersNotAllowed, "HBP", sumOf(side, StatHP), StatBH, "hit"},
+    };
+    for (const Pair& pair : pairs) {
+        const long long allowed = sumOf(other, pair.allowed);
+        if (pair.batting == allowed)
+            continue;
+        out.push_back({pair.problem, home, -1,
+                       QStringLiteral("%1 %2, %3 %4 %5")
+                           .arg(QLatin1String(pair.caption))
+                           .arg(pair.batting)
+                           .arg(pitchersOf(store, other.team), QLatin1String(pair.verb))
+                           .arg(allowed)});
+    }
+}
+
+// Every out of the other team's innings is some fielder's putout. A team whose putouts were not
+// typed (most box scores leave them out) has nothing to prove.
+void putoutsAgainstOuts(const BoxScoreTeam& side, bool home, std::vector<BoxScoreWarning>& out) {
+    const long long putouts = sumOf(side, StatPO);
+    const long long outs = outsPitched(side);
+    if (putouts == 0 || putouts == outs)
+        return;
+    out.push_back({BoxScoreProblem::PutoutsNotOuts, home, -1,
+                   QStringLiteral("PO %1, its pitchers recorded %2 outs").arg(putouts).arg(outs)});
 }
 
 void teamWarnings(const Night& night, const BoxScoreTeam& side, const BoxScoreTeam& other,
@@ -64,9 +146,7 @@ void teamWarnings(const Night& night, const BoxScoreTeam& side, const BoxScoreTe
     }
     if (!night.finished())
         return;
-    long long outs = 0;
-    for (const BoxScoreLine& line : side.lines)
-        outs += outsOf(line.values[StatIP], line.values[StatIP3]);
+    const long long outs = outsPitched(side);
     const long long full = 3 * innings;
     // The visitors' pitchers get fewer outs when the home team wins without its last turn at bat
     // or in the middle of it.
@@ -84,13 +164,24 @@ void teamWarnings(const Night& night, const BoxScoreTeam& side, const BoxScoreTe
 
 }  // namespace
 
-std::vector<BoxScoreWarning> boxScoreWarnings(const Store& store, const Night& night) {
+std::vector<BoxScoreWarning> boxScoreWarnings(const Store& store, const Night& night,
+                                              bool fieldingShown) {
     std::vector<BoxScoreWarning> out;
     const long long innings = inningsPerGame(store.league.innings);
-    lineWarnings(store, night.home, true, out);
-    teamWarnings(night, night.home, night.away, true, innings, out);
-    lineWarnings(store, night.away, false, out);
-    teamWarnings(night, night.away, night.home, false, innings, out);
+    const std::vector<DecisionClash> clashes = decisionClashes(store, night);
+    for (bool home : {true, false}) {
+        const BoxScoreTeam& side = home ? night.home : night.away;
+        const BoxScoreTeam& other = home ? night.away : night.home;
+        lineWarnings(store, side, home, out);
+        for (const DecisionClash& clash : clashes) {
+            if (clash.home == home)
+                out.push_back({BoxScoreProblem::Decisions, home, clash.line, clash.text, true});
+        }
+        teamWarnings(night, side, other, home, innings, out);
+        againstPitchers(store, side, other, home, out);
+        if (fieldingShown)
+            putoutsAgainstOuts(side, home, out);
+    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "entry/playerentry.h"
 #include "gamelog/gamelog.h"
 #include "gamelog/logbaseline.h"
+#include "gamelog/nightdecisions.h"
 #include "gamelog/totalsarithmetic.h"
 #include "schedule/gameentry.h"
 #include "store/codepage.h"
@@ -244,6 +245,13 @@ NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKi
     if (night.home.team == night.away.team) {
         out.refusal = QStringLiteral("A night needs two different teams.");
         return out;
+    }
+    if (to) {
+        const std::vector<DecisionClash> clashes = decisionClashes(store, *to);
+        if (!clashes.empty()) {
+            out.refusal = clashes.front().text;
+            return out;
+        }
     }
     // The schedule's game takes the night's score. A past night whose game was since deleted or
     // given other teams is changed or removed all the same; only its game is left alone.

@@ -16,7 +16,8 @@ class Store;
 struct NightOutcome {
     bool accepted = false;
     // Why nothing was changed: a total that would leave -999..9999 (naming the player and the
-    // statistic), a team or player that is not in the league, a log that cannot be read.
+    // statistic), decisions no game can have (two winning pitchers...), a team or player that
+    // is not in the league, a log that cannot be read.
     QString refusal;
     int entry = 0;  // the log entry written
 };

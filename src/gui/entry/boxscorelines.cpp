@@ -270,12 +270,17 @@ void TBoxScoreForm::updateSheet() {
         for (std::size_t k = 0; k < problems.size(); ++k) {
             if (!problems[k].isEmpty()) {
                 warnings.push_back({pny::BoxScoreProblem::LineNotConverted, home,
-                                    static_cast<int>(k), problems[k]});
+                                    static_cast<int>(k), problems[k], true});
             }
         }
     }
     if (store_ && home_.team > 0 && away_.team > 0) {
-        for (pny::BoxScoreWarning& warning : pny::boxScoreWarnings(*store_, night))
+        const bool fieldingShown =
+            std::any_of(columns_.begin(), columns_.end(), [](const pny::BoxScoreColumn& column) {
+                return column.stat == pny::StatPO;
+            });
+        for (pny::BoxScoreWarning& warning :
+             pny::boxScoreWarnings(*store_, night, fieldingShown))
             warnings.push_back(std::move(warning));
     }
     if (store_ && pitchRules_ && home_.team > 0 && away_.team > 0) {
