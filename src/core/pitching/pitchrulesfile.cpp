@@ -3,18 +3,13 @@
 #include "store/filecommit.h"
 #include "store/textfile.h"
 #include "views/leadersettings.h"
+#include "views/settingssections.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
 namespace pny {
-namespace {
-
-// Lines 1 and 2 of the file are the leader settings; ours come after them.
-constexpr std::size_t kFirstSectionLine = 2;
-
-}  // namespace
 
 QString pitchRulesPath(const Store& store) {
     return leaderSettingsPath(store);
@@ -32,27 +27,10 @@ std::optional<PitchRules> pitchRulesOf(const std::vector<std::string>& lines,
 
 std::vector<std::string> withPitchRules(const std::vector<std::string>& lines,
                                         const std::optional<PitchRules>& rules) {
-    std::vector<std::string> out;
-    if (lines.size() >= kFirstSectionLine) {
-        out.assign(lines.begin(), lines.begin() + kFirstSectionLine);
-    } else {
-        // No leader settings yet: the defaults, written as the leader window would write them.
-        out = leaderSettingsLines(LeaderSettings());
-    }
-    bool placed = false;
-    const std::size_t from = std::min(lines.size(), kFirstSectionLine);
-    for (std::size_t k = from; k < lines.size(); ++k) {
-        if (!isPitchRulesLine(lines[k])) {
-            out.push_back(lines[k]);
-            continue;
-        }
-        if (rules && !placed)
-            out.push_back(pitchRulesLine(*rules));
-        placed = true;
-    }
-    if (rules && !placed)
-        out.push_back(pitchRulesLine(*rules));
-    return out;
+    std::optional<std::string> line;
+    if (rules)
+        line = pitchRulesLine(*rules);
+    return withSection(lines, isPitchRulesLine, line);
 }
 
 bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QString& error) {
@@ -91,15 +69,10 @@ bool writePitchRules(const QString& path, const std::optional<PitchRules>& rules
 std::vector<std::pair<int, std::string>> pitchRulesProblems(const std::vector<std::string>& lines) {
     std::vector<std::pair<int, std::string>> problems;
     bool seen = false;
-    bool unknownReported = false;
     for (std::size_t k = kFirstSectionLine; k < lines.size(); ++k) {
         const int lineNo = static_cast<int>(k) + 1;
-        if (!isPitchRulesLine(lines[k])) {
-            if (!unknownReported)
-                problems.emplace_back(lineNo, "lines after the settings line are never read");
-            unknownReported = true;
-            continue;
-        }
+        if (!isPitchRulesLine(lines[k]))
+            continue;  // another section's line, or one the data check reports as unknown
         if (seen) {
             problems.emplace_back(lineNo, "a second line of pitch rules is never read");
             continue;
