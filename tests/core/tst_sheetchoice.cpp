@@ -68,6 +68,7 @@ private slots:
     void namesTheFileCannotKeep();
     void hostilePaths_data();
     void hostilePaths();
+    void linksAreNeverWrittenThrough();
     void notOurFileIsNeverReplaced();
     void fullDiskKeepsTheFile();
     void chosenColumnsOnTheSheet_data();
@@ -206,10 +207,8 @@ void TestSheetChoice::hostilePaths_data() {
                             << "it is a FIFO, not an ordinary file";
     QTest::newRow("a folder") << "folder"
                               << "it is a folder, not an ordinary file";
-    QTest::newRow("a link to a settings file") << "link"
-                                               << "it is a symbolic link, not an ordinary file";
-    QTest::newRow("a dangling link") << "dangling"
-                                     << "it is a symbolic link, not an ordinary file";
+    QTest::newRow("a link to a FIFO") << "link to fifo"
+                                      << "it is a FIFO, not an ordinary file";
 }
 
 void TestSheetChoice::hostilePaths() {
@@ -217,18 +216,13 @@ void TestSheetChoice::hostilePaths() {
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath("Y1L1.Leaders");
-    const QString elsewhere = dir.filePath("elsewhere");
-    const QByteArray native = QFile::encodeName(path);
-    if (kind == "fifo") {
-        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
-    } else if (kind == "folder") {
+    const QString fifo = kind == "fifo" ? path : dir.filePath("elsewhere");
+    if (kind == "folder")
         QVERIFY(QDir(dir.path()).mkdir("Y1L1.Leaders"));
-    } else if (kind == "link") {
-        writeFile(elsewhere, kLeaders + "Sheet|AB|\r\n");
-        QVERIFY(QFile::link(elsewhere, path));
-    } else {
-        QCOMPARE(::symlink("/nonexistent/Y1L1.Leaders", native.constData()), 0);
-    }
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    if (kind == "link to fifo")
+        QVERIFY(QFile::link(fifo, path));
     // A FIFO would block a read until something wrote into it: this returns at once.
     QString error;
     Choice read;
@@ -240,16 +234,52 @@ void TestSheetChoice::hostilePaths() {
         QVERIFY(!writeSheetColumns(path, choice, error));
         QVERIFY2(error.contains(reason), qPrintable(error));
     }
-    // Whatever stood there stands there still, and what a link leads to is untouched.
+    // Whatever stood there stands there still.
     QCOMPARE(pathTypeOf(path), kind == "fifo"     ? PathType::Fifo
                                : kind == "folder" ? PathType::Folder
                                                   : PathType::SymLink);
-    if (kind == "link")
-        QCOMPARE(readFile(elsewhere), kLeaders + "Sheet|AB|\r\n");
-    QCOMPARE(QDir(dir.path())
-                 .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
-                 .size(),
-             kind == "link" ? 2 : (kind == "folder" ? 0 : 1));
+    QCOMPARE(pathTypeOf(fifo), kind == "folder" ? PathType::Missing : PathType::Fifo);
+    // Nothing was left beside it either.
+    QStringList expected{"Y1L1.Leaders"};
+    if (kind == "link to fifo")
+        expected << "elsewhere";
+    QStringList found =
+        QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    found.sort();
+    expected.sort();
+    QCOMPARE(found, expected);
+}
+
+// A link stands for the file, as for every data file of the folder, but is never written through:
+// the file it leads to (which may be outside the folder) keeps its bytes.
+void TestSheetChoice::linksAreNeverWrittenThrough() {
+    QTemporaryDir dir;
+    QTemporaryDir outside;
+    const QString path = dir.filePath("Y1L1.Leaders");
+    const QString target = outside.filePath("shared.Leaders");
+    const QByteArray shared = kLeaders + kRules + "Sheet|AB|H|\r\n";
+    writeFile(target, shared);
+    QVERIFY(QFile::link(target, path));
+    QString error;
+    Choice read;
+    QVERIFY2(readSheetColumns(path, read, error), qPrintable(error));
+    QCOMPARE(read, Choice(Names{"AB", "H"}));
+    QVERIFY2(writeSheetColumns(path, Names{"SO"}, error), qPrintable(error));
+    QCOMPARE(readFile(target), shared);
+    QCOMPARE(pathTypeOf(path), PathType::File);
+    QCOMPARE(readFile(path), kLeaders + kRules + "Sheet|SO|\r\n");
+    // A link that leads nowhere is no file to read, and nothing is written in its place.
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(::symlink("/nonexistent/Y1L1.Leaders", QFile::encodeName(path).constData()), 0);
+    QVERIFY2(readSheetColumns(path, read, error), qPrintable(error));
+    QVERIFY(!read);
+    for (const Choice& choice : {Choice(Names{"AB"}), Choice()}) {
+        error.clear();
+        QVERIFY(!writeSheetColumns(path, choice, error));
+        QVERIFY2(error.contains("Y1L1.Leaders"), qPrintable(error));
+    }
+    QCOMPARE(pathTypeOf(path), PathType::SymLink);
 }
 
 void TestSheetChoice::notOurFileIsNeverReplaced() {

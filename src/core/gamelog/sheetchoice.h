@@ -45,17 +45,18 @@ std::vector<std::string> withSheetColumns(const std::vector<std::string>& lines,
                                           const std::optional<std::string>& line);
 
 // Reads the chosen columns from the file at `path`: none when the file or the line is missing.
-// Returns false with a message naming the file when something other than an ordinary file stands
-// there (a folder, a FIFO, a link) or it cannot be read; `names` is then none.
+// Returns false with a message naming the file when it cannot be read or is no ordinary file (a
+// folder, a FIFO, which is never opened); a link is read through, as every data file is. `names`
+// is then none.
 bool readSheetColumns(const QString& path, std::optional<std::vector<std::string>>& names,
                       QString& error);
 
 // Puts the chosen columns into the file at `path`, or takes them out when `names` is none (the
 // league goes back to the defaults), replacing the file atomically with every other line as it
-// was. Taking them out of a file that does not exist writes nothing. Refuses, writing nothing, a
-// file whose first line is not the leader settings' header, something other than an ordinary
-// file at `path`, and a name that cannot be kept in a line. Returns false with a message naming
-// the file and the reason.
+// was; a link is replaced by an ordinary file, never written through. Taking them out of a file
+// that does not exist writes nothing. Refuses, writing nothing, a file whose first line is not the
+// leader settings' header, anything but an ordinary file or a link to one, and a name that cannot
+// be kept in a line. Returns false with a message naming the file and the reason.
 bool writeSheetColumns(const QString& path, const std::optional<std::vector<std::string>>& names,
                        QString& error);
 

@@ -1,15 +1,18 @@
 #include "pitching/pitchrulesfile.h"
 
-#include "store/filecommit.h"
-#include "store/textfile.h"
 #include "views/leadersettings.h"
 #include "views/settingssections.h"
 
-#include <QFileInfo>
-
-#include <algorithm>
-
 namespace pny {
+namespace {
+
+std::optional<std::string> ruleLine(const std::optional<PitchRules>& rules) {
+    if (!rules)
+        return std::nullopt;
+    return pitchRulesLine(*rules);
+}
+
+}  // namespace
 
 QString pitchRulesPath(const Store& store) {
     return leaderSettingsPath(store);
@@ -27,18 +30,14 @@ std::optional<PitchRules> pitchRulesOf(const std::vector<std::string>& lines,
 
 std::vector<std::string> withPitchRules(const std::vector<std::string>& lines,
                                         const std::optional<PitchRules>& rules) {
-    std::optional<std::string> line;
-    if (rules)
-        line = pitchRulesLine(*rules);
-    return withSection(lines, isPitchRulesLine, line);
+    return withSection(lines, isPitchRulesLine, ruleLine(rules));
 }
 
 bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QString& error) {
     rules.reset();
-    if (!QFileInfo::exists(path))
-        return true;
+    bool exists = false;
     std::vector<std::string> lines;
-    if (!readTextLines(path, lines, error))
+    if (!readSettingsFile(path, exists, lines, error))
         return false;
     std::string problem;
     rules = pitchRulesOf(lines, problem);
@@ -51,19 +50,7 @@ bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QStri
 }
 
 bool writePitchRules(const QString& path, const std::optional<PitchRules>& rules, QString& error) {
-    std::vector<std::string> lines;
-    const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-    if (!exists && !rules)
-        return true;
-    if (exists && !readTextLines(path, lines, error))
-        return false;
-    if (!lines.empty() && lines[0] != kLeadersHeader) {
-        // Not a file we wrote: replacing it would lose what it holds.
-        error = QStringLiteral("%1 is no settings file of ours: its first line is not \"%2\".")
-                    .arg(path, QString::fromLatin1(kLeadersHeader));
-        return false;
-    }
-    return writeFileAtomically(path, joinLines(withPitchRules(lines, rules)), error);
+    return writeSettingsSection(path, isPitchRulesLine, ruleLine(rules), error);
 }
 
 std::vector<std::pair<int, std::string>> pitchRulesProblems(const std::vector<std::string>& lines) {

@@ -8,25 +8,11 @@
 #include "views/leadersettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
 namespace pny {
-namespace {
-
-// Refuses anything but an ordinary file of the folder, a link included: reading a FIFO would
-// block, and a link would read or replace a file elsewhere.
-bool ordinaryOrMissing(const QString& path, const char* verb, bool& exists, QString& error) {
-    const PathType type = pathTypeOf(path);
-    exists = type != PathType::Missing;
-    if (!exists || type == PathType::File)
-        return true;
-    error = QStringLiteral("Cannot %1 \"%2\": it is %3, not an ordinary file.")
-                .arg(QLatin1String(verb), QDir::toNativeSeparators(path), describePathType(type));
-    return false;
-}
-
-}  // namespace
 
 std::vector<std::string> withSection(const std::vector<std::string>& lines, SectionTest isSection,
                                      const std::optional<std::string>& line) {
@@ -69,17 +55,18 @@ std::vector<std::pair<int, std::string>> unknownSectionProblems(
 bool readSettingsFile(const QString& path, bool& exists, std::vector<std::string>& lines,
                       QString& error) {
     lines.clear();
-    if (!ordinaryOrMissing(path, "read", exists, error))
-        return false;
+    // A link is read through, as every data file is; one that leads nowhere is no file.
+    exists = QFileInfo::exists(path);
+    // Only an ordinary file is opened: a FIFO would block the read.
     return !exists || readTextLines(path, lines, error);
 }
 
 bool writeSettingsSection(const QString& path, SectionTest isSection,
                           const std::optional<std::string>& line, QString& error) {
-    bool exists = false;
+    // A link is never written through: the commit puts an ordinary file in its place, with the
+    // lines read through it. One that leads nowhere cannot be read, and is refused.
+    const bool exists = pathTypeOf(path) != PathType::Missing;
     std::vector<std::string> lines;
-    if (!ordinaryOrMissing(path, "write", exists, error))
-        return false;
     if (exists && !readTextLines(path, lines, error))
         return false;
     if (!exists && !line)

@@ -35,16 +35,18 @@ bool isKnownSectionLine(const std::string& line);
 std::vector<std::pair<int, std::string>> unknownSectionProblems(
     const std::vector<std::string>& lines);
 
-// Reads the settings file at `path` for one of its sections, never following a link nor opening
-// anything but an ordinary file (a FIFO would block the read). `exists` is false and the lines
-// empty when nothing stands there. Returns false with a message naming the file otherwise.
+// Reads the settings file at `path` for one of its sections, opening nothing but an ordinary file
+// (a FIFO would block the read); a link is read through, as for every data file. `exists` is false
+// and the lines empty when there is no file (a link leading nowhere included). Returns false with
+// a message naming the file when something else stands there or it cannot be read.
 bool readSettingsFile(const QString& path, bool& exists, std::vector<std::string>& lines,
                       QString& error);
 
 // Puts `line` into its section of the file at `path` (or takes the section out when none),
-// replacing the file atomically. Taking a section out of a file that does not exist writes
-// nothing. A file whose first line is not the leader settings' header is not ours and is never
-// replaced. Returns false with a message naming the file and the reason.
+// replacing the file atomically; a link is replaced by an ordinary file, never written through.
+// Taking a section out of a file that does not exist writes nothing. Refused, writing nothing:
+// a file whose first line is not the leader settings' header (not ours), anything but an ordinary
+// file or a link to one. Returns false with a message naming the file and the reason.
 bool writeSettingsSection(const QString& path, SectionTest isSection,
                           const std::optional<std::string>& line, QString& error);
 
