@@ -113,6 +113,7 @@ private slots:
     void choosing_data();
     void choosing();
     void nothingTickedIsRefused();
+    void userColumnHeadedLikeAnother();
     void chosenColumnsKeptByTheLeague();
 };
 
@@ -244,6 +245,25 @@ void TestSheetColumnsForm::nothingTickedIsRefused() {
     // Help opens a topic the manual has.
     QCOMPARE(topic, QString("Sheet_Columns"));
     QVERIFY(!HelpViewer::urlOfTopic(topic).isEmpty());
+}
+
+// A user column headed "SO" goes by the batter's SO's name: ticking both names it once, so that
+// the line written never names a column twice.
+void TestSheetColumnsForm::userColumnHeadedLikeAnother() {
+    pny::LeagueRecord record;
+    record.userHeaders = {"SO", "", "", ""};
+    TSheetColumnsForm form;
+    form.setColumns(pny::scorerColumns(record), {"AB"}, {"AB"});
+    QListWidget* list = columnList(&form);
+    QStringList ticked;
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->toolTip() == "SO") {
+            list->item(row)->setCheckState(Qt::Checked);
+            ticked << list->item(row)->text();
+        }
+    }
+    QCOMPARE(ticked, (QStringList{"Batting: SO", "User: SO"}));
+    QCOMPARE(form.chosenNames(), (Names{"AB", "SO"}));
 }
 
 // What the dialog returns, written for the league and read back, is what the sheet shows.

@@ -1,10 +1,12 @@
 #include "gamelog/sheetchoice.h"
 
+#include "store/codepage.h"
 #include "store/linecodec.h"
 #include "views/leadersettings.h"
 #include "views/settingssections.h"
 
 #include <QByteArray>
+#include <QDir>
 
 #include <algorithm>
 #include <set>
@@ -102,7 +104,7 @@ bool writeSheetColumns(const QString& path, const std::optional<std::vector<std:
         line = sheetColumnsLine(*names, problem);
         if (!line) {
             error = QStringLiteral("Cannot write \"%1\": %2.")
-                        .arg(path, QString::fromLatin1(problem.c_str()));
+                        .arg(QDir::toNativeSeparators(path), fromCodePage(problem));
             return false;
         }
     }

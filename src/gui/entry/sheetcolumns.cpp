@@ -156,8 +156,13 @@ std::vector<std::string> TSheetColumnsForm::chosenNames() const {
     std::vector<std::string> names;
     for (int row = 0; row < list_->count(); ++row) {
         const QListWidgetItem* item = list_->item(row);
-        if (item->checkState() == Qt::Checked)
-            names.push_back(item->data(kNameRole).toByteArray().toStdString());
+        if (item->checkState() != Qt::Checked)
+            continue;
+        // A user column headed like another column ("H") goes by the same name: kept once.
+        const std::string name = item->data(kNameRole).toByteArray().toStdString();
+        if (std::none_of(names.begin(), names.end(),
+                         [&](const std::string& other) { return sameName(other, name); }))
+            names.push_back(name);
     }
     return names;
 }
