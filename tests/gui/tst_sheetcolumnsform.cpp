@@ -288,6 +288,18 @@ void TestSheetColumnsForm::chosenColumnsKeptByTheLeague() {
     QVERIFY(std::find(shown.begin(), shown.end(), "SO") == shown.end());
     QCOMPARE(asList(shown).mid(asList(shown).indexOf("P.H") - 1, 3),
              (QStringList{"Pts", "P.H", "DEC"}));
+    // Back to the defaults: the league keeps no line and follows them.
+    testsupport::whenShown([](QDialog* dialog) {
+        for (const char* step : {"defaults", "ok"})
+            runStep(dialog, step);
+    });
+    const std::optional<Names> back = ChooseColumns(available, *got, namesOf(defaults));
+    QVERIFY(back);
+    QVERIFY2(pny::writeSheetColumns(path, pny::sheetChoiceToKeep(*back, namesOf(defaults)), error),
+             qPrintable(error));
+    QVERIFY2(pny::readSheetColumns(path, read, error), qPrintable(error));
+    QVERIFY(!read);
+    QCOMPARE(testsupport::readFile(path), QByteArray("Leaders|\r\n||0.67|10|\r\n"));
 }
 
 QTEST_MAIN(TestSheetColumnsForm)

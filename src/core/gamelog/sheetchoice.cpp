@@ -111,6 +111,13 @@ bool writeSheetColumns(const QString& path, const std::optional<std::vector<std:
     return writeSettingsSection(path, isSheetColumnsLine, line, error);
 }
 
+std::optional<std::vector<std::string>> sheetChoiceToKeep(
+    const std::vector<std::string>& chosen, const std::vector<std::string>& defaults) {
+    if (chosen == defaults)
+        return std::nullopt;
+    return chosen;
+}
+
 int sheetGroupOf(EntryGroup group) {
     switch (group) {
         case EntryGroup::Offense:

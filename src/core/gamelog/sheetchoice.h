@@ -67,6 +67,11 @@ std::vector<BoxScoreColumn> chosenSheetColumns(const std::vector<BoxScoreColumn>
                                                const std::optional<std::vector<std::string>>& names,
                                                const std::vector<BoxScoreColumn>& defaults);
 
+// What to keep of a choice: none when it is the defaults, so that a league back at the defaults
+// keeps no line and follows them (NP and S come and go with the league's pitch rules).
+std::optional<std::vector<std::string>> sheetChoiceToKeep(const std::vector<std::string>& chosen,
+                                                          const std::vector<std::string>& defaults);
+
 // Which of the sheet's three groups a column belongs to: 0 batting (the user columns included),
 // 1 pitching, 2 fielding.
 int sheetGroupOf(EntryGroup group);
