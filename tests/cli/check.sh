@@ -47,6 +47,24 @@ out=$("$pny" check --folder "$tmp/blocked"); rc=$?
 echo "$out" | grep -q '^Baseball.Years: cannot be read: it is a folder$' || fail "blocked: $out"
 [ "$(ls -A "$tmp/blocked")" = "Baseball.Years" ] || fail "check wrote something"
 
+# The league's settings file: the leader settings, then the pitch rules and the sheet's columns
+# (a user column by its header), each read; a name of no column and a second line are reported.
+s="$tmp/sheet"
+mkdir -p "$s"
+printf 'Y|0||1|||\r\n|1996|Season|1|\r\n' > "$s/Baseball.Years"
+printf 'L|\r\n|1|Majors|1||9|||||||||||Pts||||\r\n' > "$s/Y1.Leagues"
+printf 'T|\r\n|12|Tigers|||||\r\n' > "$s/Y1L1.Teams"
+printf 'P|\r\n' > "$s/Y1L1T1.Players"
+printf 'Leaders|\r\n||0.67|10|\r\nPitches|85|21:1|\r\nSheet|AB|H|Pts|IP|P.H|PO|\r\n' > "$s/Y1L1.Leaders"
+out=$("$pny" check --folder "$s") || fail "sound settings exited $?: $out"
+printf 'Leaders|\r\n||0.67|10|\r\nSheet|AB|XYZ|\r\nPitches|85|\r\nSheet|H|\r\n' > "$s/Y1L1.Leaders"
+out=$("$pny" check --folder "$s")
+rc=$?
+[ $rc -eq 1 ] || fail "damaged settings exited $rc"
+expect 'Y1L1.Leaders:3: the sheet column "XYZ" is no column of the league: it is not shown'
+expect 'Y1L1.Leaders:5: a second line of sheet columns is never read'
+expect '2 problems found'
+
 "$pny" check --folder "$tmp/missing" >/dev/null 2>&1; [ $? -eq 1 ] || fail "missing folder should exit 1"
 "$pny" check --bogus >/dev/null 2>&1; [ $? -eq 2 ] || fail "bad argument should exit 2"
 "$pny" --help | grep -q 'check \[--folder DIR\]' || fail "usage line"

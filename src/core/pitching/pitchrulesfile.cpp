@@ -1,18 +1,16 @@
 #include "pitching/pitchrulesfile.h"
 
-#include "store/filecommit.h"
-#include "store/textfile.h"
 #include "views/leadersettings.h"
-
-#include <QFileInfo>
-
-#include <algorithm>
+#include "views/settingssections.h"
 
 namespace pny {
 namespace {
 
-// Lines 1 and 2 of the file are the leader settings; ours come after them.
-constexpr std::size_t kFirstSectionLine = 2;
+std::optional<std::string> ruleLine(const std::optional<PitchRules>& rules) {
+    if (!rules)
+        return std::nullopt;
+    return pitchRulesLine(*rules);
+}
 
 }  // namespace
 
@@ -32,35 +30,14 @@ std::optional<PitchRules> pitchRulesOf(const std::vector<std::string>& lines,
 
 std::vector<std::string> withPitchRules(const std::vector<std::string>& lines,
                                         const std::optional<PitchRules>& rules) {
-    std::vector<std::string> out;
-    if (lines.size() >= kFirstSectionLine) {
-        out.assign(lines.begin(), lines.begin() + kFirstSectionLine);
-    } else {
-        // No leader settings yet: the defaults, written as the leader window would write them.
-        out = leaderSettingsLines(LeaderSettings());
-    }
-    bool placed = false;
-    const std::size_t from = std::min(lines.size(), kFirstSectionLine);
-    for (std::size_t k = from; k < lines.size(); ++k) {
-        if (!isPitchRulesLine(lines[k])) {
-            out.push_back(lines[k]);
-            continue;
-        }
-        if (rules && !placed)
-            out.push_back(pitchRulesLine(*rules));
-        placed = true;
-    }
-    if (rules && !placed)
-        out.push_back(pitchRulesLine(*rules));
-    return out;
+    return withSection(lines, isPitchRulesLine, ruleLine(rules));
 }
 
 bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QString& error) {
     rules.reset();
-    if (!QFileInfo::exists(path))
-        return true;
+    bool exists = false;
     std::vector<std::string> lines;
-    if (!readTextLines(path, lines, error))
+    if (!readSettingsFile(path, exists, lines, error))
         return false;
     std::string problem;
     rules = pitchRulesOf(lines, problem);
@@ -73,33 +50,16 @@ bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QStri
 }
 
 bool writePitchRules(const QString& path, const std::optional<PitchRules>& rules, QString& error) {
-    std::vector<std::string> lines;
-    const bool exists = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
-    if (!exists && !rules)
-        return true;
-    if (exists && !readTextLines(path, lines, error))
-        return false;
-    if (!lines.empty() && lines[0] != kLeadersHeader) {
-        // Not a file we wrote: replacing it would lose what it holds.
-        error = QStringLiteral("%1 is no settings file of ours: its first line is not \"%2\".")
-                    .arg(path, QString::fromLatin1(kLeadersHeader));
-        return false;
-    }
-    return writeFileAtomically(path, joinLines(withPitchRules(lines, rules)), error);
+    return writeSettingsSection(path, isPitchRulesLine, ruleLine(rules), error);
 }
 
 std::vector<std::pair<int, std::string>> pitchRulesProblems(const std::vector<std::string>& lines) {
     std::vector<std::pair<int, std::string>> problems;
     bool seen = false;
-    bool unknownReported = false;
     for (std::size_t k = kFirstSectionLine; k < lines.size(); ++k) {
         const int lineNo = static_cast<int>(k) + 1;
-        if (!isPitchRulesLine(lines[k])) {
-            if (!unknownReported)
-                problems.emplace_back(lineNo, "lines after the settings line are never read");
-            unknownReported = true;
-            continue;
-        }
+        if (!isPitchRulesLine(lines[k]))
+            continue;  // another section's line, or one the data check reports as unknown
         if (seen) {
             problems.emplace_back(lineNo, "a second line of pitch rules is never read");
             continue;

@@ -41,8 +41,8 @@ bool readPitchRules(const QString& path, std::optional<PitchRules>& rules, QStri
 // Returns false with a message naming the file and the reason.
 bool writePitchRules(const QString& path, const std::optional<PitchRules>& rules, QString& error);
 
-// What is wrong in the lines after the leader settings (line 3 on), for the data check: an
-// unreadable line of rules, a second one, or a line of no kind we know.
+// What is wrong with the lines of pitch rules after the leader settings (line 3 on), for the data
+// check: an unreadable line of rules, or a second one.
 std::vector<std::pair<int, std::string>> pitchRulesProblems(const std::vector<std::string>& lines);
 
 }  // namespace pny

@@ -2,6 +2,7 @@
 
 #include "gamelog/gamelogcheck.h"
 #include "gamelog/logline.h"
+#include "gamelog/sheetchoice.h"
 
 #include "store/filecommit.h"
 #include "store/filekind.h"
@@ -14,8 +15,10 @@
 #include "schedule/gametime.h"
 #include "store/linecodec.h"
 #include "store/recordlayouts.h"
+#include "store/records.h"
 #include "store/textfile.h"
 #include "views/leadersettings.h"
+#include "views/settingssections.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +63,8 @@ private:
     void checkTimes(const File& times, const Target& fields);
     void notesName(const std::string& name) { notes_.insert(cutTo(name, 20)); }
     void checkNotes();
-    void checkLeaderSettings(const std::string& leagueName);
+    // `leagueLine` is the league's record, whose user columns the sheet may show.
+    void checkLeaderSettings(const std::string& leagueName, const std::string& leagueLine);
     void checkGameLog(const std::string& leagueName, const File& teams,
                       const std::map<int, std::vector<std::string>>& players);
     void checkOrphanLeaderSettings();
@@ -222,7 +226,7 @@ void Checker::checkNotes() {
     }
 }
 
-void Checker::checkLeaderSettings(const std::string& leagueName) {
+void Checker::checkLeaderSettings(const std::string& leagueName, const std::string& leagueLine) {
     leagues_.insert(leagueName);
     const File settings = read(leagueName + kLeadersExtension);
     if (!settings.exists || !settings.readable)
@@ -233,7 +237,12 @@ void Checker::checkLeaderSettings(const std::string& leagueName) {
         settings.lines.begin() + std::min<std::size_t>(2, settings.lines.size()));
     for (const auto& [line, message] : leaderSettingsProblems(leaderLines))
         report(settings.name, line, message);
+    for (const auto& [line, message] : unknownSectionProblems(settings.lines))
+        report(settings.name, line, message);
     for (const auto& [line, message] : pitchRulesProblems(settings.lines))
+        report(settings.name, line, message);
+    const std::vector<BoxScoreColumn> columns = scorerColumns(LeagueRecord::parse(leagueLine));
+    for (const auto& [line, message] : sheetColumnsProblems(settings.lines, columns))
         report(settings.name, line, message);
 }
 
@@ -354,7 +363,7 @@ std::vector<CheckFinding> Checker::run() {
         for (int l = 1; l < static_cast<int>(leagues.lines.size()); ++l) {
             const std::string lName = yName + "L" + numberText(l);
             notesName(lName);
-            checkLeaderSettings(lName);
+            checkLeaderSettings(lName, leagues.lines[static_cast<std::size_t>(l)]);
             const File teams = read(lName + ".Teams");
             if (!teams.readable)
                 unread_.insert(lName + "T");
