@@ -55,7 +55,7 @@ printf 'Y|0||1|||\r\n|1996|Season|1|\r\n' > "$s/Baseball.Years"
 printf 'L|\r\n|1|Majors|1||9|||||||||||Pts||||\r\n' > "$s/Y1.Leagues"
 printf 'T|\r\n|12|Tigers|||||\r\n' > "$s/Y1L1.Teams"
 printf 'P|\r\n' > "$s/Y1L1T1.Players"
-printf 'Leaders|\r\n||0.67|10|\r\nPitches|85|21:1|\r\nSheet|AB|H|Pts|IP|P.H|PO|\r\n' > "$s/Y1L1.Leaders"
+printf 'Leaders|\r\n||0.67|10|\r\nPitches|85|21:1|\r\nSheet|AB|H|C1|IP|P.H|PO|\r\n' > "$s/Y1L1.Leaders"
 out=$("$pny" check --folder "$s") || fail "sound settings exited $?: $out"
 printf 'Leaders|\r\n||0.67|10|\r\nSheet|AB|XYZ|\r\nPitches|85|\r\nSheet|H|\r\n' > "$s/Y1L1.Leaders"
 out=$("$pny" check --folder "$s")

@@ -316,10 +316,10 @@ void TestSheetChoice::chosenColumnsOnTheSheet_data() {
     QTest::newRow("the chosen order") << Choice(Names{"SO", "ab", "P.SO", "DEC", "E", "PO"})
                                       << QStringList{"SO", "AB", "P.SO", "DEC", "E", "PO"};
     QTest::newRow("unknown and repeated names left out")
-        << Choice(Names{"H", "XYZ", "h", "Pts"}) << QStringList{"H", "Pts"};
+        << Choice(Names{"H", "XYZ", "h", "C1"}) << QStringList{"H", "C1"};
     // A line put together by hand keeps each group together, in the order chosen within it.
-    QTest::newRow("groups mixed by hand") << Choice(Names{"PO", "IP", "K/9", "AB", "P.H", "E", "H"})
-                                          << QStringList{"K/9", "AB", "H", "IP", "P.H", "PO", "E"};
+    QTest::newRow("groups mixed by hand") << Choice(Names{"PO", "IP", "C3", "AB", "P.H", "E", "H"})
+                                          << QStringList{"C3", "AB", "H", "IP", "P.H", "PO", "E"};
 }
 
 void TestSheetChoice::chosenColumnsOnTheSheet() {
@@ -336,16 +336,17 @@ void TestSheetChoice::chosenColumnsOnTheSheet() {
 void TestSheetChoice::dataCheckReadsTheLine_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("a sound line, user columns by their headers")
-        << kLeaders + "Sheet|AB|R|H|Pts|K/9|DEC|IP|P.H|PO|A|E|\r\n" + kRules << QStringList{};
-    QTest::newRow("names in any case") << kLeaders + "Sheet|ab|pts|p.h|\r\n" << QStringList{};
+    // User columns go by C1 to C4 whatever their headers, so that a new header keeps the choice.
+    QTest::newRow("a sound line, user columns by C1 to C4")
+        << kLeaders + "Sheet|AB|R|H|C1|C3|DEC|IP|P.H|PO|A|E|\r\n" + kRules << QStringList{};
+    QTest::newRow("names in any case") << kLeaders + "Sheet|ab|c1|p.h|\r\n" << QStringList{};
     QTest::newRow("unknown names")
-        << kLeaders + "Sheet|AB|XYZ|C1|\r\n"
+        << kLeaders + "Sheet|AB|XYZ|Pts|\r\n"
         << QStringList{
                "Y1L1.Leaders:3: the sheet column \"XYZ\" is no column of the league: it is not "
                "shown",
-               // The first user column is headed "Pts": its plain name is no longer its name.
-               "Y1L1.Leaders:3: the sheet column \"C1\" is no column of the league: it is not "
+               // The first user column is headed "Pts", but goes by C1.
+               "Y1L1.Leaders:3: the sheet column \"Pts\" is no column of the league: it is not "
                "shown"};
     QTest::newRow("a user column without a header goes by its plain name")
         << kLeaders + "Sheet|C2|C4|\r\n"

@@ -356,17 +356,21 @@ void TestBoxScoreForm::warningsAppearAndDisappear_data() {
     QTest::addColumn<QString>("wrong");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("onRow");
-    // The night starts clean: Baker 4 PA, a single, a run; Adams and Dunn pitch 7 innings; 1 to 0.
+    QTest::addColumn<int>("count");  // the warnings under the grid
+    // The night starts clean: Baker 4 PA, a single, a run, which Dunn allowed; Adams and Dunn
+    // pitch 7 innings; 1 to 0. A wrong number shows every check it breaks.
     QTest::newRow("hits over at-bats") << true << 0 << int(Stat1B) << "5"
-                                       << "1" << true;
+                                       << "1" << true << 2;  // and more H than allowed
     QTest::newRow("earned over allowed") << true << 1 << int(StatER) << "2"
-                                         << "" << true;
+                                         << "" << true << 1;
     QTest::newRow("runs not the score") << true << 0 << int(StatRS) << "3"
-                                        << "1" << false;
+                                        << "1" << false << 2;  // and more R than allowed
     QTest::newRow("outs not the innings") << false << 0 << int(StatIP) << "5"
-                                          << "7" << false;
+                                          << "7" << false << 1;
     QTest::newRow("total out of range") << true << 2 << int(StatRBI) << "1"
-                                        << "" << true;
+                                        << "" << true << 1;
+    QTest::newRow("hits not what the pitcher allowed") << false << 0 << int(StatHA) << "2"
+                                                       << "1" << false << 1;
 }
 
 void TestBoxScoreForm::warningsAppearAndDisappear() {
@@ -376,6 +380,7 @@ void TestBoxScoreForm::warningsAppearAndDisappear() {
     QFETCH(QString, wrong);
     QFETCH(QString, right);
     QFETCH(bool, onRow);
+    QFETCH(int, count);
     openMain();
     Messages::presetAnswers({QMessageBox::Yes});
     QStringList seen;
@@ -387,6 +392,8 @@ void TestBoxScoreForm::warningsAppearAndDisappear() {
         typeInto(eagles, 0, StatRS, "1");
         typeInto(eagles, 1, StatIP, "7");
         typeInto(tigers, 0, StatIP, "7");
+        typeInto(tigers, 0, StatHA, "1");
+        typeInto(tigers, 0, StatRA, "1");
         typeScore(edit(d, "HomeScore"), "1");
         typeScore(edit(d, "AwayScore"), "0");
         const char* strip = home ? "HomeWarnings" : "AwayWarnings";
@@ -402,7 +409,8 @@ void TestBoxScoreForm::warningsAppearAndDisappear() {
         seen << (target->rowWarning(row).isEmpty() ? "unmarked" : "marked");
         QTest::keyClick(target, Qt::Key_Escape);
     });
-    QCOMPARE(seen, (QStringList{"", "1", onRow ? "marked" : "unmarked", "", "", "unmarked"}));
+    QCOMPARE(seen, (QStringList{"", QString::number(count), onRow ? "marked" : "unmarked", "", "",
+                                "unmarked"}));
 }
 
 void TestBoxScoreForm::totalOutOfRangeRefusesTheNight() {

@@ -161,8 +161,8 @@ void TestSheetColumnsForm::choosing_data() {
     const QStringList box{"AB", "R", "H", "RBI", "DEC", "IP", "P.H", "PO", "A", "E"};
     QTest::newRow("as it was") << box << QStringList{"ok"} << true << box;
     QTest::newRow("untick and tick")
-        << box << QStringList{"untick RBI", "untick PO", "tick P.SO", "tick Pts", "ok"} << true
-        << QStringList{"AB", "R", "H", "Pts", "DEC", "IP", "P.H", "P.SO", "A", "E"};
+        << box << QStringList{"untick RBI", "untick PO", "tick P.SO", "tick C1", "ok"} << true
+        << QStringList{"AB", "R", "H", "C1", "DEC", "IP", "P.H", "P.SO", "A", "E"};
     QTest::newRow("move up and down")
         << box << QStringList{"select H", "up", "up", "select P.H", "up", "select A", "down", "ok"}
         << true << QStringList{"H", "AB", "R", "RBI", "DEC", "P.H", "IP", "PO", "E", "A"};
@@ -185,7 +185,7 @@ void TestSheetColumnsForm::choosing_data() {
     QTest::newRow("defaults, then changed")
         << box << QStringList{"defaults", "untick 2B", "select HR", "down", "ok"} << true
         << QStringList{"AB", "R",    "H",    "3B",   "RBI", "HR",  "BB", "SO",  "HBP",
-                       "SH", "SF",   "SB",   "CS",   "Pts", "DEC", "IP", "P.H", "P.R",
+                       "SH", "SF",   "SB",   "CS",   "C1",  "DEC", "IP", "P.H", "P.R",
                        "ER", "P.BB", "P.SO", "P.HB", "WP",  "BK",  "PO", "A",   "E"};
     QTest::newRow("cancel after changes")
         << box << QStringList{"untick AB", "select R", "up", "defaults", "cancel"} << false
@@ -247,8 +247,7 @@ void TestSheetColumnsForm::nothingTickedIsRefused() {
     QVERIFY(!HelpViewer::urlOfTopic(topic).isEmpty());
 }
 
-// A user column headed "SO" goes by the batter's SO's name: ticking both names it once, so that
-// the line written never names a column twice.
+// A user column headed "SO" is a column of its own beside the batter's SO: it goes by C1.
 void TestSheetColumnsForm::userColumnHeadedLikeAnother() {
     pny::LeagueRecord record;
     record.userHeaders = {"SO", "", "", ""};
@@ -257,13 +256,14 @@ void TestSheetColumnsForm::userColumnHeadedLikeAnother() {
     QListWidget* list = columnList(&form);
     QStringList ticked;
     for (int row = 0; row < list->count(); ++row) {
-        if (list->item(row)->toolTip() == "SO") {
+        const QString text = list->item(row)->text();
+        if (text == "Batting: SO" || text == "User: SO") {
             list->item(row)->setCheckState(Qt::Checked);
-            ticked << list->item(row)->text();
+            ticked << text;
         }
     }
     QCOMPARE(ticked, (QStringList{"Batting: SO", "User: SO"}));
-    QCOMPARE(form.chosenNames(), (Names{"AB", "SO"}));
+    QCOMPARE(form.chosenNames(), (Names{"AB", "SO", "C1"}));
 }
 
 // What the dialog returns, written for the league and read back, is what the sheet shows.
@@ -271,7 +271,7 @@ void TestSheetColumnsForm::chosenColumnsKeptByTheLeague() {
     const std::vector<pny::BoxScoreColumn> available = pny::scorerColumns(league());
     const std::vector<pny::BoxScoreColumn> defaults = pny::defaultScorerColumns(league(), false);
     testsupport::whenShown([](QDialog* dialog) {
-        for (const char* step : {"untick SO", "select P.H", "up", "up", "tick Pts", "ok"})
+        for (const char* step : {"untick SO", "select P.H", "up", "up", "tick C1", "ok"})
             runStep(dialog, step);
     });
     const std::optional<Names> got = ChooseColumns(available, namesOf(defaults), namesOf(defaults));
@@ -287,7 +287,7 @@ void TestSheetColumnsForm::chosenColumnsKeptByTheLeague() {
     QCOMPARE(shown, *got);
     QVERIFY(std::find(shown.begin(), shown.end(), "SO") == shown.end());
     QCOMPARE(asList(shown).mid(asList(shown).indexOf("P.H") - 1, 3),
-             (QStringList{"Pts", "P.H", "DEC"}));
+             (QStringList{"C1", "P.H", "DEC"}));
     // Back to the defaults: the league keeps no line and follows them.
     testsupport::whenShown([](QDialog* dialog) {
         for (const char* step : {"defaults", "ok"})

@@ -65,8 +65,8 @@ std::vector<BoxScoreColumn> scorerColumns(const LeagueRecord& league) {
     for (PlayerStat stat : {StatC1, StatC2, StatC3, StatC4}) {
         const std::string header = userCaption(league, stat);
         const std::string plain = "C" + std::to_string(stat - StatC1 + 1);
-        const std::string caption = header.empty() ? plain : header;
-        columns.push_back({stat, G::Custom, caption, C::Count, caption});
+        // Named C1 to C4 whatever the header, so that a league's choice outlives a new header.
+        columns.push_back({stat, G::Custom, header.empty() ? plain : header, C::Count, plain});
     }
     const std::vector<BoxScoreColumn> rest{
         column(StatWon, G::Pitching, "DEC", C::Decision),
@@ -96,9 +96,8 @@ std::vector<BoxScoreColumn> defaultScorerColumns(const LeagueRecord& league, boo
     std::vector<std::string> names{"AB", "R",  "H",   "2B", "3B", "HR", "RBI",
                                    "BB", "SO", "HBP", "SH", "SF", "SB", "CS"};
     for (PlayerStat stat : {StatC1, StatC2, StatC3, StatC4}) {
-        const std::string header = userCaption(league, stat);
-        if (!header.empty())
-            names.push_back(header);
+        if (!userCaption(league, stat).empty())
+            names.push_back("C" + std::to_string(stat - StatC1 + 1));
     }
     for (const char* name : {"DEC", "IP", "P.H", "P.R", "ER", "P.BB", "P.SO", "P.HB", "WP", "BK"})
         names.emplace_back(name);

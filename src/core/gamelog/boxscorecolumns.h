@@ -25,7 +25,7 @@ struct BoxScoreColumn {
     EntryGroup group;
     std::string caption;  // code page bytes
     SheetCell cell = SheetCell::Count;
-    std::string name;  // "AB", "P.H" for the pitcher's H; a user column by its caption
+    std::string name;  // "AB", "P.H" for the pitcher's H; the user columns "C1" to "C4"
 };
 
 // Every stored statistic, in the player dialog's order and groups (BO and Pos are not part of a

@@ -9,6 +9,8 @@
 #include "gamelog/nightentry.h"
 #include "gamelog/nightnames.h"
 #include "gamelog/scorerline.h"
+#include "gamelog/sheetchoice.h"
+#include "entry/sheetcolumns.h"
 #include "help/helpviewer.h"
 #include "pitching/eligibility.h"
 #include "pitching/pitchrulesfile.h"
@@ -82,6 +84,10 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     top->addSpacing(16);
     top->addWidget(nightLabel_, 1);
     top->addWidget(allStatisticsCheck_);
+    columnsButton_ = dialogButton(this, QStringLiteral("ColumnsButton"),
+                                  QStringLiteral("C&olumns..."), QStyle::SP_FileDialogDetailedView);
+    columnsButton_->setToolTip(QStringLiteral("The columns this league's box scores show"));
+    top->addWidget(columnsButton_);
 
     QWidget* homePart =
         buildTeamPart(home_, QStringLiteral("Home"), QStringLiteral("&Home Team..."));
@@ -127,6 +133,7 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     connect(away_.pickButton, &QPushButton::clicked, this, &TBoxScoreForm::AwayButtonClick);
     connect(dateEdit_, &QDateEdit::dateChanged, this, [this] { typed_ = true; });
     connect(allStatisticsCheck_, &QCheckBox::clicked, this, &TBoxScoreForm::AllStatisticsClick);
+    connect(columnsButton_, &QPushButton::clicked, this, &TBoxScoreForm::ColumnsButtonClick);
     // Enter in a team's runs goes on, as it does from a grid's last row.
     home_.score->installEventFilter(this);
     away_.score->installEventFilter(this);
@@ -208,7 +215,13 @@ bool TBoxScoreForm::begin(pny::Store& store) {
     if (pitchRules_ && !pitchLog_.read(store, error))
         pitchLog_ = pny::GameLog();
     store.ensureFields();
-    scorerColumns_ = pny::defaultScorerColumns(store.league, pitchRules_.has_value());
+    // The league's own choice of columns, else a printed box score's.
+    std::optional<std::vector<std::string>> chosen;
+    if (!pny::readSheetColumns(pny::sheetColumnsPath(store), chosen, error))
+        Messages::error(parentWidget(), error);
+    scorerColumns_ =
+        pny::chosenSheetColumns(pny::scorerColumns(store.league), chosen,
+                                pny::defaultScorerColumns(store.league, pitchRules_.has_value()));
     columns_ = scorerColumns_;
     allStatisticsCheck_->setChecked(false);
     return true;
@@ -368,6 +381,40 @@ void TBoxScoreForm::showHeading(const pny::Night& night) {
 std::vector<pny::BoxScoreColumn> TBoxScoreForm::allColumns() const {
     return store_ ? pny::sheetColumns(pny::boxScoreColumns(store_->league), pitchRules_.has_value())
                   : std::vector<pny::BoxScoreColumn>();
+}
+
+void TBoxScoreForm::ColumnsButtonClick() {
+    if (!store_)
+        return;
+    const auto namesOf = [](const std::vector<pny::BoxScoreColumn>& columns) {
+        std::vector<std::string> names;
+        for (const pny::BoxScoreColumn& column : columns)
+            names.push_back(column.name);
+        return names;
+    };
+    const std::vector<pny::BoxScoreColumn> available = pny::scorerColumns(store_->league);
+    const std::vector<pny::BoxScoreColumn> defaults =
+        pny::defaultScorerColumns(store_->league, pitchRules_.has_value());
+    const std::optional<std::vector<std::string>> chosen =
+        ChooseColumns(available, namesOf(scorerColumns_), namesOf(defaults), this);
+    if (!chosen)
+        return;
+    QString error;
+    if (!pny::writeSheetColumns(pny::sheetColumnsPath(*store_),
+                                pny::sheetChoiceToKeep(*chosen, namesOf(defaults)), error)) {
+        Messages::error(this, error);
+        return;
+    }
+    scorerColumns_ = pny::chosenSheetColumns(available, chosen, defaults);
+    if (allStatisticsCheck_->isChecked())
+        return;
+    QString reason;
+    if (!showColumns(scorerColumns_, reason)) {
+        // What was typed stays: shown with every statistic until it fits the new columns.
+        showColumns(allColumns(), error);
+        allStatisticsCheck_->setChecked(true);
+        Messages::error(this, reason);
+    }
 }
 
 void TBoxScoreForm::AllStatisticsClick() {

@@ -58,6 +58,8 @@ public slots:
     void AwayButtonClick();
     // "All statistics": every stored statistic in place of the box score columns.
     void AllStatisticsClick();
+    // The league's choice of box score columns, kept in its settings file.
+    void ColumnsButtonClick();
     void reject() override;
 
 protected:
