@@ -369,7 +369,7 @@ void TestBoxScoreForm::warningsAppearAndDisappear_data() {
                                           << "7" << false << 1;
     QTest::newRow("total out of range") << true << 2 << int(StatRBI) << "1"
                                         << "" << true << 1;
-    QTest::newRow("hits not what the pitcher allowed") << false << 0 << int(StatHA) << "2"
+    QTest::newRow("hits not what the pitcher allowed") << true << 0 << int(Stat1B) << "2"
                                                        << "1" << false << 1;
 }
 
