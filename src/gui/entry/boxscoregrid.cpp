@@ -310,7 +310,9 @@ void BoxScoreGrid::typeText(const QString& text) {
     if (!current.isValid() || current.row() >= playerRows_)
         return;
     const CellKind kind = columnKind(current.column());
-    const QString typed = (fresh_ ? QString() : cellText(current.row(), current.column())) + text;
+    QString typed = (fresh_ ? QString() : cellText(current.row(), current.column())) + text;
+    if (kind == CellKind::Decision)
+        typed = typed.toUpper();
     // Anything the cell cannot hold is refused as it is typed.
     if (!isCellText(kind, typed)) {
         QApplication::beep();
