@@ -82,8 +82,9 @@ shoot 2 hitting
 shoot 4 pitching
 shoot 7 schedule
 
-# The box score sheet of the schedule's current game, three batters typed with the keyboard: the
-# numbers of a row, then Tab to the next cell (43 cells make a row).
+# The box score sheet of the schedule's current game, three lines typed as a scorer types them:
+# a batter's counts a digit each, P to the pitching, W, IP 5.2, Enter at a row's end (and the
+# next row's pitching), B back to the batting.
 start 7
 main=$(window_named "2025 Riverbend Twilight League")
 sleep 2
@@ -92,15 +93,13 @@ xdotool key --clearmodifiers ctrl+b
 sheet=$(window_named "Box Score")
 sleep 1
 xdotool windowfocus --sync "$sheet"
-for row in "4 2 0 0 1 0 0 0 0 0 2 1 1 0 0 0 1" "3 1 1 0 0 1 0 0 0 0 1 0 1 1 0 0 1" \
-    "4 0 0 0 0 0 0 0 0 0 0 2 0 0 0 0 1"; do
-    cells=0
-    for value in $row; do
-        [ "$value" != 0 ] && xdotool type --delay 20 "$value"
-        xdotool key Tab
-        cells=$((cells + 1))
+for keys in "301 P W 5.2 63214 Return" "B 4121 Return" "31100011 Return"; do
+    for key in $keys; do
+        case "$key" in
+            Tab | Return) xdotool key "$key" ;;
+            *) xdotool type --delay 20 "$key" ;;
+        esac
     done
-    while [ "$cells" -lt 43 ]; do xdotool key Tab; cells=$((cells + 1)); done
 done
 sleep 1
 import -window "$sheet" "$tmp/shot.png"

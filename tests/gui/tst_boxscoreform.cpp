@@ -59,7 +59,7 @@ void TestBoxScoreForm::sheetShowsTheGame() {
             captions << home->horizontalHeaderItem(c)->text();
         homeName = d->findChild<QLabel*>("HomeName")->text();
         awayName = d->findChild<QLabel*>("AwayName")->text();
-        night = d->findChild<QLabel*>("NightLabel")->text();
+        night = d->findChild<QLabel*>("CaptionLabel")->text() + '|' + d->windowTitle();
         picksShown = d->findChild<QPushButton*>("HomeButton")->isVisible();
         removeShown = d->findChild<QPushButton*>("RemoveButton")->isVisible();
         d->findChild<QPushButton*>("CancelButton")->click();
@@ -71,8 +71,9 @@ void TestBoxScoreForm::sheetShowsTheGame() {
     QCOMPARE(captions, (QStringList{"PA", "1B", "2B"}));
     QCOMPARE(homeName, QStringLiteral("Eagles"));
     QCOMPARE(awayName, QStringLiteral("Tigers"));
-    QVERIFY(night.contains("2024-06-03"));
-    QVERIFY(night.contains("19:00"));
+    // The caption and the title name the game: its teams, day, time (no field in this league).
+    QCOMPARE(night, QStringLiteral("Box Score: Tigers at Eagles, Mon 2024-06-03 19:00|"
+                                   "Box Score: Tigers at Eagles, Mon 2024-06-03 19:00"));
     QVERIFY(!picksShown);   // the game decides the teams: no picking
     QVERIFY(!removeShown);  // a new night has nothing to remove
 }

@@ -43,12 +43,6 @@ QString dateText(const std::string& date) {
                          : QString::fromStdString(date);
 }
 
-QString timeText(const std::string& time) {
-    if (time.size() != 4)
-        return QString::fromStdString(time);
-    return QString::fromStdString(time.substr(0, 2) + ':' + time.substr(2, 2));
-}
-
 }  // namespace
 
 TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
@@ -131,7 +125,10 @@ TBoxScoreForm::TBoxScoreForm(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &TBoxScoreForm::reject);
     connect(home_.pickButton, &QPushButton::clicked, this, &TBoxScoreForm::HomeButtonClick);
     connect(away_.pickButton, &QPushButton::clicked, this, &TBoxScoreForm::AwayButtonClick);
-    connect(dateEdit_, &QDateEdit::dateChanged, this, [this] { typed_ = true; });
+    connect(dateEdit_, &QDateEdit::dateChanged, this, [this] {
+        typed_ = true;
+        showHeading(typedNight());
+    });
     connect(allStatisticsCheck_, &QCheckBox::clicked, this, &TBoxScoreForm::AllStatisticsClick);
     connect(columnsButton_, &QPushButton::clicked, this, &TBoxScoreForm::ColumnsButtonClick);
     // Enter in a team's runs goes on, as it does from a grid's last row.
@@ -361,12 +358,10 @@ void TBoxScoreForm::showNight(const pny::Night& night) {
         what = QStringLiteral("Correcting the night of %1").arg(dateText(night.date));
         if (!shown)
             what += QStringLiteral(" (it holds statistics the box score columns do not show)");
-    } else if (game_ > 0) {
-        what =
-            QStringLiteral("The game of %1 at %2").arg(dateText(night.date), timeText(night.time));
-    } else {
+    } else if (game_ == 0) {
         what = QStringLiteral("A night not in the schedule: choose its date and both teams");
     }
+    // A new night of the schedule needs no words: the caption names its game.
     nightLabel_->setText(what);
 }
 
