@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include <QTest>
 
 #include <map>
+#include <tuple>
 
 using namespace pny;
 using testsupport::readFile;
@@ -154,6 +156,7 @@ private slots:
     void cleanup();
     void conventionalBoxScoreInAQuarterOfTheKeys();
     void sameNightInAllStatisticsWritesTheSameBytes();
+    void pnyBoxscoreInTheScorersNamesWritesTheSameBytes();
 
 private:
     // The sample season in a new folder, the main window on it and its game 16 chosen on the
@@ -345,6 +348,75 @@ void TestBoxScoreKeys::sameNightInAllStatisticsWritesTheSameBytes() {
     for (const auto& [name, bytes] : scorerFiles)
         QVERIFY2(storedFiles.at(name) == bytes, qPrintable(name));
     QVERIFY(scorerFiles.count(QStringLiteral("Y1L1.Log")));
+}
+
+// The night as a spreadsheet gives it to `pny boxscore`: a block per team in the box score's own
+// names, the players by number.
+void TestBoxScoreKeys::pnyBoxscoreInTheScorersNamesWritesTheSameBytes() {
+    QTemporaryDir sheet;
+    QTemporaryDir file;
+    const std::vector<BoxScoreColumn> columns =
+        defaultScorerColumns(LeagueRecord::parse(""), false);
+    std::map<QString, QStringList> numbers;  // each grid's players' numbers, in its rows
+    openSampleNight(sheet, [&](QWidget* d) {
+        for (const auto& [gridName, lines] :
+             {std::pair{"AwayGrid", &kHerons}, std::pair{"HomeGrid", &kFireflies}}) {
+            auto* grid = d->findChild<BoxScoreGrid*>(gridName);
+            for (std::size_t r = 0; r < lines->size(); ++r) {
+                const int row = static_cast<int>(r);
+                numbers[gridName] << grid->verticalHeaderItem(row)->text().section(' ', 0, 0);
+                for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+                    const auto value = (*lines)[r].find(QString::fromStdString(columns[c].name));
+                    if (value != (*lines)[r].end())
+                        grid->setCellText(row, c, value->second);
+                }
+            }
+        }
+        d->findChild<QLineEdit*>("AwayScore")->setText("6");
+        d->findChild<QLineEdit*>("HomeScore")->setText("3");
+        d->findChild<QPushButton*>("AddButton")->click();
+    });
+    QVERIFY2(Messages::shownTexts().isEmpty(), qPrintable(Messages::shownTexts().join('\n')));
+    main_.reset();
+    openSampleNight(file, [](QWidget* d) { qobject_cast<QDialog*>(d)->reject(); });
+    main_.reset();
+
+    QByteArray csv;
+    for (const auto& [team, gridName, lines, score] :
+         {std::tuple{"Harbor Herons", "AwayGrid", &kHerons, "6"},
+          std::tuple{"Foxglove Fireflies", "HomeGrid", &kFireflies, "3"}}) {
+        csv += QByteArray("Team,") + team + ",Score," + score + "\r\nNo";
+        for (const BoxScoreColumn& column : columns)
+            csv += ',' + QByteArray::fromStdString(column.name);
+        csv += "\r\n";
+        for (std::size_t r = 0; r < lines->size(); ++r) {
+            if ((*lines)[r].empty())
+                continue;
+            csv += numbers[gridName].at(static_cast<int>(r)).toLatin1();
+            for (const BoxScoreColumn& column : columns) {
+                const auto value = (*lines)[r].find(QString::fromStdString(column.name));
+                csv += ',' + (value == (*lines)[r].end() ? QByteArray() : value->second.toLatin1());
+            }
+            csv += "\r\n";
+        }
+    }
+    const QString path = file.path() + "/night16.csv";
+    testsupport::writeFile(path, csv);
+    QProcess pny;
+    pny.start(QStringLiteral(PNY_CLI), {"boxscore", path, "--game", "16", "--folder", file.path()});
+    QVERIFY(pny.waitForFinished(60000));
+    const QString out = QString::fromUtf8(pny.readAllStandardOutput());
+    QVERIFY2(pny.exitCode() == 0, qPrintable(out + pny.readAllStandardError()));
+    QVERIFY2(out.startsWith("Added to 2025 Riverbend Twilight League: game 16, Tue 2025-06-10, "
+                            "Harbor Herons 6 at Foxglove Fireflies 3"),
+             qPrintable(out));
+    QFile::remove(path);
+    const auto sheetFiles = filesOf(sheet.path());
+    const auto fileFiles = filesOf(file.path());
+    QCOMPARE(sheetFiles.size(), fileFiles.size());
+    for (const auto& [name, bytes] : sheetFiles)
+        QVERIFY2(fileFiles.at(name) == bytes, qPrintable(name));
+    QVERIFY(sheetFiles.count(QStringLiteral("Y1L1.Log")));
 }
 
 QTEST_MAIN(TestBoxScoreKeys)
