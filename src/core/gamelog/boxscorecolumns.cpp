@@ -26,6 +26,20 @@ BoxScoreColumn column(PlayerStat stat, EntryGroup group, const char* caption,
 
 }  // namespace
 
+const char* groupCaption(EntryGroup group) {
+    switch (group) {
+        case EntryGroup::Offense:
+            return "Batting";
+        case EntryGroup::Pitching:
+            return "Pitching";
+        case EntryGroup::Defense:
+            return "Fielding";
+        case EntryGroup::Custom:
+            break;
+    }
+    return "User";
+}
+
 std::vector<BoxScoreColumn> boxScoreColumns(const LeagueRecord& league) {
     std::vector<BoxScoreColumn> columns;
     for (const PlayerEntryRow& row : playerEntryRows()) {

@@ -28,6 +28,9 @@ struct BoxScoreColumn {
     std::string name;  // "AB", "P.H" for the pitcher's H; the user columns "C1" to "C4"
 };
 
+// The caption of a group of the sheet: "Batting", "Pitching", "Fielding", "User".
+const char* groupCaption(EntryGroup group);
+
 // Every stored statistic, in the player dialog's order and groups (BO and Pos are not part of a
 // night), captioned by its abbreviation ("PA", "1B", ... "3IP" for thirds) and, for the user
 // columns, the league's header or "C1" to "C4" when it has none. The sheet's "All statistics".

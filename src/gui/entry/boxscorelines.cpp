@@ -22,20 +22,6 @@
 
 namespace {
 
-QString groupCaption(pny::EntryGroup group) {
-    switch (group) {
-        case pny::EntryGroup::Offense:
-            return QStringLiteral("Batting");
-        case pny::EntryGroup::Pitching:
-            return QStringLiteral("Pitching");
-        case pny::EntryGroup::Defense:
-            return QStringLiteral("Fielding");
-        case pny::EntryGroup::Custom:
-            return QStringLiteral("User");
-    }
-    return {};
-}
-
 // The letter that goes to a part of a row; the user columns belong to batting.
 QChar partLetter(pny::EntryGroup group) {
     switch (group) {
@@ -107,8 +93,9 @@ void TBoxScoreForm::shapeGrid(TeamPart& part) {
         const pny::BoxScoreColumn& column = columns_[static_cast<std::size_t>(c)];
         columnCaptions << pny::fromCodePage(column.caption);
         kinds << cellKind(column, scorerTerms);
-        if (groups.isEmpty() || groups.last().caption != groupCaption(column.group))
-            groups.append({c, 0, groupCaption(column.group)});
+        const QString group = QString::fromLatin1(pny::groupCaption(column.group));
+        if (groups.isEmpty() || groups.last().caption != group)
+            groups.append({c, 0, group});
         ++groups.last().columnCount;
         const QChar letter = partLetter(column.group);
         if (std::none_of(parts.begin(), parts.end(),
@@ -275,12 +262,10 @@ void TBoxScoreForm::updateSheet() {
         }
     }
     if (store_ && home_.team > 0 && away_.team > 0) {
-        const bool fieldingShown =
-            std::any_of(columns_.begin(), columns_.end(), [](const pny::BoxScoreColumn& column) {
-                return column.stat == pny::StatPO;
-            });
-        for (pny::BoxScoreWarning& warning :
-             pny::boxScoreWarnings(*store_, night, fieldingShown))
+        const bool fieldingShown = std::any_of(
+            columns_.begin(), columns_.end(),
+            [](const pny::BoxScoreColumn& column) { return column.stat == pny::StatPO; });
+        for (pny::BoxScoreWarning& warning : pny::boxScoreWarnings(*store_, night, fieldingShown))
             warnings.push_back(std::move(warning));
     }
     if (store_ && pitchRules_ && home_.team > 0 && away_.team > 0) {

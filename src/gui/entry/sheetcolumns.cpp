@@ -21,20 +21,6 @@ namespace {
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kGroupRole = Qt::UserRole + 1;
 
-QString groupCaption(pny::EntryGroup group) {
-    switch (group) {
-        case pny::EntryGroup::Offense:
-            return QStringLiteral("Batting");
-        case pny::EntryGroup::Custom:
-            return QStringLiteral("User");
-        case pny::EntryGroup::Pitching:
-            return QStringLiteral("Pitching");
-        case pny::EntryGroup::Defense:
-            break;
-    }
-    return QStringLiteral("Fielding");
-}
-
 bool sameName(const std::string& a, const std::string& b) {
     return QByteArray::fromStdString(a).compare(QByteArray::fromStdString(b),
                                                 Qt::CaseInsensitive) == 0;
@@ -138,9 +124,10 @@ void TSheetColumnsForm::fill(const std::vector<std::string>& chosen) {
                 rows.emplace_back(&column, false);
         }
         for (const auto& [column, ticked] : rows) {
-            auto* item = new QListWidgetItem(groupCaption(column->group) + QStringLiteral(": ") +
-                                                 pny::fromCodePage(column->caption),
-                                             list_);
+            auto* item =
+                new QListWidgetItem(QString::fromLatin1(pny::groupCaption(column->group)) +
+                                        QStringLiteral(": ") + pny::fromCodePage(column->caption),
+                                    list_);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
             item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
             item->setData(kNameRole, QByteArray::fromStdString(column->name));
