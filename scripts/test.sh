@@ -17,7 +17,7 @@ CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
     -DPNY_TESTS=OFF >/dev/null
 cmake --build build/fuzz --target fuzz -j"$(nproc)"
 runs="${PNY_FUZZ_RUNS:-2000}"
-for target in records recordlist import views gamelog; do
+for target in records recordlist import views gamelog boxscore; do
     mkdir -p "build/fuzz/corpus/$target"
     log="build/fuzz/fuzz_$target.log"
     if ! "build/fuzz/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -timeout=10 \
