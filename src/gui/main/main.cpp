@@ -7,6 +7,7 @@
 #include "main/about.h"
 #include "main/buttonpanel.h"
 #include "main/commitcycle.h"
+#include "main/confirmation.h"
 #include "main/entrycommands.h"
 #include "main/list.h"
 #include "main/maintable.h"
@@ -83,6 +84,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(buttonPanel_);
     layout->addWidget(table_, 1);
+    layout->addWidget(confirmation_ = new ConfirmationLine(this));
     layout->addWidget(bottomTab_);
 
     createShortcuts();
@@ -165,6 +167,7 @@ CommandHost TMainForm::commandHost() {
     host.buildHeaders = [this] { BuildHeaders(); };
     host.refreshTable = [this] { RefreshTable(); };
     host.clearStatsCache = [this] { clearStatsCache(); };
+    host.confirm = [this](const QString& text) { confirmation_->confirm(text); };
     return host;
 }
 
@@ -584,6 +587,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::finishCommand() {
+    confirmation_->commandEnded();
     commits_->commit();
     commits_->reportErrors();
     if (!bottomTab_->hasFocus())

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+class QTimer;
+
+// The line under the table that says what a command just did ("Added: game 16, ..."), so that
+// the user sees it without a click. It takes no focus and speaks plain text to a screen reader;
+// it goes away when the next command ends, on a tab change, or after some seconds.
+class ConfirmationLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit ConfirmationLine(QWidget* parent = nullptr);
+
+    // Shows `text` until the command after this one ends or the time is up.
+    void confirm(const QString& text);
+    // A command ended: a confirmation of an earlier one is gone, this command's stays.
+    void commandEnded();
+    void dismiss();
+
+    static constexpr int kShownMilliseconds = 15000;
+
+private:
+    QTimer* timer_ = nullptr;
+    bool fresh_ = false;  // confirmed by the command that is running
+};
