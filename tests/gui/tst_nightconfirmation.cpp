@@ -23,6 +23,7 @@ private slots:
     void nightFromTheGameLogShowsTheSchedule_data();
     void nightFromTheGameLogShowsTheSchedule();
     void nightOutsideTheScheduleKeepsTheSelection();
+    void highlightedGameStaysInView();
 
 private:
     QTableWidget* table() const { return main_->findChild<QTableWidget*>("Table"); }
@@ -285,6 +286,39 @@ void TestNightConfirmation::nightOutsideTheScheduleKeepsTheSelection() {
             owls << table()->item(r, wins)->text().trimmed();
     }
     QCOMPARE(owls, QStringList{"1"});
+}
+
+// The line takes its space from the table: the night's game, the last row of a long schedule,
+// stays in sight.
+void TestNightConfirmation::highlightedGameStaysInView() {
+    writeNightFolder(dir_->path());
+    QList<QByteArray> games{gameLine("1", "2")};
+    for (int day = 1; day <= 40; ++day) {
+        GameRecord game = GameRecord::parse(gameLine("3", "2").toStdString());
+        game.date = QDate(2024, 5, 1).addDays(day - 40).toString("yyyyMMdd").toStdString();
+        games << QByteArray::fromStdString(game.build());
+    }
+    testsupport::writeFile(dir_->path() + "/Y1L1.Games", testsupport::listFile("G|", games));
+    main_ = std::make_unique<TMainForm>(dir_->path());
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    QCOMPARE(table()->rowCount(), 41);
+    chooseGame(1);
+    QCOMPARE(table()->currentRow(), 40);
+    runSheet([](QWidget* d) {
+        typeScore(edit(d, "HomeScore"), "2");
+        typeScore(edit(d, "AwayScore"), "1");
+        d->findChild<QPushButton*>("AddButton")->click();
+    });
+    QVERIFY(confirmation()->isVisible());
+    QCOMPARE(highlightedKey(), QStringLiteral("1"));
+    QTRY_VERIFY(confirmation()->geometry().top() >= table()->geometry().bottom());
+    const QRect row = table()->visualRect(table()->currentIndex());
+    QVERIFY2(table()->viewport()->rect().contains(row),
+             qPrintable(QStringLiteral("row %1,%2 in a viewport %3 high")
+                            .arg(row.top())
+                            .arg(row.bottom())
+                            .arg(table()->viewport()->height())));
 }
 
 QTEST_MAIN(TestNightConfirmation)

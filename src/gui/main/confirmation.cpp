@@ -1,8 +1,11 @@
 #include "main/confirmation.h"
 
+#include <QAbstractItemView>
+#include <QLayout>
 #include <QTimer>
 
-ConfirmationLine::ConfirmationLine(QWidget* parent) : QLabel(parent) {
+ConfirmationLine::ConfirmationLine(QAbstractItemView* table, QWidget* parent)
+    : QLabel(parent), table_(table) {
     setObjectName(QStringLiteral("ConfirmationLabel"));
     setTextFormat(Qt::PlainText);  // a team's name is shown as typed, never as markup
     setFocusPolicy(Qt::NoFocus);
@@ -23,7 +26,15 @@ void ConfirmationLine::confirm(const QString& text) {
     setText(text);
     // The name is what a screen reader reads out when it changes.
     setAccessibleName(text);
-    show();
+    if (isHidden()) {
+        show();
+        // The table is smaller at once, and the row just chosen (often the last one scrolled
+        // to) is brought back into sight.
+        if (parentWidget() && parentWidget()->layout())
+            parentWidget()->layout()->activate();
+        if (table_ && table_->currentIndex().isValid())
+            table_->scrollTo(table_->currentIndex());
+    }
     fresh_ = true;
     timer_->start();
 }

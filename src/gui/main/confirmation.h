@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+class QAbstractItemView;
 class QTimer;
 
 // The line under the table that says what a command just did ("Added: game 16, ..."), so that
@@ -10,7 +11,8 @@ class QTimer;
 class ConfirmationLine : public QLabel {
     Q_OBJECT
 public:
-    explicit ConfirmationLine(QWidget* parent = nullptr);
+    // The line takes its space from `table`, whose highlighted row it keeps in sight.
+    ConfirmationLine(QAbstractItemView* table, QWidget* parent);
 
     // Shows `text` until the command after this one ends or the time is up.
     void confirm(const QString& text);
@@ -21,6 +23,7 @@ public:
     static constexpr int kShownMilliseconds = 15000;
 
 private:
+    QAbstractItemView* table_ = nullptr;
     QTimer* timer_ = nullptr;
     bool fresh_ = false;  // confirmed by the command that is running
 };

@@ -84,7 +84,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(buttonPanel_);
     layout->addWidget(table_, 1);
-    layout->addWidget(confirmation_ = new ConfirmationLine(this));
+    layout->addWidget(confirmation_ = new ConfirmationLine(table_, this));
     layout->addWidget(bottomTab_);
 
     createShortcuts();
