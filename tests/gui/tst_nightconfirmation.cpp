@@ -3,8 +3,13 @@
 #include "store/linecodec.h"
 #include "views/catalogues.h"
 
+#include <QFile>
 #include <QItemSelectionModel>
+#include <QScopeGuard>
+#include <QStorageInfo>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace pny;
 using namespace boxscorefixture;
@@ -24,6 +29,8 @@ private slots:
     void nightFromTheGameLogShowsTheSchedule();
     void nightOutsideTheScheduleKeepsTheSelection();
     void highlightedGameStaysInView();
+    void nightNotSavedOnAFullDiskIsNotConfirmed();
+    void nightDroppedForAnotherProgramsFilesIsNotConfirmed();
 
 private:
     QTableWidget* table() const { return main_->findChild<QTableWidget*>("Table"); }
@@ -319,6 +326,68 @@ void TestNightConfirmation::highlightedGameStaysInView() {
                             .arg(row.top())
                             .arg(row.bottom())
                             .arg(table()->viewport()->height())));
+}
+
+// The commit at the end of the command fails: the error says so, and no line says "Added".
+void TestNightConfirmation::nightNotSavedOnAFullDiskIsNotConfirmed() {
+    if (::geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", dir_->path()}) != 0)
+        QSKIP("no tmpfs can be mounted here");
+    const auto unmount = qScopeGuard([this] {
+        main_.reset();  // the window lets go of its lock file first
+        QProcess::execute("umount", {dir_->path()});
+    });
+    openMain();
+    const QString filler = dir_->path() + "/filler";
+    {
+        QFile fill(filler);
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    QCOMPARE(QStorageInfo(dir_->path()).bytesAvailable(), 0);
+    Messages::presetAnswers({QMessageBox::Ok, QMessageBox::Ok});
+    runSheet([](QWidget* d) {
+        typeScore(edit(d, "HomeScore"), "2");
+        typeScore(edit(d, "AwayScore"), "1");
+        d->findChild<QPushButton*>("AddButton")->click();
+    });
+    const QStringList shown = Messages::shownTexts();
+    QVERIFY2(!shown.isEmpty() && shown.last().contains("No space left on device"),
+             qPrintable(shown.join('|')));
+    QVERIFY(!confirmation()->isVisible());
+    QVERIFY(main_->store().hasUnsavedChanges());
+    QVERIFY(!QFile::exists(dir_->path() + "/Y1L1.Log"));
+
+    // With room again, Save Data writes the night memory kept.
+    QVERIFY(QFile::remove(filler));
+    Messages::clearShown();
+    main_->SaveItemClick();
+    QVERIFY2(Messages::shownTexts().isEmpty(), qPrintable(Messages::shownTexts().join('|')));
+    QVERIFY(readFile(dir_->path() + "/Y1L1.Teams").contains("|10|Eagles|1|0|||"));
+}
+
+// Another program rewrote a file the night changes; the user takes its files, which drops the
+// night: no line says it was added.
+void TestNightConfirmation::nightDroppedForAnotherProgramsFilesIsNotConfirmed() {
+    openMain();
+    const QByteArray theirs = "T|\r\n|10|Eagles|4|0|||\r\n|20|Tigers|0|4|||\r\n|30|Owls|||||\r\n";
+    Messages::presetAnswers({QMessageBox::Discard});
+    runSheet([&](QWidget* d) {
+        typeScore(edit(d, "HomeScore"), "2");
+        typeScore(edit(d, "AwayScore"), "1");
+        QTest::qWait(20);
+        testsupport::writeFile(dir_->path() + "/Y1L1.Teams", theirs);
+        d->findChild<QPushButton*>("AddButton")->click();
+    });
+    const QStringList shown = Messages::shownTexts();
+    QVERIFY2(shown.size() == 1 && shown.first().contains("changed by another program"),
+             qPrintable(shown.join('|')));
+    QCOMPARE(readFile(dir_->path() + "/Y1L1.Teams"), theirs);
+    QVERIFY(!QFile::exists(dir_->path() + "/Y1L1.Log"));
+    QVERIFY(!confirmation()->isVisible());
 }
 
 QTEST_MAIN(TestNightConfirmation)

@@ -39,8 +39,8 @@ void ConfirmationLine::confirm(const QString& text) {
     timer_->start();
 }
 
-void ConfirmationLine::commandEnded() {
-    if (!fresh_)
+void ConfirmationLine::commandEnded(bool saved) {
+    if (!fresh_ || !saved)
         dismiss();
     fresh_ = false;
 }

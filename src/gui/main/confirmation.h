@@ -16,8 +16,9 @@ public:
 
     // Shows `text` until the command after this one ends or the time is up.
     void confirm(const QString& text);
-    // A command ended: a confirmation of an earlier one is gone, this command's stays.
-    void commandEnded();
+    // A command ended: a confirmation of an earlier one is gone; this command's stays when what
+    // it did was `saved` (else the error said what happened, and the line would contradict it).
+    void commandEnded(bool saved);
     void dismiss();
 
     static constexpr int kShownMilliseconds = 15000;

@@ -99,6 +99,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
         const auto choice = savequestions::askOnConflict(this, files);
         // What the table shows came from the files dropped: built again once the commit is over.
         if (choice == pny::Store::ConflictChoice::ReloadTheirs) {
+            confirmation_->dismiss();  // what the command did is dropped with our files
             QTimer::singleShot(0, this, [this] {
                 clearStatsCache();
                 BuildHeaders();
@@ -587,8 +588,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::finishCommand() {
-    confirmation_->commandEnded();
-    commits_->commit();
+    confirmation_->commandEnded(commits_->commit());
     commits_->reportErrors();
     if (!bottomTab_->hasFocus())
         table_->setFocus();
