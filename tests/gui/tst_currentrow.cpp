@@ -2,11 +2,17 @@
 // there: every key that moves it, and the mouse.
 #include "main/main.h"
 
+#include "modalscript.h"
 #include "schedulefolder.h"
 #include "testsupport.h"
 
 #include "store/records.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,7 +56,8 @@ private slots:
         QTest::newRow("End") << int(Qt::Key_End) << int(Qt::NoModifier) << 4 << true;
     }
     // Ctrl+Home used to put the cursor into the key column, which chose no record: the next
-    // Update or Ctrl+B opened the game chosen before, not the one highlighted.
+    // Update or Ctrl+B opened the game chosen before, not the one highlighted. Ctrl+B, pressed
+    // on the table, opens the box score sheet of the highlighted game, and the sheet names it.
     void movingTheCursorChoosesTheHighlightedGame() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
@@ -76,6 +83,28 @@ private slots:
         // The game read is that row's: game N is played on June N.
         QCOMPARE(QString::fromStdString(form.store().game.date),
                  QStringLiteral("202406%1").arg(highlighted.toInt(), 2, 10, QLatin1Char('0')));
+
+        QString caption, title;
+        ModalScript script;
+        script.then("BoxScoreForm", [&](QWidget* sheet) {
+            caption = sheet->findChild<QLabel*>("CaptionLabel")->text();
+            title = sheet->windowTitle();
+            sheet->findChild<QPushButton*>("CancelButton")->click();
+        });
+        script.start();
+        // A window shortcut works in the active window only.
+        form.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&form));
+        QTest::keyClick(table, Qt::Key_B, Qt::ControlModifier);
+        QTRY_VERIFY(script.finished());
+        const QDate day(2024, 6, highlighted.toInt());
+        const QString expected =
+            QStringLiteral("Box Score: Tigers at Eagles, %1 19:00")
+                .arg(QLocale::c().toString(day, QStringLiteral("ddd yyyy-MM-dd")));
+        QCOMPARE(caption, expected);
+        QCOMPARE(title, expected);
+        // Closing the sheet leaves the cursor where it was.
+        QCOMPARE(table->currentRow(), row);
     }
 
     // A click anywhere in a row chooses that row's record.

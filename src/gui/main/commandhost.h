@@ -36,6 +36,9 @@ struct CommandHost {
     std::function<void()> buildHeaders;     // rebuild the column headers and the table
     std::function<void()> refreshTable;     // refresh the table
     std::function<void()> clearStatsCache;  // forget the derived player statistics
+    // Says in the window itself what the command did ("Added: game 16, ..."), without a box to
+    // close; it stays until the next command. May be left empty.
+    std::function<void(const QString&)> confirm;
 };
 
 // The dialog in `form`, made with `make` when it is not made yet; the parent widget owns it.

@@ -24,9 +24,9 @@ void CommitCycle::commitSoon() {
     timer_->start();
 }
 
-void CommitCycle::commit() {
+bool CommitCycle::commit() {
     timer_->stop();
-    store_.commit();
+    return store_.commit();
 }
 
 void CommitCycle::reportErrors() {

@@ -19,8 +19,8 @@ public:
     void addError(const QString& message);
     // Commits a moment from now, unless another move comes first.
     void commitSoon();
-    // Commits at once what is waiting.
-    void commit();
+    // Commits at once what is waiting; false when it could not be written (it stays in memory).
+    bool commit();
     void reportErrors();
     // Save Data: saves everything and reports what failed.
     void saveNow();

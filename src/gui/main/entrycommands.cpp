@@ -14,6 +14,7 @@
 #include "store/linecodec.h"
 #include "views/catalogues.h"
 #include "views/gamelogform.h"
+#include "views/tableview.h"
 
 #include <QWidget>
 
@@ -122,5 +123,14 @@ void EntryCommands::NoteButtonClick() {
 void EntryCommands::nightChanged() {
     // A night changes players' totals, the standings and a game's score.
     host_.clearStatsCache();
-    host_.buildHeaders();
+    const int game = boxScoreForm().doneGame();
+    if (game > 0)
+        pny::selectRecord(host_.store, pny::kScheduleTab, pny::numberText(game));
+    // Showing the tab builds its table; a night outside the schedule leaves the tab as it is.
+    if (game > 0 && host_.currentTab() != pny::kScheduleTab)
+        host_.showTab(pny::kScheduleTab);
+    else
+        host_.buildHeaders();
+    if (host_.confirm)
+        host_.confirm(boxScoreForm().doneText());
 }

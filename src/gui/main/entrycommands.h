@@ -31,7 +31,9 @@ public:
     void NoteButtonClick();
 
 private:
-    // After a night was added, changed or removed: every view shows it.
+    // After a night was added, changed or removed: every view shows it, the night's game is the
+    // highlighted row of the schedule (and the record the next command acts on), and the window
+    // says what was done.
     void nightChanged();
 
     TBoxScoreForm& boxScoreForm();

@@ -7,6 +7,7 @@
 #include "main/about.h"
 #include "main/buttonpanel.h"
 #include "main/commitcycle.h"
+#include "main/confirmation.h"
 #include "main/entrycommands.h"
 #include "main/list.h"
 #include "main/maintable.h"
@@ -83,6 +84,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(buttonPanel_);
     layout->addWidget(table_, 1);
+    layout->addWidget(confirmation_ = new ConfirmationLine(table_, this));
     layout->addWidget(bottomTab_);
 
     createShortcuts();
@@ -97,6 +99,7 @@ TMainForm::TMainForm(const QString& dataFolder, QWidget* parent)
         const auto choice = savequestions::askOnConflict(this, files);
         // What the table shows came from the files dropped: built again once the commit is over.
         if (choice == pny::Store::ConflictChoice::ReloadTheirs) {
+            confirmation_->dismiss();  // what the command did is dropped with our files
             QTimer::singleShot(0, this, [this] {
                 clearStatsCache();
                 BuildHeaders();
@@ -165,6 +168,7 @@ CommandHost TMainForm::commandHost() {
     host.buildHeaders = [this] { BuildHeaders(); };
     host.refreshTable = [this] { RefreshTable(); };
     host.clearStatsCache = [this] { clearStatsCache(); };
+    host.confirm = [this](const QString& text) { confirmation_->confirm(text); };
     return host;
 }
 
@@ -584,7 +588,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::finishCommand() {
-    commits_->commit();
+    confirmation_->commandEnded(commits_->commit());
     commits_->reportErrors();
     if (!bottomTab_->hasFocus())
         table_->setFocus();

@@ -18,6 +18,7 @@ class QTabBar;
 class QTableWidget;
 class QToolButton;
 class CommitCycle;
+class ConfirmationLine;
 class EntryCommands;
 class ReportCommands;
 class SeasonFileCommands;
@@ -114,7 +115,7 @@ private:
     // Saves everything; on failure asks whether to retry. Returns true when the window may close.
     bool FormCloseQuery();
     // Every command ends here: file errors gathered meanwhile are reported, the table gets the
-    // focus (the tab row keeps it while the keyboard works there).
+    // focus (the tab row keeps it while the keyboard works there), an earlier confirmation goes.
     void finishCommand();
     // The guide shows over the empty table while the folder has no season.
     void updateStartGuide();
@@ -146,6 +147,7 @@ private:
     QFrame* buttonPanel_ = nullptr;
     QTableWidget* table_ = nullptr;
     TStartGuide* startGuide_ = nullptr;
+    ConfirmationLine* confirmation_ = nullptr;  // what the last command did, under the table
     QTabBar* bottomTab_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     QToolButton* fileButton_ = nullptr;
