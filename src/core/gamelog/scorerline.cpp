@@ -45,6 +45,18 @@ std::string countCell(long long value) {
     return value == 0 ? std::string() : std::to_string(value);
 }
 
+// "W", "L" or "S" (any case) as the statistic it gives; nothing for any other text.
+std::optional<PlayerStat> decisionOf(const std::string& text) {
+    const QString t = QString::fromLatin1(text.c_str()).trimmed().toUpper();
+    if (t == QLatin1String("W"))
+        return StatWon;
+    if (t == QLatin1String("L"))
+        return StatLost;
+    if (t == QLatin1String("S"))
+        return StatSv;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<long long> outsOfInnings(const std::string& text) {
@@ -64,32 +76,6 @@ std::string inningsText(long long outs) {
     if (outs < 0)
         return "-" + inningsText(-outs);
     return std::to_string(outs / 3) + (outs % 3 ? "." + std::to_string(outs % 3) : "");
-}
-
-std::optional<PlayerStat> decisionOf(const std::string& text) {
-    const QString t = QString::fromLatin1(text.c_str()).trimmed().toUpper();
-    if (t == QLatin1String("W"))
-        return StatWon;
-    if (t == QLatin1String("L"))
-        return StatLost;
-    if (t == QLatin1String("S"))
-        return StatSv;
-    return std::nullopt;
-}
-
-bool isTypableCell(SheetCell cell, const std::string& text) {
-    static const QRegularExpression count(QStringLiteral("^-?[0-9]{0,4}$"));
-    static const QRegularExpression innings(QStringLiteral("^[0-9]{0,4}(\\.[0-9]?)?$"));
-    static const QRegularExpression decision(QStringLiteral("^[WwLlSs]?$"));
-    const QString t = QString::fromLatin1(text.c_str());
-    switch (cell) {
-        case SheetCell::Innings:
-            return innings.match(t).hasMatch();
-        case SheetCell::Decision:
-            return decision.match(t).hasMatch();
-        default:
-            return count.match(t).hasMatch();
-    }
 }
 
 ScorerLine scorerLine(const std::vector<BoxScoreColumn>& columns,

@@ -39,16 +39,9 @@ bool scorerCells(const std::vector<BoxScoreColumn>& columns, const StatValues& v
 // What a column shows for a team's totals (thirds already carried); empty for nothing.
 std::string totalsCell(const BoxScoreColumn& column, const StatValues& totals);
 
-// Whether `text` may stand in a cell of that kind while it is typed: part of a count, of IP as
-// 5.2 or of a decision. A finished cell may still be wrong (IP 4.3); scorerLine says so.
-bool isTypableCell(SheetCell cell, const std::string& text);
-
 // IP in baseball notation: "5.2" is 17 outs, "5" and "5.0" are 15, ".1" is 1. Nothing when the
 // text is no such number or its outs are not .0, .1 or .2.
 std::optional<long long> outsOfInnings(const std::string& text);
 std::string inningsText(long long outs);
-
-// "W", "L" or "S" (any case) as the statistic it gives; nothing for any other text.
-std::optional<PlayerStat> decisionOf(const std::string& text);
 
 }  // namespace pny

@@ -1,7 +1,5 @@
 #include "pitching/pitchsheet.h"
 
-#include <algorithm>
-
 namespace pny {
 
 std::vector<BoxScoreColumn> sheetColumns(std::vector<BoxScoreColumn> columns, bool pitchCounts) {
@@ -19,10 +17,6 @@ std::vector<BoxScoreColumn> sheetColumns(std::vector<BoxScoreColumn> columns, bo
         }
     }
     return columns;
-}
-
-bool isPitchesColumn(const BoxScoreColumn& column) {
-    return column.cell == SheetCell::Pitches;
 }
 
 }  // namespace pny

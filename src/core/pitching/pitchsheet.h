@@ -15,7 +15,4 @@ namespace pny {
 // The sheet's columns: with `pitchCounts` ST and BT become NP and S, in that order.
 std::vector<BoxScoreColumn> sheetColumns(std::vector<BoxScoreColumn> columns, bool pitchCounts);
 
-// Whether a column of the sheet is NP.
-bool isPitchesColumn(const BoxScoreColumn& column);
-
 }  // namespace pny
