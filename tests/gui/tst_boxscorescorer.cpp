@@ -66,6 +66,7 @@ private slots:
     void allStatisticsAndBack();
     void pastNightOpensInTheColumnsThatShowIt();
     void columnsChosenForTheLeague();
+    void pastNightCorrectedInTheScorersTerms();
 };
 
 void TestBoxScoreScorer::init() {
@@ -336,6 +337,40 @@ void TestBoxScoreScorer::columnsChosenForTheLeague() {
         true);
     QCOMPARE(captions.size(), scorerColumn("PO"));
     QVERIFY(!captions.contains("PO") && !captions.contains("E"));
+}
+
+// A past night reopened in the box score's columns and corrected by keyboard alone: only the
+// difference reaches the totals.
+void TestBoxScoreScorer::pastNightCorrectedInTheScorersTerms() {
+    openMain();
+    runSheet(
+        [&](QWidget* d) {
+            BoxScoreGrid* eagles = grid(d, "HomeGrid");
+            eagles->setFocus();
+            eagles->setCurrentCell(0, scorerColumn("AB"));
+            typeKeys(d, "412\n");  // Baker: 4 AB, 1 R, 2 H
+            QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+        },
+        true);
+    QVERIFY2(Messages::shownTexts().isEmpty(), qPrintable(Messages::shownTexts().join('\n')));
+    QCOMPARE(playerOnDisk(dir_->path(), 1, 2).value(Stat1B), 2LL);
+    QString opened;
+    runSheet(
+        [&](QWidget* d) {
+            opened = d->findChild<QLabel*>("NightLabel")->text();
+            BoxScoreGrid* eagles = grid(d, "HomeGrid");
+            eagles->setFocus();
+            eagles->setCurrentCell(0, scorerColumn("H"));
+            typeKeys(d, "1");  // two hits were one
+            QTest::keyClick(eagles, Qt::Key_Return, Qt::ControlModifier);
+        },
+        true);
+    QVERIFY2(Messages::shownTexts().isEmpty(), qPrintable(Messages::shownTexts().join('\n')));
+    QVERIFY(opened.startsWith("Correcting"));
+    const PlayerRecord baker = playerOnDisk(dir_->path(), 1, 2);
+    QCOMPARE(baker.value(Stat1B), 1LL);
+    QCOMPARE(baker.value(StatPA), 4LL);
+    QCOMPARE(baker.value(StatG), 1LL);
 }
 
 QTEST_MAIN(TestBoxScoreScorer)
