@@ -162,6 +162,11 @@ void TestBoxScoreScorer::keysOfTheScorer() {
         [&](QWidget* d) {
             BoxScoreGrid* tigers = grid(d, "AwayGrid");
             QCOMPARE(d->focusWidget(), tigers);  // the visitors first
+            // Each caption says what its column holds.
+            QCOMPARE(tigers->horizontalHeaderItem(scorerColumn("P.H"))->toolTip(),
+                     QStringLiteral("P.H: hits the pitcher allowed"));
+            QCOMPARE(tigers->horizontalHeaderItem(scorerColumn("2B"))->toolTip(),
+                     QStringLiteral("2B: Doubles"));
             const int start = scorerColumn(from.toLatin1().constData());
             tigers->setCurrentCell(0, start);
             typeKeys(d, keys);

@@ -26,6 +26,41 @@ BoxScoreColumn column(PlayerStat stat, EntryGroup group, const char* caption,
 
 }  // namespace
 
+std::string columnDescription(const BoxScoreColumn& column) {
+    static const std::vector<std::pair<const char*, const char*>> scorers{
+        {"AB", "at bats"},
+        {"R", "runs scored"},
+        {"H", "hits"},
+        {"HBP", "hit by pitches"},
+        {"SH", "sacrifice bunts"},
+        {"SF", "sacrifice flies"},
+        {"CI", "reached on catcher's interference"},
+        {"DEC", "the decision: W, L or S"},
+        {"IP", "innings pitched as 5.2: five innings and two outs"},
+        {"P.H", "hits the pitcher allowed"},
+        {"P.R", "runs the pitcher allowed"},
+        {"P.BB", "walks the pitcher gave"},
+        {"P.SO", "batters the pitcher struck out"},
+        {"P.HB", "batters the pitcher hit"},
+        {"BK", "balks"},
+        {"NP", "pitches"},
+        {"S", "strikes"},
+        {"E", "errors"},
+    };
+    for (const auto& [name, text] : scorers) {
+        // "IP" among every stored statistic is the whole innings, beside 3IP.
+        const bool wholeInnings = column.stat == StatIP && column.cell == SheetCell::Count;
+        if (column.name == name && !wholeInnings)
+            return column.name + ": " + text;
+    }
+    // Every other column is a statistic of the player dialog, described as it describes it.
+    for (const PlayerEntryRow& row : playerEntryRows()) {
+        if (row.stat == column.stat && row.caption[0] != '\0')
+            return row.caption;
+    }
+    return column.caption;
+}
+
 const char* groupCaption(EntryGroup group) {
     switch (group) {
         case EntryGroup::Offense:

@@ -28,6 +28,9 @@ struct BoxScoreColumn {
     std::string name;  // "AB", "P.H" for the pitcher's H; the user columns "C1" to "C4"
 };
 
+// What a column holds, for its caption's tooltip: "P.H: hits the pitcher allowed".
+std::string columnDescription(const BoxScoreColumn& column);
+
 // The caption of a group of the sheet: "Batting", "Pitching", "Fielding", "User".
 const char* groupCaption(EntryGroup group);
 

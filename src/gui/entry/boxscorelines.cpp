@@ -103,6 +103,10 @@ void TBoxScoreForm::shapeGrid(TeamPart& part) {
             parts.append({letter, c});
     }
     part.grid->setShape(rowCaptions, columnCaptions);
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
+        part.grid->horizontalHeaderItem(c)->setToolTip(
+            pny::fromCodePage(pny::columnDescription(columns_[static_cast<std::size_t>(c)])));
+    }
     part.grid->setColumnKinds(kinds);
     part.grid->setParts(parts);
     part.captions->setGroups(groups);
