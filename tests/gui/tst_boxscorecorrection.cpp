@@ -182,32 +182,12 @@ void TestBoxScoreCorrection::escapeWithTypedCellsAsks() {
 
 void TestBoxScoreCorrection::nightOfADateAndTwoTeams() {
     openMain("0");  // the Teams tab: no game is selected
-    const auto chooseTeam = [](const QString& name) {
-        return [name](QWidget* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("ListBox");
-            for (int i = 0; i < list->count(); ++i) {
-                if (list->item(i)->text().contains(name))
-                    list->setCurrentRow(i);
-            }
-            dialog->findChild<QAbstractButton*>("OkButton")->click();
-        };
-    };
-    // A button that opens the list picker is pressed once the script's step is over.
-    const auto later = [](const char* button) {
-        return [button](QWidget* dialog) {
-            QPointer<QAbstractButton> b = dialog->findChild<QAbstractButton*>(button);
-            QTimer::singleShot(0, [b] {
-                if (b)
-                    b->click();
-            });
-        };
-    };
     QStringList rows;
     ModalScript script;
-    script.then("BoxScoreForm", later("HomeButton"))
-        .then("ListForm", chooseTeam("Owls"))
-        .then("BoxScoreForm", later("AwayButton"))
-        .then("ListForm", chooseTeam("Tigers"))
+    script.then("BoxScoreForm", clickLater("HomeButton"))
+        .then("ListForm", chooseTeamNamed("Owls"))
+        .then("BoxScoreForm", clickLater("AwayButton"))
+        .then("ListForm", chooseTeamNamed("Tigers"))
         .then("BoxScoreForm", [&](QWidget* d) {
             BoxScoreGrid* owls = grid(d, "HomeGrid");
             rows << QString::number(owls->playerRows())

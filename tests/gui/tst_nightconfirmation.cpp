@@ -237,31 +237,11 @@ void TestNightConfirmation::nightOutsideTheScheduleKeepsTheSelection() {
     QCOMPARE(tabs()->currentIndex(), 0);
     const QString team = highlightedKey();
     QCOMPARE(team, QStringLiteral("1"));
-    const auto chooseTeam = [](const QString& name) {
-        return [name](QWidget* dialog) {
-            auto* list = dialog->findChild<QListWidget*>("ListBox");
-            for (int i = 0; i < list->count(); ++i) {
-                if (list->item(i)->text().contains(name))
-                    list->setCurrentRow(i);
-            }
-            dialog->findChild<QAbstractButton*>("OkButton")->click();
-        };
-    };
-    // A button that opens the list picker is pressed once the script's step is over.
-    const auto later = [](const char* button) {
-        return [button](QWidget* dialog) {
-            QPointer<QAbstractButton> b = dialog->findChild<QAbstractButton*>(button);
-            QTimer::singleShot(0, [b] {
-                if (b)
-                    b->click();
-            });
-        };
-    };
     ModalScript script;
-    script.then("BoxScoreForm", later("HomeButton"))
-        .then("ListForm", chooseTeam("Owls"))
-        .then("BoxScoreForm", later("AwayButton"))
-        .then("ListForm", chooseTeam("Tigers"))
+    script.then("BoxScoreForm", clickLater("HomeButton"))
+        .then("ListForm", chooseTeamNamed("Owls"))
+        .then("BoxScoreForm", clickLater("AwayButton"))
+        .then("ListForm", chooseTeamNamed("Tigers"))
         .then("BoxScoreForm", [](QWidget* d) {
             d->findChild<QDateEdit*>("DateEdit")->setDate(QDate(2024, 7, 4));
             typeScore(edit(d, "HomeScore"), "6");

@@ -191,6 +191,29 @@ inline const std::vector<Stats> kTigersNight = {
     {{StatPA, 4}, {Stat3B, 1}, {StatRBI, 1}, {StatRS, 1}, {StatG, 1}},  // Evans
 };
 
+// A step of a ModalScript in the list picker: the team whose row holds `name`, then OK.
+inline ModalScript::Action chooseTeamNamed(const QString& name) {
+    return [name](QWidget* dialog) {
+        auto* list = dialog->findChild<QListWidget*>("ListBox");
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->text().contains(name))
+                list->setCurrentRow(i);
+        }
+        dialog->findChild<QAbstractButton*>("OkButton")->click();
+    };
+}
+
+// A step that presses a button opening the list picker once the script's step is over.
+inline ModalScript::Action clickLater(const char* button) {
+    return [button](QWidget* dialog) {
+        QPointer<QAbstractButton> b = dialog->findChild<QAbstractButton*>(button);
+        QTimer::singleShot(0, [b] {
+            if (b)
+                b->click();
+        });
+    };
+}
+
 // The main window on the night folder, and the sheet opened through its menu command.
 class BoxScoreFixture {
 protected:

@@ -14,11 +14,6 @@ std::string userCaption(const LeagueRecord& league, PlayerStat stat) {
     return header;
 }
 
-bool sameName(const std::string& a, const std::string& b) {
-    return QByteArray::fromStdString(a).compare(QByteArray::fromStdString(b),
-                                                Qt::CaseInsensitive) == 0;
-}
-
 BoxScoreColumn column(PlayerStat stat, EntryGroup group, const char* caption,
                       SheetCell cell = SheetCell::Count, const char* name = nullptr) {
     return {stat, group, caption, cell, name ? name : caption};
@@ -159,14 +154,25 @@ std::vector<BoxScoreColumn> defaultScorerColumns(const LeagueRecord& league, boo
     return columnsNamed(scorerColumns(league), names);
 }
 
+bool sameColumnName(const std::string& a, const std::string& b) {
+    return QByteArray::fromStdString(a).compare(QByteArray::fromStdString(b),
+                                                Qt::CaseInsensitive) == 0;
+}
+
+const BoxScoreColumn* columnCalled(const std::vector<BoxScoreColumn>& available,
+                                   const std::string& name) {
+    const auto found = std::find_if(
+        available.begin(), available.end(),
+        [&](const BoxScoreColumn& column) { return sameColumnName(column.name, name); });
+    return found == available.end() ? nullptr : &*found;
+}
+
 std::vector<BoxScoreColumn> columnsNamed(const std::vector<BoxScoreColumn>& available,
                                          const std::vector<std::string>& names) {
     std::vector<BoxScoreColumn> out;
     for (const std::string& name : names) {
-        const auto found =
-            std::find_if(available.begin(), available.end(),
-                         [&](const BoxScoreColumn& column) { return sameName(column.name, name); });
-        if (found == available.end())
+        const BoxScoreColumn* found = columnCalled(available, name);
+        if (!found)
             continue;
         const bool repeated = std::any_of(
             out.begin(), out.end(), [&](const BoxScoreColumn& c) { return c.name == found->name; });

@@ -51,6 +51,13 @@ std::vector<BoxScoreColumn> scorerColumns(const LeagueRecord& league);
 // that have a header, and NP and S when the league counts pitches.
 std::vector<BoxScoreColumn> defaultScorerColumns(const LeagueRecord& league, bool pitchCounts);
 
+// Whether two column names are the same, case ignored.
+bool sameColumnName(const std::string& a, const std::string& b);
+
+// The column of `available` called `name` (case ignored); none when there is none.
+const BoxScoreColumn* columnCalled(const std::vector<BoxScoreColumn>& available,
+                                   const std::string& name);
+
 // The columns of `available` named in `names` (case ignored), in that order; unknown and
 // repeated names are left out.
 std::vector<BoxScoreColumn> columnsNamed(const std::vector<BoxScoreColumn>& available,

@@ -19,7 +19,8 @@ enum class BoxScoreProblem {
     OutsNotInnings,     // a finished game's outs pitched are not the league's innings x 3
     TotalOutOfRange,    // a total would leave -999..9999
     PitchCount,         // a pitcher not yet eligible or over the daily maximum (league rules)
-    LineNotConverted,   // a line in the scorer's terms that gives no stored counts (H < 2B + 3B + HR)
+    LineNotConverted,   // a line in the scorer's terms that gives no stored counts (H < 2B + 3B +
+                        // HR)
     // The box score proving itself: a team's H, BB, SO, HBP or R not what the other team's
     // pitchers allowed (HA, WA, BSO, BH, RA); one warning per statistic (team row).
     HitsNotAllowed,

@@ -17,10 +17,6 @@ const char* const kSheetColumnsTag = "Sheet|";
 
 namespace {
 
-std::string upper(const std::string& name) {
-    return QByteArray::fromStdString(name).toUpper().toStdString();
-}
-
 // The names of one line of sheet columns, each ended by the separator.
 std::vector<std::string> namesOfLine(const std::string& line) {
     std::vector<std::string> names;
@@ -31,15 +27,6 @@ std::vector<std::string> namesOfLine(const std::string& line) {
         start = bar + 1;
     }
     return names;
-}
-
-const BoxScoreColumn* columnNamed(const std::vector<BoxScoreColumn>& available,
-                                  const std::string& name) {
-    const std::string wanted = upper(name);
-    const auto found =
-        std::find_if(available.begin(), available.end(),
-                     [&](const BoxScoreColumn& c) { return upper(c.name) == wanted; });
-    return found == available.end() ? nullptr : &*found;
 }
 
 }  // namespace
@@ -165,13 +152,13 @@ std::vector<std::pair<int, std::string>> sheetColumnsProblems(
         int lastGroup = 0;
         bool mixedReported = false;
         for (const std::string& name : namesOfLine(lines[k])) {
-            const BoxScoreColumn* column = columnNamed(available, name);
+            const BoxScoreColumn* column = columnCalled(available, name);
             if (!column) {
                 problems.emplace_back(lineNo, "the sheet column \"" + name +
                                                   "\" is no column of the league: it is not shown");
                 continue;
             }
-            if (!named.insert(upper(column->name)).second) {
+            if (!named.insert(column->name).second) {
                 problems.emplace_back(
                     lineNo, "the sheet column \"" + name + "\" is named twice: it is shown once");
                 continue;

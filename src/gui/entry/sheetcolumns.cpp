@@ -21,11 +21,6 @@ namespace {
 constexpr int kNameRole = Qt::UserRole;
 constexpr int kGroupRole = Qt::UserRole + 1;
 
-bool sameName(const std::string& a, const std::string& b) {
-    return QByteArray::fromStdString(a).compare(QByteArray::fromStdString(b),
-                                                Qt::CaseInsensitive) == 0;
-}
-
 int groupOf(const QListWidgetItem* item) {
     return item ? item->data(kGroupRole).toInt() : -1;
 }
@@ -117,9 +112,10 @@ void TSheetColumnsForm::fill(const std::vector<std::string>& chosen) {
                 rows.emplace_back(&column, true);
         }
         for (const pny::BoxScoreColumn& column : available_) {
-            const bool isShown = std::any_of(
-                shown.begin(), shown.end(),
-                [&](const pny::BoxScoreColumn& c) { return sameName(c.name, column.name); });
+            const bool isShown =
+                std::any_of(shown.begin(), shown.end(), [&](const pny::BoxScoreColumn& c) {
+                    return pny::sameColumnName(c.name, column.name);
+                });
             if (pny::sheetGroupOf(column.group) == group && !isShown)
                 rows.emplace_back(&column, false);
         }
@@ -147,8 +143,9 @@ std::vector<std::string> TSheetColumnsForm::chosenNames() const {
             continue;
         // A user column headed like another column ("H") goes by the same name: kept once.
         const std::string name = item->data(kNameRole).toByteArray().toStdString();
-        if (std::none_of(names.begin(), names.end(),
-                         [&](const std::string& other) { return sameName(other, name); }))
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& other) {
+                return pny::sameColumnName(other, name);
+            }))
             names.push_back(name);
     }
     return names;
