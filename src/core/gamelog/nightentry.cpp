@@ -4,6 +4,7 @@
 #include "gamelog/gamelog.h"
 #include "gamelog/logbaseline.h"
 #include "gamelog/nightdecisions.h"
+#include "gamelog/nightnames.h"
 #include "gamelog/totalsarithmetic.h"
 #include "schedule/gameentry.h"
 #include "store/codepage.h"
@@ -211,14 +212,6 @@ std::pair<std::string, std::string> originalScores(const GameLog& log, int night
 // What a recovery says when it completes the night's commit after a crash: the game, the day and
 // the score, so that nobody types the night in again.
 QString recoveryNote(const Store& store, const Night& night, LogKind kind) {
-    const auto side = [&](const BoxScoreTeam& team) {
-        QString name;
-        if (store.teams.isValidRecord(team.team))
-            name = fromCodePage(TeamRecord::parse(store.teams.line(team.team)).name).trimmed();
-        if (name.isEmpty())
-            name = QStringLiteral("team %1").arg(team.team);
-        return team.score ? QStringLiteral("%1 %2").arg(name).arg(*team.score) : name;
-    };
     const QString what = kind == LogKind::Change    ? QStringLiteral("change of the night")
                          : kind == LogKind::Removal ? QStringLiteral("removal of the night")
                                                     : QStringLiteral("night");
@@ -228,7 +221,7 @@ QString recoveryNote(const Store& store, const Night& night, LogKind kind) {
                                                QLatin1Char('-') + date.mid(6)
                                          : date;
     return QStringLiteral("An interrupted save of the %1%2 on %3 (%4, %5) was completed")
-        .arg(what, game, day, side(night.home), side(night.away));
+        .arg(what, game, day, teamAndScore(store, night.home), teamAndScore(store, night.away));
 }
 
 NightOutcome applyChange(Store& store, const Night* from, const Night* to, LogKind kind,

@@ -40,12 +40,12 @@ QString fieldOf(const Store& store, int game) {
     return fromCodePage(NamedRecord::parse(store.fields.line(field)).name).trimmed();
 }
 
-QString sideText(const Store& store, const BoxScoreTeam& side) {
+}  // namespace
+
+QString teamAndScore(const Store& store, const BoxScoreTeam& side) {
     const QString name = teamName(store, side.team);
     return side.score ? QStringLiteral("%1 %2").arg(name).arg(*side.score) : name;
 }
-
-}  // namespace
 
 QString nightHeading(const Store& store, const Night& night) {
     QString when = dayText(night.date);
@@ -65,9 +65,9 @@ QString nightSummary(const Store& store, const Night& night) {
     QString summary;
     if (night.game > 0)
         summary = QStringLiteral("game %1, ").arg(night.game);
-    return summary +
-           QStringLiteral("%1, %2 at %3")
-               .arg(dayText(night.date), sideText(store, night.away), sideText(store, night.home));
+    return summary + QStringLiteral("%1, %2 at %3")
+                         .arg(dayText(night.date), teamAndScore(store, night.away),
+                              teamAndScore(store, night.home));
 }
 
 QString seasonAndLeague(const Store& store) {

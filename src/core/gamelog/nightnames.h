@@ -18,6 +18,10 @@ QString nightHeading(const Store& store, const Night& night);
 // game (left out for a night outside the schedule), day and score.
 QString nightSummary(const Store& store, const Night& night);
 
+// "Harbor Herons 6": a team of the night by its name (or "team 4" when it has none) and its runs
+// when typed.
+QString teamAndScore(const Store& store, const BoxScoreTeam& side);
+
 // "2025 Riverbend Twilight League": the season and league the store is on.
 QString seasonAndLeague(const Store& store);
 
