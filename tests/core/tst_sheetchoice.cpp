@@ -10,7 +10,11 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,6 +75,7 @@ private slots:
     void linksAreNeverWrittenThrough();
     void notOurFileIsNeverReplaced();
     void fullDiskKeepsTheFile();
+    void fullRealDiskKeepsTheFile();
     void chosenColumnsOnTheSheet_data();
     void chosenColumnsOnTheSheet();
     void dataCheckReadsTheLine_data();
@@ -304,6 +309,34 @@ void TestSheetChoice::fullDiskKeepsTheFile() {
     QVERIFY2(error.contains("No space left on device"), qPrintable(error));
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Y1L1.Leaders"});
+}
+
+// The same on a small file system filled to its last byte.
+void TestSheetChoice::fullRealDiskKeepsTheFile() {
+    if (::geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    QTemporaryDir dir;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()}) != 0)
+        QSKIP("no tmpfs can be mounted here");
+    const auto unmount = qScopeGuard([&dir] { QProcess::execute("umount", {dir.path()}); });
+    const QString path = dir.filePath("Y1L1.Leaders");
+    const QByteArray before = kLeaders + kRules;
+    writeFile(path, before);
+    {
+        QFile fill(dir.filePath("filler"));
+        QVERIFY(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    QCOMPARE(QStorageInfo(dir.path()).bytesAvailable(), 0);
+    QString error;
+    QVERIFY(!writeSheetColumns(path, Names{"AB", "R", "H", "RBI", "BB", "SO"}, error));
+    QVERIFY2(error.contains("No space left on device"), qPrintable(error));
+    QCOMPARE(readFile(path), before);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    QCOMPARE(left, (QStringList{"Y1L1.Leaders", "filler"}));  // no temporary file stays
 }
 
 void TestSheetChoice::chosenColumnsOnTheSheet_data() {
